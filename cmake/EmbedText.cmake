@@ -1,0 +1,15 @@
+# Writes OUTPUT, a C++ source defining `const char* const tessel::SYMBOL` with
+# the bytes of INPUT, so data files are compiled into the program.
+file(READ ${INPUT} content HEX)
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "\\\\x\\1" escaped "${content}")
+string(LENGTH "${escaped}" length)
+set(chunks "")
+set(position 0)
+while(position LESS length)
+  string(SUBSTRING "${escaped}" ${position} 400 piece)
+  string(APPEND chunks "    \"${piece}\"\n")
+  math(EXPR position "${position} + 400")
+endwhile()
+file(WRITE ${OUTPUT}.new "// Generated from ${INPUT}.\nnamespace tessel {\nextern const char* const ${SYMBOL};\nconst char* const ${SYMBOL} =\n${chunks}    \"\";\n}  // namespace tessel\n")
+file(COPY_FILE ${OUTPUT}.new ${OUTPUT} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUTPUT}.new)

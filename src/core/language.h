@@ -1,0 +1,57 @@
+#pragma once
+// Language files: "*.lng" files whose first line is the language's display
+// name, followed by "id=text" lines. A loaded language replaces the built-in
+// text of any id it names, and carries texts for ids the table lacks.
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessel {
+
+inline constexpr int kLanguageSlots = 2500;
+inline constexpr std::size_t kLanguageTextMax = 80;
+inline constexpr std::size_t kLanguageFileMax = 49999;
+inline constexpr std::size_t kMaxKnownLanguages = 20;
+
+struct LanguageFile {
+    std::string name;  // display name, Windows-1251
+    std::filesystem::path path;
+};
+
+// One text slot per id 0..2499. Slots keep their text until a later load
+// replaces or clears it.
+class LanguageTable {
+public:
+    bool active() const { return active_; }
+    void setActive(bool active) { active_ = active; }
+
+    // The slot of `id`; empty for an id outside the table.
+    std::string_view text(int id) const;
+    // Stores `text` cut to 80 characters; ids outside the table are ignored.
+    void store(int id, std::string_view text);
+
+    // Reads the content of a language file (name line, then "id=text" lines)
+    // into the slots.
+    void loadContent(std::string_view content);
+
+private:
+    std::array<std::string, kLanguageSlots> slots_;
+    bool active_ = false;
+};
+
+// The display name held by the first bytes of a language file, or nothing
+// when they hold none. Names longer than 40 characters are cut to 39.
+std::optional<std::string> languageNameOf(std::string_view head);
+
+// The language files of `folders`, searched in order, at most 20. Returns
+// nothing when no folder could be searched.
+std::optional<std::vector<LanguageFile>> findLanguages(const std::vector<std::filesystem::path>& folders);
+
+// Loads the first known language whose name is `preferred`; returns whether a
+// language is active afterwards.
+bool loadLanguage(LanguageTable& table, const std::vector<LanguageFile>& known, std::string_view preferred);
+
+}  // namespace tessel

@@ -1,0 +1,20 @@
+#include "core/messages.h"
+
+#include "core/strings.h"
+#include "core/text_encoding.h"
+
+namespace tessel {
+
+int CapturedMessages::show(std::string_view caption, std::string_view text, MessageStyle style) {
+    shown_.push_back({std::string(caption), std::string(text), style});
+    return answer_;
+}
+
+int messageByIds(const Strings& strings, MessageService& messages, int captionId, int textId, MessageStyle style) {
+    const auto caption = strings.text(captionId);
+    const auto text = strings.text(textId);
+    if (caption.empty() || text.empty()) return kAnswerNone;
+    return messages.show(cp1251ToUtf8(caption), cp1251ToUtf8(text), style);
+}
+
+}  // namespace tessel

@@ -1,0 +1,54 @@
+#pragma once
+// What the user sets for the program rather than for the application: the
+// link choices, window behaviour, language, last edited project and recent
+// files. Kept in one small file of carriage-return-separated fields.
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessel {
+
+inline constexpr std::string_view kNoLastFile = "Unknow";
+inline constexpr std::string_view kBuiltinLanguage = "0";
+inline constexpr std::size_t kMaxRecentFiles = 4;
+
+struct Preferences {
+    std::string lastEditedFile{kNoLastFile};
+    int downloadVia = 0;  // index into the family's interface list
+    int receiveVia = 0;
+    int portNumber = 1;   // n of the port named COMn, used when no port index is stored
+    int baudRate = 0;     // 0 = 115200, 1 = 57600, 2 = 38400, 3 = 19200, 4 = 9600
+    bool autoPreload = false;
+    bool alwaysOnTop = false;
+    std::string language{kBuiltinLanguage};
+    std::vector<std::string> recentFiles;  // most recent first
+    int portIndex = -1;  // position in the port list; -1 when none is chosen
+
+    bool operator==(const Preferences&) const = default;
+};
+
+// Bit rates by baud-rate index.
+inline constexpr int kBaudRates[] = {115200, 57600, 38400, 19200, 9600};
+
+Preferences parsePreferences(std::string_view content);
+std::string serializePreferences(const Preferences& preferences);
+
+// Moves `path` to the head of the recent files (a new path pushes the oldest
+// out of a full list) and makes it the last edited file.
+void addRecentFile(Preferences& preferences, std::string_view path);
+
+// The preferences file: VELMORA/TESSEX.ini under APPDATA when it is set, else
+// under the per-user config folder ($XDG_CONFIG_HOME, default ~/.config).
+using EnvironmentLookup = std::optional<std::string> (*)(const char* name);
+std::optional<std::string> processEnvironment(const char* name);
+std::filesystem::path preferencesFilePath(EnvironmentLookup environment = processEnvironment);
+
+// Defaults when the file is missing, empty or unreadable.
+Preferences readPreferences(const std::filesystem::path& file);
+// Creates the folder when missing; false when the file cannot be written.
+bool writePreferences(const std::filesystem::path& file, const Preferences& preferences);
+
+}  // namespace tessel

@@ -1,0 +1,133 @@
+#include "core/preferences.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/file_io.h"
+#include "support/temp_dir.h"
+
+namespace tessel {
+namespace {
+
+TEST(PreferencesParse, OnlyAPathLeavesEverythingElseDefault) {
+    Preferences expected;
+    expected.lastEditedFile = "/home/ann/stock.TSX";
+    EXPECT_EQ(parsePreferences("/home/ann/stock.TSX\r"), expected);
+    EXPECT_EQ(parsePreferences(""), Preferences{});
+    EXPECT_EQ(parsePreferences("\r\r\r"), Preferences{});
+}
+
+TEST(PreferencesParse, ReadsEveryFieldOfAWrittenFile) {
+    const auto p = parsePreferences("/p/a.TSX\r3\r2\r7\r4\r1\r1\rDeutsch\r/p/a.TSX\r/p/b.TSX\r12\r");
+    EXPECT_EQ(p.lastEditedFile, "/p/a.TSX");
+    EXPECT_EQ(p.downloadVia, 3);
+    EXPECT_EQ(p.receiveVia, 2);
+    EXPECT_EQ(p.portNumber, 7);
+    EXPECT_EQ(p.baudRate, 4);
+    EXPECT_TRUE(p.autoPreload);
+    EXPECT_TRUE(p.alwaysOnTop);
+    EXPECT_EQ(p.language, "Deutsch");
+    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"/p/a.TSX", "/p/b.TSX"}));
+    EXPECT_EQ(p.portIndex, 11);
+}
+
+TEST(PreferencesParse, OutOfRangeFieldsKeepTheirDefaults) {
+    struct Case {
+        const char* content;
+        int downloadVia, portNumber, baudRate, portIndex;
+        bool autoPreload;
+    };
+    const Case cases[] = {
+        {"f\r4\r0\r0\r5\r0\r0\r0\r0\r", 0, 1, 0, -1, false},
+        {"f\r9\r0\r256\r9\rx\r0\r0\r128\r", 0, 1, 0, -1, true},   // a non-'0' flag is on
+        {"f\r2\r0\r255\r3\r0\r0\r0\r127\r", 2, 255, 3, 126, false},
+        {"f\r2\r0\r-4\r3\r0\r0\r0\r1x\r", 2, 1, 3, -1, false},   // a port field with a letter
+        {"f\r2\r0\r99999999999999\r3\r0\r0\r0\r1\r", 2, 1, 3, 0, false},
+    };
+    for (const auto& c : cases) {
+        const auto p = parsePreferences(c.content);
+        EXPECT_EQ(p.downloadVia, c.downloadVia) << c.content;
+        EXPECT_EQ(p.portNumber, c.portNumber) << c.content;
+        EXPECT_EQ(p.baudRate, c.baudRate) << c.content;
+        EXPECT_EQ(p.portIndex, c.portIndex) << c.content;
+        EXPECT_EQ(p.autoPreload, c.autoPreload) << c.content;
+    }
+}
+
+TEST(PreferencesParse, LanguageNamesOverFortyAreCutToThirtyNine) {
+    const std::string name41(41, 'L');
+    EXPECT_EQ(parsePreferences("f\r0\r0\r1\r0\r0\r0\r" + name41 + "\r").language, std::string(39, 'L'));
+    EXPECT_EQ(parsePreferences("f\r0\r0\r1\r0\r0\r0\r" + std::string(40, 'L') + "\r").language, std::string(40, 'L'));
+}
+
+TEST(PreferencesParse, AFifthRecentFileEndsTheReading) {
+    const auto p = parsePreferences("f\r0\r0\r1\r0\r0\r0\r0\ra\rb\rc\rd\re\r5\r");
+    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(p.portIndex, -1);
+}
+
+TEST(PreferencesFile, WriteThenReadGivesTheSamePreferences) {
+    Preferences p;
+    p.lastEditedFile = "/work/x.TSX";
+    p.downloadVia = 3;
+    p.baudRate = 2;
+    p.alwaysOnTop = true;
+    p.language = "Deutsch";
+    p.recentFiles = {"/work/x.TSX", "/work/y.TSX"};
+    p.portIndex = 4;
+    EXPECT_EQ(serializePreferences(p), "/work/x.TSX\r3\r0\r1\r2\r0\r1\rDeutsch\r/work/x.TSX\r/work/y.TSX\r5\r");
+
+    test::TempDir temp;
+    const auto file = temp.path() / "VELMORA" / "TESSEX.ini";
+    ASSERT_TRUE(writePreferences(file, p));
+    EXPECT_EQ(readPreferences(file), p);
+}
+
+TEST(PreferencesFile, MissingHugeOrGarbageFilesAreReadSafely) {
+    test::TempDir temp;
+    EXPECT_EQ(readPreferences(temp.path() / "none.ini"), Preferences{});
+
+    std::string garbage;
+    for (int i = 0; i < 200000; ++i) garbage += static_cast<char>((i * 131) % 256);
+    std::ofstream(temp.path() / "big.ini", std::ios::binary) << garbage;
+    const auto p = readPreferences(temp.path() / "big.ini");
+    EXPECT_LE(p.recentFiles.size(), kMaxRecentFiles);
+    EXPECT_GE(p.portIndex, -1);
+    EXPECT_LE(p.language.size(), 40u);
+}
+
+TEST(PreferencesFile, UnwritableLocationFailsQuietly) {
+    test::TempDir temp;
+    std::ofstream(temp.path() / "blocker") << "a file where the folder should be";
+    EXPECT_FALSE(writePreferences(temp.path() / "blocker" / "TESSEX.ini", Preferences{}));
+}
+
+TEST(RecentFiles, NewPathsPushOutTheOldestAndKnownOnesMoveToTheHead) {
+    Preferences p;
+    for (const char* path : {"1", "2", "3", "4", "5"}) addRecentFile(p, path);
+    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"5", "4", "3", "2"}));
+    addRecentFile(p, "3");
+    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"3", "5", "4", "2"}));
+    EXPECT_EQ(p.lastEditedFile, "3");
+    addRecentFile(p, "/A");
+    addRecentFile(p, "/a");  // letter case counts
+    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"/a", "/A", "3", "5"}));
+}
+
+TEST(PreferencesLocation, AppDataThenConfigHome) {
+    static std::map<std::string, std::string> environment;
+    const auto lookup = [](const char* name) -> std::optional<std::string> {
+        const auto it = environment.find(name);
+        return it == environment.end() ? std::nullopt : std::optional<std::string>(it->second);
+    };
+    environment = {{"APPDATA", "/appdata"}, {"XDG_CONFIG_HOME", "/xdg"}, {"HOME", "/home/u"}};
+    EXPECT_EQ(preferencesFilePath(lookup), std::filesystem::path("/appdata/VELMORA/TESSEX.ini"));
+    environment.erase("APPDATA");
+    EXPECT_EQ(preferencesFilePath(lookup), std::filesystem::path("/xdg/VELMORA/TESSEX.ini"));
+    environment.erase("XDG_CONFIG_HOME");
+    EXPECT_EQ(preferencesFilePath(lookup), std::filesystem::path("/home/u/.config/VELMORA/TESSEX.ini"));
+}
+
+}  // namespace
+}  // namespace tessel
