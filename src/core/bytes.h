@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
+#include <type_traits>
 #include <string_view>
 
 namespace tessel {
@@ -60,6 +62,18 @@ void setCellText(Bytes<N>& cell, std::string_view text) {
     const std::size_t n = text.size() < N - 1 ? text.size() : N - 1;
     std::memcpy(cell.data(), text.data(), n);
     cell[n] = 0;
+}
+
+// A record's bytes. Records are made only of bytes, so this is their layout.
+template <typename Record>
+std::span<Byte, sizeof(Record)> recordBytes(Record& record) {
+    static_assert(std::is_trivially_copyable_v<Record> && alignof(Record) == 1);
+    return std::span<Byte, sizeof(Record)>(reinterpret_cast<Byte*>(&record), sizeof(Record));
+}
+template <typename Record>
+std::span<const Byte, sizeof(Record)> recordBytes(const Record& record) {
+    static_assert(std::is_trivially_copyable_v<Record> && alignof(Record) == 1);
+    return std::span<const Byte, sizeof(Record)>(reinterpret_cast<const Byte*>(&record), sizeof(Record));
 }
 
 }  // namespace tessel

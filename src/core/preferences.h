@@ -51,4 +51,18 @@ Preferences readPreferences(const std::filesystem::path& file);
 // Creates the folder when missing; false when the file cannot be written.
 bool writePreferences(const std::filesystem::path& file, const Preferences& preferences);
 
+// The preferences with the file they live in.
+struct PreferencesStore {
+    std::filesystem::path file;
+    Preferences values;
+
+    void load() { values = readPreferences(file); }
+    bool save() const { return writePreferences(file, values); }
+    // Puts `path` at the head of the recent files and rewrites the file.
+    void rememberFile(std::string_view path) {
+        addRecentFile(values, path);
+        save();
+    }
+};
+
 }  // namespace tessel

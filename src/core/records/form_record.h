@@ -15,8 +15,8 @@ inline constexpr std::size_t kFunctionBranches = 4;  // FN+1 .. FN+4
 
 struct FormRecord {
     Byte reserved0;
-    Byte escTarget;   // target code: 0 main menu, 1..10 form, 11..20 menu
-    Byte nextTarget;  // target code, or 21
+    Byte escTarget;      // target code: 0 main menu, 1..10 form, 11..20 menu
+    Byte nextTarget;     // target code, or 21
     Byte stampPosition;  // 0 none, 1 top of the record, 2 bottom of the record
     Byte stampSplit;     // 1 = date and time in two separate fields
     Byte stampYear;
@@ -30,9 +30,9 @@ struct FormRecord {
     Byte stampMinute;
     Byte stampSecond;
     Byte stampTimeSeparatorOn;
-    Bytes<2> stampTimeSeparator;  // one character and its zero
-    Byte recordAction;  // 0 save .. 8 nothing
-    Byte formLookup;    // 0 none, 1..3 lookup file 1..3
+    Bytes<2> stampTimeSeparator;      // one character and its zero
+    Byte recordAction;                // 0 save .. 8 nothing
+    Byte formLookup;                  // 0 none, 1..3 lookup file 1..3
     Bytes<kFieldsPerForm> fieldLink;  // lookup column or variable; meaning follows formLookup
     Bytes<kFieldsPerForm> fieldType;  // 0 none .. 18 compare; 12 continues the field before
     std::array<TextCell, kFieldsPerForm> fieldPrompt;
@@ -42,8 +42,8 @@ struct FormRecord {
     Bytes<kFieldsPerForm> fixedLengthOn;
     Bytes<kFieldsPerForm> alignment;  // 0/1 left/right with blanks, 2/3 left/right with zeros
     Bytes<kFieldsPerForm> fixedLength;
-    Bytes<kFieldsPerForm> initialValueOn;  // for a lookup field: save the field's data
-    std::array<Bytes<10>, kFieldsPerForm> initialValue;             // up to 9 characters and a zero
+    Bytes<kFieldsPerForm> initialValueOn;                // for a lookup field: save the field's data
+    std::array<Bytes<10>, kFieldsPerForm> initialValue;  // up to 9 characters and a zero
     Bytes<kFieldsPerForm> prefixOn;
     std::array<Bytes<10>, kFieldsPerForm> prefix;  // up to 9 bytes of any value 1..255 and a zero
     Bytes<kFieldsPerForm> suffixOn;
@@ -52,25 +52,27 @@ struct FormRecord {
     Bytes<kFieldsPerForm> partialStart;   // kPartialStartBits
     Bytes<kFieldsPerForm> partialLength;  // 0..160
     Bytes<kFieldsPerForm> leadingCodeOn;
-    std::array<Bytes<6>, kFieldsPerForm> leadingCode;  // up to 6 characters, zero-padded; a full slot has no zero
+    // Up to 6 characters, zero-padded; a full slot has no zero.
+    std::array<Bytes<6>, kFieldsPerForm> leadingCode;
     Bytes<kFieldsPerForm> autoEnter;  // 0 no, 1 scan+enter, 2 enter+scan, 3 automatic from keyboard
     Bytes<kFieldsPerForm> inputMark;  // character marking the input position, 0 none
     std::array<Bytes<50>, kFieldsPerForm> fieldReserve;
-    Byte fieldCount;    // 1 + index of the last used field line, 0 for none
-    Byte currentField;  // the simulator's current field
+    Byte fieldCount;                   // 1 + index of the last used field line, 0 for none
+    Byte currentField;                 // the simulator's current field
     Bytes<kFieldsPerForm> checkDigit;  // 0 off, 1..8 verification method
-    Bytes<kFunctionBranches> branchTarget;  // 0 off, 1..10 form, 11 remains, 12 summation, 13 delete last record
-    Bytes<kFieldsPerForm> decimalPlaces;  // real fields: 0 variable, 1..6 fixed
-    Bytes<kFunctionBranches> sumSpec;     // kSumSpecBits
-    Bytes<kFunctionBranches> sumSource;   // 0..2 lookup file 1..3, 3 the data file
-    Byte errorAction;  // 0 skip the error, else 1 + target code
+    // 0 off, 1..10 form, 11 remains, 12 summation, 13 delete the last record.
+    Bytes<kFunctionBranches> branchTarget;
+    Bytes<kFieldsPerForm> decimalPlaces;     // real fields: 0 variable, 1..6 fixed
+    Bytes<kFunctionBranches> sumSpec;        // kSumSpecBits
+    Bytes<kFunctionBranches> sumSource;      // 0..2 lookup file 1..3, 3 the data file
+    Byte errorAction;                        // 0 skip the error, else 1 + target code
     Bytes<kFunctionBranches> remainsSpec;    // kRemainsSpecBits
     Bytes<kFunctionBranches> remainsFilter;  // kRemainsFilterBits
     Bytes<22> reserved1052;
-    Byte printMethod;    // 0 none, 1 on a filled form, 2..10 on function key 1..9
-    Byte printQuantity;  // labels to print; 0 = from field printQuantityField
+    Byte printMethod;         // 0 none, 1 on a filled form, 2..10 on function key 1..9
+    Byte printQuantity;       // labels to print; 0 = from field printQuantityField
     Byte printQuantityField;  // field 0..7
-    Bytes<8> printData;  // per print variable: 0 none, 1..8 field, 9..16 field in its second form
+    Bytes<8> printData;       // per print variable: 0 none, 1..8 field, 9..16 field in its second form
     Bytes<130> reserved1085;
 };
 

@@ -15,11 +15,11 @@ inline constexpr std::size_t kColumnsPerLookup = 8;
 
 struct LookupRecord {
     Byte recordLength;
-    Byte columnCount;  // 0..8
-    Byte keyColumn;    // column 0..7
+    Byte columnCount;                       // 0..8
+    Byte keyColumn;                         // column 0..7
     Bytes<kColumnsPerLookup> columnOffset;  // 1-based position in the record
     Bytes<kColumnsPerLookup> columnLength;  // maximum length when delimited; at most 255 together
-    Byte delimiter;   // 0 fixed-length columns, else the delimiter's character code
+    Byte delimiter;                         // 0 fixed-length columns, else the delimiter's character code
     Byte uploadable;
     Byte noMatchAction;    // 0 continue, 1 warn, 2 insert, 3 warn and insert, 4 clear, 5 warn and clear
     Byte badFormatAction;  // 0 stop the download, 1 truncate or reformat, 2 skip the record

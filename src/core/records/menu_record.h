@@ -17,9 +17,9 @@ struct MenuRecord {
     Byte captionOn;
     TextCell caption;
     std::array<TextCell, kItemsPerMenu> itemName;
-    Byte menuEscTarget;  // target code: 0 main menu, 1..10 form, 11..20 menu
+    Byte menuEscTarget;               // target code: 0 main menu, 1..10 form, 11..20 menu
     Bytes<kItemsPerMenu> itemTarget;  // target code per item
-    Byte saveCaption;       // 1 = the caption is saved with the collected data
+    Byte saveCaption;                 // 1 = the caption is saved with the collected data
     Byte saveSelectedItem;
     Byte menuPassDown;
     Byte itemCount;  // items whose name holds a visible character

@@ -11,7 +11,7 @@
 
 namespace tessel {
 
-inline constexpr std::size_t kFunctionKeys = 9;     // FN+1 .. FN+9
+inline constexpr std::size_t kFunctionKeys = 9;  // FN+1 .. FN+9
 inline constexpr std::size_t kCodeIdSymbologies = 15;
 inline constexpr std::size_t kSettingsTextLines = 5;
 
@@ -19,16 +19,16 @@ struct SystemSettings {
     Byte settingsVersion;  // ASCII digit of the layout generation, '4' now
     Byte programStart;     // 0 form 1, 1 menu 1
     Byte fieldDelimiter1;
-    Byte fieldDelimiter2;  // 0 none
+    Byte fieldDelimiter2;    // 0 none
     Byte separateDataFiles;  // 1 = one data file per form
-    Byte uploadPort;  // index in the family's port list
+    Byte uploadPort;         // index in the family's port list
     TextCell uploadPhone;
     Byte downloadPort;  // index in the family's port list
     Byte baudRate;      // 0 115200, 1 57600, 2 38400, 3 19200, 4 9600 bps
     Byte backlight;
-    Byte backlightIdle;  // 1..9, in tens of seconds
-    Byte dataDeletion;   // 0 manual, 1 automatic
-    Byte entryOptions;   // 0 no prompt, 1 show count, 2 show record
+    Byte backlightIdle;   // 1..9, in tens of seconds
+    Byte dataDeletion;    // 0 manual, 1 automatic
+    Byte entryOptions;    // 0 no prompt, 1 show count, 2 show record
     Byte promptDuration;  // 0 wait for a key, else tenths of a second
     Byte protectSettings;
     Byte protectEditData;
@@ -42,14 +42,16 @@ struct SystemSettings {
     Byte protectBacklight;
     Byte protectDataDeletion;
     Byte protectEntryOptions;
-    Bytes<12> password;  // up to 10 letters and digits and a zero
+    Bytes<12> password;                   // up to 10 letters and digits and a zero
     Bytes<kFunctionKeys> functionKeyMap;  // function index per key, 0 none
     Bytes<15> reserved67;
     Byte functionKeysOn;
     Byte reserved83;
     Byte codeIdOn;
-    // Per symbology, in the order of the code-identifier dialog; a
-    // one-character identifier has a zero second byte.
+    // Code 39, Italian Pharmacode, French Pharmacode, Discrete 25,
+    // Interleaved 25, Matrix 25, Codabar, Code 93, Code 128, UPC-E, EAN8,
+    // EAN13, UPC-A, MSI, Plessey; a one-character identifier has a zero
+    // second byte.
     std::array<Bytes<2>, kCodeIdSymbologies> codeId;
     Byte modemSpeed;  // as baudRate
     TextCell downloadPhone;
@@ -65,10 +67,10 @@ struct SystemSettings {
     // screen's key click, barcode read and warning beep entries.
     std::array<TextCell, kSettingsTextLines> textLines;
     Byte reserved255;
-    Byte ReaderType;  // kReaderTypeBits
-    Byte vibrator;    // 0 off, 1..5 seconds
+    Byte ReaderType;                 // kReaderTypeBits
+    Byte vibrator;                   // 0 off, 1..5 seconds
     Byte fieldSeparatorReplacement;  // character replacing the EAN128 field separator, 0 none
-    Byte btPrintMode;  // 0 always on, 1 only for a print form, 2 only on a key press
+    Byte btPrintMode;                // 0 always on, 1 only for a print form, 2 only on a key press
     Bytes<8> reserved260;
 };
 
@@ -126,7 +128,7 @@ static_assert(offsetof(SystemSettings, reserved260) == 260);
 
 // ReaderType. Bits 0, 2 and 3 together name the reader: none set is the
 // 1D laser/CCD reader, bit 0 the 2D reader, bit 2 the 1D long-range laser.
-inline constexpr BitRange kReaderTypeKept{"kept", 4, 4};  // carried unchanged by every choice
+inline constexpr BitRange kReaderTypeKept{"kept", 4, 4};      // carried unchanged by every choice
 inline constexpr BitRange kReaderTypeBit3{"typeBit3", 3, 1};  // cleared whenever a reader is chosen
 inline constexpr BitRange kReaderTypeLongRange{"longRangeLaser", 2, 1};
 inline constexpr BitRange kReaderTypeRfid{"rfidReader", 1, 1};
