@@ -88,10 +88,14 @@ std::string projectFileBytes(Definition& definition, int family) {
     return file;
 }
 
+void fillDefinitionFrom(std::string_view file, Definition& definition) {
+    if (file.size() > kMagicSize) fillFrom(definition, file.substr(kMagicSize));
+}
+
 std::optional<ProjectRead> readProjectBytes(std::string_view file, Definition& definition, const Strings& strings) {
     const auto family = familyOfMagic(file);
     if (!family) return std::nullopt;
-    fillFrom(definition, file.substr(kMagicSize));
+    fillDefinitionFrom(file, definition);
     return ProjectRead{*family, upgradeSettings(definition, strings)};
 }
 

@@ -39,6 +39,10 @@ struct ProjectRead {
     bool converted = false;  // settings of an older generation were upgraded
 };
 
+// Copies the blocks of a project file's bytes into `definition` as far as the
+// file reaches, without any upgrade.
+void fillDefinitionFrom(std::string_view file, Definition& definition);
+
 // Reads `file` into `definition`: nothing (and the definition untouched) when
 // the magic is not one of ours; a short file fills the blocks as far as it
 // reaches and leaves the rest as it was.

@@ -1,0 +1,69 @@
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "core/definition.h"
+#include "core/project_file.h"
+#include "core/text_encoding.h"
+
+namespace tessel::cli {
+namespace {
+
+bool formInUse(const FormRecord& form) {
+    return std::any_of(form.fieldType.begin(), form.fieldType.end(), [](Byte type) { return type != 0; });
+}
+
+bool menuInUse(const MenuRecord& menu) {
+    return std::any_of(menu.itemName.begin(), menu.itemName.end(), [](const TextCell& item) {
+        const auto text = cellText(item).substr(0, kLineChars);
+        return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > ' '; });
+    });
+}
+
+bool lookupInUse(const LookupRecord& lookup) { return lookup.recordLength != 0 && lookup.columnCount != 0; }
+
+// The 1-based numbers of the records that are in use, or "none".
+template <typename Records, typename InUse>
+std::string numbersInUse(const Records& records, InUse inUse) {
+    std::string numbers;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (inUse(records[i])) numbers += (numbers.empty() ? "" : " ") + std::to_string(i + 1);
+    }
+    return numbers.empty() ? "none" : numbers;
+}
+
+}  // namespace
+
+void addInfoCommand(CLI::App& app, int& status) {
+    auto file = std::make_shared<std::string>();
+    auto* command = app.add_subcommand("info", "Show the family, format and what a project uses.");
+    command->add_option("FILE", *file, "Project file")->required();
+    command->callback([file, &status] {
+        const auto bytes = readWholeFile(*file, kProjectFileSize);
+        if (!bytes) {
+            status = kFailure;
+            return;
+        }
+        const auto family = familyOfMagic(*bytes);
+        if (!family) {
+            status = fail("Format mismatch !!!");
+            return;
+        }
+        Definition definition{};
+        fillDefinitionFrom(*bytes, definition);
+        const auto magic = cp1251ToUtf8(std::string_view(bytes->data(), strnlen(bytes->data(), kMagicSize - 1)));
+        std::cout << "family: " << *family << '\n'
+                  << "magic: " << magic << '\n'
+                  << "settings version: " << static_cast<char>(definition.settings.settingsVersion) << '\n'
+                  << "forms in use: " << numbersInUse(definition.forms, formInUse) << '\n'
+                  << "menus in use: " << numbersInUse(definition.menus, menuInUse) << '\n'
+                  << "lookups in use: " << numbersInUse(definition.lookups, lookupInUse) << '\n';
+        if (bytes->size() < kProjectFileSize) std::cout << "note: the file ends early (" << bytes->size() << " bytes)\n";
+        status = kSuccess;
+    });
+}
+
+}  // namespace tessel::cli

@@ -1,0 +1,32 @@
+#include <CLI/CLI.hpp>
+
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "core/project.h"
+#include "core/project_file.h"
+#include "core/strings.h"
+
+namespace tessel::cli {
+
+void addNewCommand(CLI::App& app, int& status) {
+    struct Options {
+        int family = kFamilyGroup;
+        std::string file;
+    };
+    auto options = std::make_shared<Options>();
+    auto* command = app.add_subcommand("new", "Write a new project of a terminal family.");
+    command->add_option("--family", options->family, "Terminal family: 4760 or 4130")
+        ->required()
+        ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
+    command->add_option("FILE", options->file, "Project file to write")->required();
+    command->callback([options, &status] {
+        const Strings strings;
+        Project project = startupProject(strings);
+        newProjectOfFamily(project, strings, options->family);
+        status = writeProject(project, options->file, nullptr) == 1 ? kSuccess : fail("Cannot write " + options->file);
+    });
+}
+
+}  // namespace tessel::cli

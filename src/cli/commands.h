@@ -1,0 +1,16 @@
+#pragma once
+// Each command of the tool adds itself to the application and, when it runs,
+// stores its exit status.
+namespace CLI {
+class App;
+}
+
+namespace tessel::cli {
+
+void addNewCommand(CLI::App& app, int& status);
+void addInfoCommand(CLI::App& app, int& status);
+void addImageCommand(CLI::App& app, int& status);
+void addExportCommands(CLI::App& app, int& status);
+void addStringsCommand(CLI::App& app, int& status);
+
+}  // namespace tessel::cli

@@ -1,0 +1,37 @@
+#include "cli/console.h"
+
+#include <iostream>
+
+#include "core/file_io.h"
+
+namespace tessel::cli {
+
+int ConsoleMessages::show(std::string_view caption, std::string_view text, MessageStyle style) {
+    if (style.icon == MessageIcon::Warning && caption != "Error") std::cerr << caption << ": ";
+    std::cerr << text << '\n';
+    switch (style.buttons) {
+        case MessageButtons::YesNo:
+        case MessageButtons::YesNoCancel: return kAnswerYes;
+        case MessageButtons::RetryCancel: return kAnswerCancel;
+        default: return kAnswerOk;
+    }
+}
+
+int fail(std::string_view text) {
+    std::cerr << text << '\n';
+    return kFailure;
+}
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::size_t limit) {
+    auto bytes = readFileBytes(path, limit);
+    if (!bytes) fail("Cannot read " + path.string());
+    return bytes;
+}
+
+bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes) {
+    if (writeFileAtomically(path, bytes)) return true;
+    fail("Cannot write " + path.string());
+    return false;
+}
+
+}  // namespace tessel::cli

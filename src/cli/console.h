@@ -1,0 +1,32 @@
+#pragma once
+// What the command-line tool shares between its commands: messages printed on
+// stderr, the exit statuses, and whole-file reading and writing with the
+// tool's error texts.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/messages.h"
+
+namespace tessel::cli {
+
+enum ExitStatus : int { kSuccess = 0, kFailure = 1, kUsageError = 2 };
+
+// Prints every message's text on stderr (with its caption for warnings that
+// are not errors) and answers them as a user who agrees would.
+class ConsoleMessages : public MessageService {
+public:
+    int show(std::string_view caption, std::string_view text, MessageStyle style) override;
+};
+
+// Prints `text` on stderr and returns kFailure.
+int fail(std::string_view text);
+
+// The file's bytes, or nothing after printing why not.
+std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::size_t limit = 64 << 20);
+
+// Writes atomically; false after printing why not.
+bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace tessel::cli

@@ -1,0 +1,35 @@
+// tessel: the command-line face of Tessel Studio.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/console.h"
+
+int main(int argc, char** argv) {
+    using namespace tessel::cli;
+    CLI::App app{"Tessel Studio command-line tool: make, inspect and convert terminal application projects.", "tessel"};
+    app.require_subcommand(1);
+    app.set_version_flag("--version", "tessel 1.0.0");
+
+    int status = kSuccess;
+    addNewCommand(app, status);
+    addInfoCommand(app, status);
+    addImageCommand(app, status);
+    addExportCommands(app, status);
+    addStringsCommand(app, status);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::CallForAllHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::CallForVersion& version) {
+        return app.exit(version);
+    } catch (const CLI::ParseError& error) {
+        app.exit(error);
+        return kUsageError;
+    }
+    return status;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Opening a project file for a command, as the desktop program opens one.
+#include <filesystem>
+#include <optional>
+
+#include "core/project.h"
+#include "core/strings.h"
+
+namespace tessel::cli {
+
+// The project after start-up defaults and reading the file, with the default
+// texts of its family; nothing after the reason was printed.
+std::optional<Project> loadProject(const std::filesystem::path& path, const Strings& strings);
+
+}  // namespace tessel::cli
