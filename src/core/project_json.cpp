@@ -156,8 +156,9 @@ public:
             case FieldKind::Bits: {
                 unsigned combined = 0;
                 for (const auto& range : field.bits) {
+                    const Json& bits = member(value, range.name);
                     auto scope = enter(range.name);
-                    combined = range.with(combined, number(member(value, range.name), (1u << range.width) - 1));
+                    combined = range.with(combined, number(bits, (1u << range.width) - 1));
                 }
                 out[0] = static_cast<Byte>(combined & 0xFF);
                 if (out.size() == 2) out[1] = static_cast<Byte>(combined >> 8);
@@ -168,8 +169,8 @@ public:
 
     void record(std::span<const FieldLayout> layout, const Json& object, ByteSpan out) {
         for (const auto& field : layout) {
-            auto scope = enter(field.name);
             const Json& value = member(object, field.name);
+            auto scope = enter(field.name);
             const auto bytes = out.subspan(field.offset, field.size);
             if (field.count == 1) {
                 element(field, value, bytes);
@@ -275,8 +276,8 @@ std::string projectFileFromJson(std::string_view text) {
         definition.headerWord.set(static_cast<std::uint16_t>(reader.number(reader.member(json, "headerWord"), 0xFFFF)));
     }
     const auto importBlock = [&](const char* name, ByteSpan out, std::span<const FieldLayout> layout, std::size_t count) {
-        auto scope = reader.enter(name);
         const Json& value = reader.member(json, name);
+        auto scope = reader.enter(name);
         if (count == 1) return reader.record(layout, value, out);
         reader.list(value, count);
         const std::size_t size = out.size() / count;
