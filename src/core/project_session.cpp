@@ -1,0 +1,125 @@
+#include "core/project_session.h"
+
+#include "core/project_file.h"
+
+namespace tessel {
+namespace {
+
+constexpr int kSaveCurrentProgram = 1131;
+constexpr const char* kProgramTitle = "Tessel Studio";
+
+}  // namespace
+
+ProjectSession::ProjectSession(Project& project, Strings& strings, PreferencesStore& preferences,
+                               MessageService& messages, FileDialogs& dialogs, SessionView& view)
+    : project_(project), strings_(strings), preferences_(preferences), messages_(messages), dialogs_(dialogs), view_(view) {}
+
+void ProjectSession::start(const std::vector<std::filesystem::path>& languageFolders) {
+    preferences_.load();
+    languages_ = findLanguages(languageFolders).value_or(std::vector<LanguageFile>{});
+    loadChosenLanguage();
+    project_.defaults = loadDefaultTexts(strings_, project_.family);
+    resetReaderDefaults(project_.definition);
+    resetApplicationDefaults(project_.definition, project_.defaults);
+
+    const auto& last = preferences_.values.lastEditedFile;
+    if (preferences_.values.autoPreload && last != kNoLastFile && readInto(project_, last)) {
+        project_.currentPath = last;
+        refreshForFamily();
+    }
+    view_.placeWindow();
+}
+
+void ProjectSession::newProject(int family) {
+    if (!mayDiscardChanges()) return;
+    project_.family = family;
+    refreshForFamily();
+    project_.currentPath.clear();
+    newDefinition(project_);
+    view_.edit();
+}
+
+// The current definition stays until a file has been read, so a cancelled or
+// failed Open loses nothing and a later Save cannot write defaults over a file.
+void ProjectSession::open() {
+    if (!mayDiscardChanges()) return;
+    preferences_.load();
+    view_.placeWindow();
+    std::string initial = project_.currentPath;
+    if (preferences_.values.autoPreload && preferences_.values.lastEditedFile != kNoLastFile) {
+        initial = preferences_.values.lastEditedFile;
+    }
+    const auto chosen = dialogs_.choose(openProjectRequest(strings_, initial));
+    if (!chosen) return;
+
+    Project opened = project_;
+    newDefinition(opened);
+    if (!readInto(opened, *chosen)) return;
+    opened.currentPath = *chosen;
+    project_ = opened;
+    refreshForFamily();
+    view_.edit();
+}
+
+// Unsaved changes are asked about first, as for Open: a recent file replaces
+// the whole definition.
+void ProjectSession::openRecent(std::size_t index) {
+    if (index >= preferences_.values.recentFiles.size()) return;
+    if (!mayDiscardChanges()) return;
+    const std::string path = preferences_.values.recentFiles[index];
+    if (readInto(project_, path)) {
+        project_.currentPath = path;
+        project_.modified = false;
+    }
+    refreshForFamily();
+    view_.edit();
+}
+
+bool ProjectSession::save() {
+    if (project_.currentPath.empty() || project_.currentPath == kNoLastFile) return saveAs();
+    if (writeProject(project_, project_.currentPath, &preferences_) != 1) return false;
+    project_.modified = false;
+    view_.menuChanged();
+    return true;
+}
+
+bool ProjectSession::saveAs() {
+    const auto chosen = dialogs_.choose(saveProjectRequest(strings_));
+    if (!chosen) return false;
+    project_.currentPath = saveAsName(*chosen);
+    return save();
+}
+
+bool ProjectSession::mayDiscardChanges() {
+    if (!project_.modified) return true;
+    const auto text = strings_.utf8(kSaveCurrentProgram);
+    const int answer = messages_.show(kProgramTitle, text, {MessageIcon::Question, MessageButtons::YesNoCancel});
+    if (answer == kAnswerCancel) return false;
+    if (answer == kAnswerYes) save();
+    return true;
+}
+
+void ProjectSession::applyPreferences(const Preferences& preferences) {
+    preferences_.values = preferences;
+    preferences_.save();
+    loadChosenLanguage();
+    project_.defaults = loadDefaultTexts(strings_, project_.family);
+    view_.menuChanged();
+}
+
+void ProjectSession::refreshForFamily() {
+    view_.refreshForFamily();
+    project_.defaults = loadDefaultTexts(strings_, project_.family);
+}
+
+void ProjectSession::loadChosenLanguage() {
+    loadLanguage(strings_.language(), languages_, preferences_.values.language);
+}
+
+bool ProjectSession::readInto(Project& target, const std::string& path) {
+    const bool read = readProject(target, path, strings_, messages_, &preferences_) == 1;
+    view_.menuChanged();
+    return read;
+}
+
+}  // namespace tessel
