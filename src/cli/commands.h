@@ -12,5 +12,6 @@ void addInfoCommand(CLI::App& app, int& status);
 void addImageCommand(CLI::App& app, int& status);
 void addExportCommands(CLI::App& app, int& status);
 void addStringsCommand(CLI::App& app, int& status);
+void addSimCommand(CLI::App& app, int& status);
 
 }  // namespace tessel::cli

@@ -1,0 +1,87 @@
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/project_loading.h"
+#include "simulator/clock.h"
+#include "simulator/key_script.h"
+#include "simulator/screen_text.h"
+#include "simulator/simulator.h"
+
+namespace tessel::cli {
+namespace {
+
+// The desktop program would run New of the family asked for; a script run
+// only reports it and goes on with the screen as it is.
+class ScriptObserver : public sim::SimulatorObserver {
+public:
+    void requestNewProject(int family) override {
+        std::cerr << "The simulator asks for a new project of the " << family << " family.\n";
+    }
+};
+
+CLI::Validator keyScriptValidator() {
+    return CLI::Validator(
+        [](const std::string& script) {
+            const auto bad = sim::badKeyToken(script);
+            return bad ? "unknown key token '" + *bad + "'" : std::string();
+        },
+        "KEYS");
+}
+
+CLI::Validator localTimeValidator() {
+    return CLI::Validator(
+        [](const std::string& text) {
+            return sim::parseLocalTime(text) ? std::string() : "expected \"YYYY-MM-DD HH:MM:SS\", got '" + text + "'";
+        },
+        "TIME");
+}
+
+}  // namespace
+
+void addSimCommand(CLI::App& app, int& status) {
+    struct Options {
+        std::string project;
+        std::string keys;
+        std::string at;
+        bool trace = false;
+    };
+    auto options = std::make_shared<Options>();
+    auto* command = app.add_subcommand("sim", "Run a project on the simulated terminal and print its screen.");
+    command->add_option("PROJECT", options->project, "Project file (left unchanged)")->required();
+    command
+        ->add_option("--keys", options->keys,
+                     "Keys to press, separated by blanks: 0-9, A-B .. Y-Z, ',;', '$:', SPACE, '-', '.', UP, DOWN, "
+                     "ESC, BS, ENTER, #N (raw key code), tick:N (N ticks of 100 ms)")
+        ->check(keyScriptValidator());
+    command->add_option("--at", options->at, "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
+        ->check(localTimeValidator());
+    command->add_flag("--trace", options->trace, "Print the screen at the start and after every key token");
+    command->callback([options, &status] {
+        const Strings strings;
+        auto project = loadProject(options->project, strings);
+        if (!project) {
+            status = kFailure;
+            return;
+        }
+        const auto start = options->at.empty() ? sim::SystemClock().now() : *sim::parseLocalTime(options->at);
+        sim::SteppingClock clock(start);
+        ConsoleMessages messages;
+        ScriptObserver observer;
+        sim::Simulator simulator(*project, strings, messages, clock, observer);
+        simulator.restart();
+
+        if (options->trace) std::cout << sim::screenText(simulator);
+        for (const auto& token : sim::splitKeyScript(options->keys)) {
+            sim::runStep(simulator, clock, *sim::parseKeyToken(token));
+            if (options->trace) std::cout << "> " << token << '\n' << sim::screenText(simulator);
+        }
+        if (!options->trace) std::cout << sim::screenText(simulator);
+        status = kSuccess;
+    });
+}
+
+}  // namespace tessel::cli

@@ -1,0 +1,95 @@
+#pragma once
+// Runs one designed form on the simulated screen: lays out the prompts, takes
+// field input character by character (with the multi-tap letter keys),
+// checks each character against the field type, moves between the input
+// fields, and on completion counts the record, builds the output record and
+// tells the engine where to go next.
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/project.h"
+#include "simulator/clock.h"
+#include "simulator/form_line.h"
+#include "simulator/multi_tap.h"
+#include "simulator/observer.h"
+#include "simulator/screen.h"
+
+namespace tessel::sim {
+
+// Where a form is left for: a target code, and whether a menu target starts
+// with its first item selected (completion) or keeps its selection (escape).
+struct Departure {
+    int target = 0;
+    bool resetMenu = true;
+};
+
+class FormRunner {
+public:
+    FormRunner(Screen& screen, Project& project, const Clock& clock, SimulatorObserver& observer);
+
+    // Shows form `form` (1 to 10) afresh, with initial values, cursor on its
+    // first input field.
+    void enter(int form);
+    // Shows the current form again with all input kept.
+    void render();
+    // A key in the form; a departure when the form is left.
+    std::optional<Departure> handleKey(int code);
+
+    bool hasPending() const { return multiTap_.pending(); }
+    // Enters the pending multi-tap character, if any.
+    void commitPending();
+    // Drops the pending character without entering it.
+    void cancelPending();
+    // A 100 ms tick for the multi-tap time-out.
+    void tick();
+
+    const std::string& outputRecord() const { return output_; }
+
+private:
+    // The form's record and its per-line settings.
+    FormRecord& record();
+    const FormRecord& record() const;
+    int lineCount() const;
+    int typeOf(int line) const;
+    std::string_view promptOf(int line) const;
+    int maxLengthOf(int line) const;
+    bool isExtension(int line) const;
+
+    // Layout (form_layout.cpp).
+    void resetLines();
+    std::string lineText(int line) const;
+    void spreadPassDown(int line);
+    void drawFillCharacters();
+    void fillLine(int line, char fill);
+    int cursorColumnOf(int line) const;
+    void showMessage(int number);
+
+    // Navigation.
+    void setCurrent(int line);
+    int nextInputField(int from) const;
+    int previousInputField(int from) const;
+    void moveTo(int line);
+    void moveUp();
+    std::optional<Departure> pressEnter();
+    Departure complete();
+
+    // Input (field_entry.cpp).
+    void enterCharacter(char c);
+    void clearEarlierValue(int line);
+    void appendAtEdge(int line);
+    void backspace();
+    void pressMultiTap(int code);
+
+    Screen& screen_;
+    Project& project_;
+    const Clock& clock_;
+    SimulatorObserver& observer_;
+    int form_ = 1;
+    int current_ = 0;
+    std::array<FormLine, kFieldsPerForm> lines_{};
+    std::string output_;
+    MultiTap multiTap_;
+};
+
+}  // namespace tessel::sim

@@ -1,0 +1,40 @@
+#pragma once
+// Key scripts: a whitespace-separated list of key names and timer ticks that
+// drives the simulator, for the command-line tool and for tests.
+//
+// Tokens, in any letter case: 0 to 9 (the digit keys), A-B, C-D, ... W-X, Y-Z
+// (the letter keys), ",;" and "$:" (the punctuation keys), SPACE, "-", ".",
+// UP, DOWN, ESC, BS, ENTER, #N (the raw key code N, 0 to 255) and tick:N (N
+// timer ticks of 100 ms).
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "simulator/clock.h"
+#include "simulator/simulator.h"
+
+namespace tessel::sim {
+
+struct ScriptStep {
+    enum class Kind { Key, Ticks };
+    Kind kind = Kind::Key;
+    int value = 0;  // the key code, or the number of ticks
+};
+
+// One token; nothing when it names no key.
+std::optional<ScriptStep> parseKeyToken(std::string_view token);
+
+// The tokens of a script, in order.
+std::vector<std::string> splitKeyScript(std::string_view script);
+
+// The first token of `script` that names no key, if any.
+std::optional<std::string> badKeyToken(std::string_view script);
+
+// Presses the key, or lets the ticks pass: the clock moves 100 ms before each tick.
+void runStep(Simulator& simulator, SteppingClock& clock, const ScriptStep& step);
+
+// Runs every token of a script known to be valid.
+void runKeyScript(Simulator& simulator, SteppingClock& clock, std::string_view script);
+
+}  // namespace tessel::sim

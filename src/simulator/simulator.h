@@ -1,0 +1,72 @@
+#pragma once
+// The simulated terminal: runs the application definition on the 9x20
+// screen model. It imitates the terminal's own screens (main menu, connecting,
+// utilities, program settings), starts the designed application, runs its
+// menus and hands its forms to the form runner. Fed key codes and 100 ms
+// ticks; reads the local time from the injected clock.
+#include <string>
+
+#include "core/messages.h"
+#include "core/project.h"
+#include "core/strings.h"
+#include "simulator/clock.h"
+#include "simulator/form_runner.h"
+#include "simulator/observer.h"
+#include "simulator/screen.h"
+
+namespace tessel::sim {
+
+class Simulator {
+public:
+    Simulator(Project& project, const Strings& strings, MessageService& messages, const Clock& clock,
+              SimulatorObserver& observer);
+
+    // Back to the terminal's main menu; an unfinished multi-tap key is dropped.
+    void restart();
+    // One key code from the keypad (or 51 from the form page).
+    void handleKey(int code);
+    // The 100 ms timer: the clock line and the multi-tap time-out.
+    void tick();
+    // Goes where a target code points: 0 the main menu with row 1
+    // highlighted, 1 to 10 a form, 11 to 20 a menu (its selection reset unless
+    // `resetMenu` is false). Codes above 20 lead nowhere.
+    void goToTarget(int target, bool resetMenu = true);
+    // Shows menu `menu` (11 to 20), with its first item selected when `reset`.
+    void enterMenu(int menu, bool reset);
+
+    const Screen& screen() const { return screen_; }
+    const std::string& outputRecord() const { return forms_.outputRecord(); }
+    unsigned recordCounter() const { return project_.recordCounter; }
+
+private:
+    // The terminal's own screens (terminal_screens.cpp).
+    void showMainMenu();
+    void refreshClock();
+    void mainMenuKey(int code);
+    void connectingKey(int code);
+    void showConnecting();
+    void showUtilities();
+    void utilitiesKey(int code);
+    void showSettings();
+    void settingsKey(int code);
+
+    // The designed application (application_start.cpp, menu_screen.cpp).
+    void startApplication();
+    void enterForm(int form);
+    MenuRecord& currentMenu();
+    void showMenu();
+    void menuKey(int code);
+
+    Project& project_;
+    const Strings& strings_;
+    MessageService& messages_;
+    const Clock& clock_;
+    SimulatorObserver& observer_;
+    Screen screen_;
+    FormRunner forms_;
+    int currentTarget_ = 0;    // 1 to 10 a form, 11 to 20 a menu, 0 the terminal's screens
+    int utilitiesCount_ = 8;   // items of the utilities list: 9 with a lookup in use
+    int previousKey_ = 0;      // for the multi-tap rule
+};
+
+}  // namespace tessel::sim
