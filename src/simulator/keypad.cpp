@@ -5,7 +5,7 @@
 
 #include "core/model_family.h"
 
-namespace tessel {
+namespace tessel::sim {
 namespace {
 
 // The 4760 keys band by band from the top, in the order they are tested.
@@ -101,4 +101,4 @@ int groupPressedImage(int code) {
     return kImages[static_cast<std::size_t>(code)];
 }
 
-}  // namespace tessel
+}  // namespace tessel::sim

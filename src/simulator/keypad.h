@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-namespace tessel {
+namespace tessel::sim {
 
 struct KeyHit {
     int code;
@@ -32,4 +32,4 @@ std::optional<KeyHit> hitTestKey(int family, int x, int y);
 // (1 is the whole released keypad); 0 for a key without one.
 int groupPressedImage(int code);
 
-}  // namespace tessel
+}  // namespace tessel::sim

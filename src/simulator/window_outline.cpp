@@ -2,7 +2,7 @@
 
 #include "core/model_family.h"
 
-namespace tessel {
+namespace tessel::sim {
 namespace {
 
 constexpr OutlinePoint k4760Outline[] = {
@@ -48,4 +48,4 @@ std::span<const OutlinePoint> windowOutline(int family) {
     return kGroupOutline;
 }
 
-}  // namespace tessel
+}  // namespace tessel::sim

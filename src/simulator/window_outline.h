@@ -2,7 +2,7 @@
 // The outline of each terminal's picture: the main window is cut to it.
 #include <span>
 
-namespace tessel {
+namespace tessel::sim {
 
 struct OutlinePoint {
     int x;
@@ -12,4 +12,4 @@ struct OutlinePoint {
 // The polygon, in window pixels and in order, filled with the winding rule.
 std::span<const OutlinePoint> windowOutline(int family);
 
-}  // namespace tessel
+}  // namespace tessel::sim

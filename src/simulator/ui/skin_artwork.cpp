@@ -28,13 +28,13 @@ QSize imageSize4760(int code) {
     return {37, 25};
 }
 
-QRectF groupKeyRect(const KeyArea& key) {
+QRectF groupKeyRect(const sim::KeyArea& key) {
     return QRectF(key.originX, key.originY, key.right - key.originX + 1, key.bottom - key.originY + 1);
 }
 
 void drawBody(QPainter& painter, int family, QSize size) {
     QPolygonF outline;
-    for (const auto& point : windowOutline(family)) outline << QPointF(point.x, point.y);
+    for (const auto& point : sim::windowOutline(family)) outline << QPointF(point.x, point.y);
     QLinearGradient shell(0, 0, size.width(), 0);
     shell.setColorAt(0, QColor(46, 50, 58));
     shell.setColorAt(0.5, QColor(66, 72, 82));
@@ -76,7 +76,7 @@ void SkinArtwork::draw4760(qreal ratio) {
     QPainter painter(&terminal);
     drawBody(painter, kFamily4760, k4760Size);
     drawDisplay(painter, QRectF(43, 80, 174, 178));
-    for (const auto& key : keyAreas(kFamily4760)) {
+    for (const auto& key : sim::keyAreas(kFamily4760)) {
         if (key.code <= 37) {
             painter.drawPixmap(key.originX, key.originY, images_[static_cast<std::size_t>(37 + key.code)]);
         } else {
@@ -91,7 +91,7 @@ void SkinArtwork::draw4760(qreal ratio) {
 
 void SkinArtwork::drawGroup(qreal ratio) {
     images_.assign(44, QPixmap());
-    const auto keys = keyAreas(kFamilyGroup);
+    const auto keys = sim::keyAreas(kFamilyGroup);
     QPixmap keypad = blankPixmap(kGroupKeypadSize, ratio);
     {
         QPainter painter(&keypad);
@@ -102,7 +102,7 @@ void SkinArtwork::drawGroup(qreal ratio) {
     }
     images_[1] = keypad;
     for (const auto& key : keys) {
-        const int index = groupPressedImage(key.code);
+        const int index = sim::groupPressedImage(key.code);
         if (index < 2) continue;
         const QRectF area = groupKeyRect(key);
         QPixmap pressed = blankPixmap(area.size().toSize(), ratio);

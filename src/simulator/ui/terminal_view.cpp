@@ -1,0 +1,166 @@
+#include "simulator/ui/terminal_view.h"
+
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/model_family.h"
+#include "core/text_encoding.h"
+#include "simulator/keypad.h"
+#include "simulator/simulator.h"
+
+namespace tessel::ui {
+namespace {
+
+constexpr int kRowPitch = 17;
+constexpr int kCharPitch = 8;
+constexpr int kTextX = 50;
+constexpr QPoint kGroupKeypadOrigin(36, 284);
+
+// Where the screen's parts lie in each family's picture.
+struct ScreenGeometry {
+    int top;          // y of row 0
+    int barX;         // x of the highlight bar
+    int cursorX;      // x of column 0's cursor cell
+    QPoint clockBackground;
+    QPoint clockText;
+    QRect area;       // the whole text area
+
+    QRect rowArea(int row) const { return QRect(kTextX, top + kRowPitch * row, 216 - kTextX + 1, kRowPitch + 1); }
+};
+
+ScreenGeometry geometryOf(int family) {
+    if (is4760(family)) return {84, 43, 50, {43, 220}, {50, 220}, QRect(QPoint(43, 84), QPoint(216, 254))};
+    return {64, 41, 48, {41, 204}, {40, 204}, QRect(QPoint(41, 64), QPoint(216, 254))};
+}
+
+QFont screenFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(13);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+// Terminal bytes on the 8-pixel character grid, starting at `origin`.
+void drawBytes(QPainter& painter, QPoint origin, const std::string& bytes) {
+    const QString text = QString::fromStdString(cp1251ToUtf8(bytes));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QRect cell(origin.x() + kCharPitch * static_cast<int>(i), origin.y(), kCharPitch + 2, kRowPitch);
+        painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, text.at(i));
+    }
+}
+
+}  // namespace
+
+TerminalView::TerminalView(QWidget* parent) : QWidget(parent) {
+    setObjectName("Client");
+    setFixedSize(kWidth, kHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    ticks_.setInterval(100);
+    connect(&ticks_, &QTimer::timeout, this, [this] {
+        if (simulator_) simulator_->tick();
+    });
+}
+
+void TerminalView::setFamily(int family, const QString& artworkFolder) {
+    family_ = family;
+    artwork_ = std::make_unique<SkinArtwork>(family, devicePixelRatioF(), artworkFolder);
+    lastKey_ = 0;
+    pressed_ = false;
+    ticks_.start();
+    update();
+}
+
+void TerminalView::repaintScreen() { update(geometryOf(family_).area); }
+
+void TerminalView::repaintRow(int row) { update(geometryOf(family_).rowArea(row)); }
+
+void TerminalView::showPendingCharacter(char) { repaintScreen(); }
+
+void TerminalView::drawClock() {
+    const auto geometry = geometryOf(family_);
+    update(QRect(geometry.clockBackground, artwork_ ? artwork_->clockBackground().deviceIndependentSize().toSize() : QSize()));
+}
+
+void TerminalView::requestNewProject(int family) { emit newProjectRequested(family); }
+
+QRect TerminalView::keyImageRect() const {
+    if (!artwork_ || lastKey_ == 0) return {};
+    if (!artwork_->is4760()) return QRect(kGroupKeypadOrigin, artwork_->image(1).deviceIndependentSize().toSize());
+    if (lastKey_ >= 38) return {};
+    return QRect(keyOrigin_, artwork_->image(lastKey_).deviceIndependentSize().toSize());
+}
+
+void TerminalView::paintEvent(QPaintEvent*) {
+    if (!artwork_) return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, artwork_->image(0));
+    if (lastKey_ != 0) {
+        if (artwork_->is4760()) {
+            if (lastKey_ < 38) painter.drawPixmap(keyOrigin_, artwork_->image(pressed_ ? lastKey_ : 37 + lastKey_));
+        } else if (pressed_ && sim::groupPressedImage(lastKey_) > 0) {
+            painter.drawPixmap(keyOrigin_, artwork_->image(sim::groupPressedImage(lastKey_)));
+        } else {
+            painter.drawPixmap(kGroupKeypadOrigin, artwork_->image(1));
+        }
+    }
+    if (simulator_) paintScreen(painter);
+}
+
+void TerminalView::paintScreen(QPainter& painter) const {
+    const auto geometry = geometryOf(family_);
+    const auto& screen = simulator_->screen();
+    painter.setFont(screenFont());
+    const auto cursorCell = QPoint(geometry.cursorX + kCharPitch * screen.cursor.column,
+                                   geometry.top + kRowPitch * screen.cursor.row);
+    if (screen.state == sim::SimState::FormScreen) painter.drawPixmap(cursorCell, artwork_->cursor());
+    for (int row = 0; row < sim::kScreenRows; ++row) {
+        const QPoint origin(kTextX, geometry.top + kRowPitch * row);
+        const bool highlighted = screen.highlightRow == row + 1;
+        if (highlighted) painter.drawPixmap(geometry.barX, origin.y(), artwork_->highlightBar());
+        painter.setPen(highlighted ? Qt::white : Qt::black);
+        drawBytes(painter, origin, screen.rows[row]);
+    }
+    if (screen.state == sim::SimState::MainMenu && !screen.clockText.empty()) {
+        painter.drawPixmap(geometry.clockBackground, artwork_->clockBackground());
+        painter.setPen(Qt::black);
+        drawBytes(painter, geometry.clockText, screen.clockText);
+    }
+    if (screen.pendingCharacter) {
+        painter.drawPixmap(cursorCell, artwork_->cursor());
+        painter.setPen(Qt::black);
+        drawBytes(painter, cursorCell, std::string(1, *screen.pendingCharacter));
+    }
+}
+
+void TerminalView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        emit popupRequested(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint at = event->position().toPoint();
+    const auto hit = sim::hitTestKey(family_, at.x(), at.y());
+    lastKey_ = hit ? hit->code : 0;
+    if (!hit) {
+        emit windowDragRequested();
+        return;
+    }
+    keyOrigin_ = QPoint(hit->originX, hit->originY);
+    pressed_ = true;
+    update();
+    if (simulator_) simulator_->handleKey(hit->code);
+}
+
+void TerminalView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    pressed_ = false;
+    update();
+    if (lastKey_ == kMenuKey) emit popupRequested(mapToGlobal(keyOrigin_));
+}
+
+}  // namespace tessel::ui
