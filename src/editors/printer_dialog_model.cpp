@@ -57,6 +57,12 @@ std::string PrinterDialogModel::setQuantity(std::string_view text) {
     return quantity_;
 }
 
+std::string PrinterDialogModel::stepQuantity(int delta) {
+    const int current = static_cast<int>(correctNumber(quantity_, kMaxQuantity).value);
+    quantity_ = std::to_string(std::clamp(current + delta, 1, static_cast<int>(kMaxQuantity)));
+    return quantity_;
+}
+
 void PrinterDialogModel::accept() {
     form_.printQuantity = quantityFixed_ ? static_cast<Byte>(correctNumber(quantity_, kMaxQuantity).value) : 0;
     auto& data = form_.printData;

@@ -38,6 +38,8 @@ public:
     void setQuantityFixed(bool fixed) { quantityFixed_ = fixed; }
     // Returns the text the quantity edit must show.
     std::string setQuantity(std::string_view text);
+    // The up-down control: one label more or fewer, within 1..255.
+    std::string stepQuantity(int delta);
     void setQuantityField(int value) { form_.printQuantityField = static_cast<Byte>(value); }
     void setPrintData(std::size_t variable, int value) { form_.printData[variable] = static_cast<Byte>(value); }
 

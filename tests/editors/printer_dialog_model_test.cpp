@@ -48,6 +48,20 @@ TEST_F(PrinterDialog, QuantityIsStoredOnOk) {
     }
 }
 
+TEST_F(PrinterDialog, UpDownStaysWithinRange) {
+    struct Case {
+        const char* shown;
+        int delta;
+        const char* stepped;
+    };
+    const Case cases[] = {{"1", -1, "1"}, {"1", 1, "2"}, {"255", 1, "255"}, {"0", -1, "1"}, {"", 1, "1"}};
+    for (const auto& c : cases) {
+        PrinterDialogModel model(form, settings);
+        model.setQuantity(c.shown);
+        EXPECT_EQ(model.stepQuantity(c.delta), c.stepped) << c.shown << " " << c.delta;
+    }
+}
+
 TEST_F(PrinterDialog, PrintVariablesEndAtTheFirstEmptyOne) {
     PrinterDialogModel model(form, settings);
     model.setPrintData(0, 3);
