@@ -1,0 +1,24 @@
+// tessel-studio: the desktop program.
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "core/app_paths.h"
+#include "core/ui/qt_desktop.h"
+#include "core/ui/qt_messages.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Tessel Studio");
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    tessel::ui::QtMessages messages;
+    tessel::ui::QtFileDialogs dialogs;
+    tessel::ui::QtDesktop desktop;
+    tessel::sim::SystemClock clock;
+    tessel::ui::MainWindow window({messages, dialogs, desktop, clock, tessel::preferencesFilePath(),
+                                   tessel::languageSearchFolders()});
+    messages.setOwner(&window);
+    dialogs.setOwner(&window);
+    application.exec();
+    return 0;
+}

@@ -1,0 +1,146 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QPolygon>
+#include <QRegion>
+#include <QShortcut>
+#include <QWindow>
+
+#include "core/popup_menu.h"
+#include "core/ui/about_box.h"
+#include "editors/ui/editor_sheet.h"
+#include "simulator/ui/terminal_view.h"
+#include "simulator/window_outline.h"
+
+namespace tessel::ui {
+namespace {
+
+constexpr QPoint kWindowPlace(300, 50);
+
+QRegion outlineOf(int family) {
+    QPolygon polygon;
+    for (const auto& point : sim::windowOutline(family)) polygon << QPoint(point.x, point.y);
+    return QRegion(polygon, Qt::WindingFill);
+}
+
+void addEntries(QMenu& menu, const std::vector<MenuEntry>& entries, MainWindow& window) {
+    for (const auto& entry : entries) {
+        if (entry.separator) {
+            menu.addSeparator();
+        } else if (!entry.submenu.empty()) {
+            addEntries(*menu.addMenu(QString::fromStdString(entry.text)), entry.submenu, window);
+        } else {
+            const int command = entry.command;
+            QAction* action = menu.addAction(QString::fromStdString(entry.text));
+            action->setData(command);
+            QObject::connect(action, &QAction::triggered, &window, [&window, command] { window.runCommand(command); });
+        }
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(WindowServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      services_(std::move(services)),
+      preferences_{services_.preferencesFile, {}},
+      terminal_(new TerminalView(this)),
+      session_(project_, strings_, preferences_, services_.messages, services_.dialogs, *this) {
+    setObjectName("TESSEL");
+    setWindowTitle("Tessel Studio");
+    setFixedSize(TerminalView::kWidth, TerminalView::kHeight);
+    simulator_ = std::make_unique<sim::Simulator>(project_, strings_, services_.messages, services_.clock, *terminal_);
+    terminal_->setSimulator(simulator_.get());
+    connect(terminal_, &TerminalView::popupRequested, this, [this](const QPoint& at) { menu_.popup(at); });
+    connect(terminal_, &TerminalView::windowDragRequested, this, [this] {
+        if (windowHandle()) windowHandle()->startSystemMove();
+    });
+    connect(terminal_, &TerminalView::newProjectRequested, this,
+            [this](int family) { runCommand(is4760(family) ? kCommandNew4760 : kCommandNewGroup); }, Qt::QueuedConnection);
+    addShortcuts();
+
+    session_.start(services_.languageFolders);
+    refreshForFamily();
+    buildMenu();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::addShortcuts() {
+    const std::pair<QKeySequence, int> shortcuts[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), kCommandNew4760}, {QKeySequence(Qt::CTRL | Qt::Key_O), kCommandOpen},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), kCommandSave},    {QKeySequence(Qt::CTRL | Qt::Key_E), kCommandEdit},
+        {QKeySequence(Qt::Key_F1), kCommandAbout},             {QKeySequence(Qt::ALT | Qt::Key_F4), kCommandExit},
+    };
+    for (const auto& [keys, command] : shortcuts) {
+        auto* shortcut = new QShortcut(keys, this);
+        const int chosen = command;
+        connect(shortcut, &QShortcut::activated, this, [this, chosen] { runCommand(chosen); });
+    }
+}
+
+void MainWindow::runCommand(int command) {
+    switch (command) {
+        case kCommandNew4760: session_.newProject(kFamily4760); break;
+        case kCommandNewGroup: session_.newProject(kFamilyGroup); break;
+        case kCommandOpen: session_.open(); break;
+        case kCommandSave: session_.save(); break;
+        case kCommandSaveAs: session_.saveAs(); break;
+        case kCommandEdit: edit(); break;
+        case kCommandPreferences: showPreferences(); break;
+        case kCommandAbout: showAbout(); break;
+        case kCommandExit: close(); break;
+        default:
+            if (command >= kCommandFirstRecentFile && command < kCommandFirstRecentFile + 10) {
+                session_.openRecent(static_cast<std::size_t>(command - kCommandFirstRecentFile));
+            }
+            break;
+    }
+    emit commandFinished(command);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (session_.mayDiscardChanges()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::refreshForFamily() {
+    setMask(outlineOf(project_.family));
+    terminal_->setFamily(project_.family);
+    simulator_->restart();
+}
+
+void MainWindow::edit() {
+    EditorSheet sheet(project_, strings_, services_.messages, [this](int key) { simulator_->handleKey(key); }, this);
+    sheet.exec();
+    simulator_->restart();
+}
+
+void MainWindow::placeWindow() {
+    setWindowFlag(Qt::WindowStaysOnTopHint, preferences_.values.alwaysOnTop);
+    setGeometry(QRect(kWindowPlace, size()));
+    show();
+}
+
+void MainWindow::menuChanged() {
+    buildMenu();
+}
+
+void MainWindow::buildMenu() {
+    menu_.clear();
+    addEntries(menu_, popupMenuEntries(strings_, preferences_.values.recentFiles), *this);
+    simulator_->restart();
+}
+
+void MainWindow::showAbout() {
+    AboutBox about(services_.desktop, this);
+    about.exec();
+}
+
+void MainWindow::showPreferences() {}
+
+}  // namespace tessel::ui

@@ -1,0 +1,77 @@
+#pragma once
+// The program's window: cut to the terminal's outline and filled by the
+// pictured terminal. It owns the project and carries out every command of the
+// popup menu and the shortcuts.
+#include <QMenu>
+#include <QWidget>
+#include <memory>
+
+#include "core/preferences.h"
+#include "core/project.h"
+#include "core/project_session.h"
+#include "core/strings.h"
+#include "simulator/clock.h"
+#include "simulator/simulator.h"
+
+namespace tessel {
+class Desktop;
+}
+
+namespace tessel::ui {
+
+class TerminalView;
+
+// The services the window shows its dialogs through; tests give their own.
+struct WindowServices {
+    MessageService& messages;
+    FileDialogs& dialogs;
+    Desktop& desktop;
+    const sim::Clock& clock;
+    std::filesystem::path preferencesFile;
+    std::vector<std::filesystem::path> languageFolders;
+};
+
+class MainWindow : public QWidget, private SessionView {
+    Q_OBJECT
+public:
+    explicit MainWindow(WindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void runCommand(int command);
+
+    Project& project() { return project_; }
+    const Preferences& preferences() const { return preferences_.values; }
+    TerminalView& terminal() { return *terminal_; }
+    QMenu& popupMenu() { return menu_; }
+    sim::Simulator& simulator() { return *simulator_; }
+
+signals:
+    // After every command: tests and the front end may look at the result.
+    void commandFinished(int command);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // SessionView
+    void refreshForFamily() override;
+    void edit() override;
+    void placeWindow() override;
+    void menuChanged() override;
+
+    void buildMenu();
+    void addShortcuts();
+    void showPreferences();
+    void showAbout();
+
+    WindowServices services_;
+    Project project_;
+    Strings strings_;
+    PreferencesStore preferences_;
+    TerminalView* terminal_;
+    std::unique_ptr<sim::Simulator> simulator_;
+    ProjectSession session_;
+    QMenu menu_;
+};
+
+}  // namespace tessel::ui
