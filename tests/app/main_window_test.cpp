@@ -1,0 +1,153 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "core/messages.h"
+#include "core/popup_menu.h"
+#include "core/project_file.h"
+#include "simulator/ui/terminal_view.h"
+#include "support/projects.h"
+#include "support/recording_desktop.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace tessel::ui {
+namespace {
+
+// Closes every modal dialog (the editor sheet that New and Open show) as soon
+// as it appears.
+class ModalCloser {
+public:
+    ModalCloser() {
+        QObject::connect(&timer_, &QTimer::timeout, [] {
+            if (auto* modal = QApplication::activeModalWidget()) modal->close();
+        });
+        timer_.start(20);
+    }
+
+private:
+    QTimer timer_;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindow& window() {
+        if (!window_) {
+            window_ = std::make_unique<MainWindow>(
+                WindowServices{messages, dialogs, desktop, clock, temp.path() / "TESSEX.ini", {}});
+        }
+        return *window_;
+    }
+    void click(QPoint at) {
+        QTest::mousePress(&window().terminal(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(&window().terminal(), Qt::LeftButton, {}, at);
+    }
+    QStringList menuTexts() {
+        QStringList texts;
+        for (auto* action : window().popupMenu().actions()) texts << (action->isSeparator() ? "-" : action->text());
+        return texts;
+    }
+
+    test::TempDir temp;
+    CapturedMessages messages{kAnswerCancel};
+    test::ScriptedFileDialogs dialogs;
+    test::RecordingDesktop desktop;
+    sim::SteppingClock clock{{2026, 3, 5, 9, 5, 0}};
+    ModalCloser closer;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(MainWindowTest, StartsAsTheGroupFamilyTerminal) {
+    EXPECT_EQ(window().windowTitle(), "Tessel Studio");
+    EXPECT_EQ(window().size(), QSize(267, 645));
+    EXPECT_EQ(window().project().family, kFamilyAtStartup);
+    EXPECT_EQ(window().terminal().family(), kFamilyAtStartup);
+    EXPECT_EQ(window().simulator().screen().rows[0], "1. Collect data     ");
+}
+
+TEST_F(MainWindowTest, KeyClicksReachTheSimulatorAndPressesBesideThemDrag) {
+    window().runCommand(kCommandNew4760);
+    QSignalSpy drags(&window().terminal(), &TerminalView::windowDragRequested);
+    click({56, 301});
+    EXPECT_EQ(window().terminal().lastKey(), 42);
+    EXPECT_EQ(drags.count(), 0);
+    click({55, 301});
+    EXPECT_EQ(window().terminal().lastKey(), 0);
+    EXPECT_EQ(drags.count(), 1);
+
+    window().simulator().restart();
+    click({130, 400});  // Down
+    EXPECT_EQ(window().simulator().screen().highlightRow, 2);
+}
+
+TEST_F(MainWindowTest, MenuKeyOpensThePopupOnRelease) {
+    window().runCommand(kCommandNew4760);
+    QSignalSpy popups(&window().terminal(), &TerminalView::popupRequested);
+    QTest::mousePress(&window().terminal(), Qt::LeftButton, {}, {170, 595});
+    EXPECT_EQ(popups.count(), 0);
+    QTest::mouseRelease(&window().terminal(), Qt::LeftButton, {}, {170, 595});
+    ASSERT_EQ(popups.count(), 1);
+    EXPECT_EQ(popups.at(0).at(0).toPoint(), window().terminal().mapToGlobal(QPoint(158, 586)));
+    QTest::mousePress(&window().terminal(), Qt::RightButton, {}, {10, 10});
+    EXPECT_EQ(popups.count(), 2);
+}
+
+TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
+    EXPECT_EQ(menuTexts(), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+                                        "&Edit\tCtrl+E", "&Preferences...", "-", "&Download Application",
+                                        "Download &Lookup File", "&Receive Data", "-", "A&bout...\tF1", "E&xit\tAlt+F4"}));
+    std::vector<std::string> files;
+    for (const char* name : {"one.TSX", "two.TSX", "three.TSX", "four.TSX", "five.TSX"}) {
+        Project made = test::newProject(kFamilyGroup);
+        ASSERT_EQ(writeProject(made, temp.path() / name, nullptr), 1);
+        dialogs.answer((temp.path() / name).string());
+        window().runCommand(kCommandOpen);
+    }
+    const auto texts = menuTexts();
+    ASSERT_EQ(texts.size(), 19);
+    EXPECT_TRUE(texts[12].startsWith("&1:  ")) << texts[12].toStdString();
+    EXPECT_TRUE(texts[12].endsWith("five.TSX"));
+    EXPECT_TRUE(texts[15].endsWith("two.TSX"));
+    EXPECT_EQ(texts[16], "-");
+}
+
+TEST_F(MainWindowTest, NewWithUnsavedChangesAndCancelChangesNothing) {
+    window().project().modified = true;
+    window().project().currentPath = "/kept/path.TSX";
+    window().project().definition.forms[0].fieldType[0] = 3;
+    const auto mask = window().mask();
+    messages.setAnswer(kAnswerCancel);
+    window().runCommand(kCommandNew4760);
+    EXPECT_EQ(window().project().family, kFamilyAtStartup);
+    EXPECT_EQ(window().terminal().family(), kFamilyAtStartup);
+    EXPECT_EQ(window().mask(), mask);
+    EXPECT_EQ(window().project().currentPath, "/kept/path.TSX");
+    EXPECT_EQ(window().project().definition.forms[0].fieldType[0], 3);
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().text, "Save current program ?");
+}
+
+TEST_F(MainWindowTest, NewOfTheOtherFamilyChangesOutlineAndSkin) {
+    const auto mask = window().mask();
+    window().runCommand(kCommandNew4760);
+    EXPECT_EQ(window().project().family, kFamily4760);
+    EXPECT_EQ(window().terminal().family(), kFamily4760);
+    EXPECT_NE(window().mask(), mask);
+}
+
+TEST_F(MainWindowTest, ClosingAsksWhileThereAreUnsavedChanges) {
+    window().show();
+    window().project().modified = true;
+    messages.setAnswer(kAnswerCancel);
+    EXPECT_FALSE(window().close());
+    messages.setAnswer(kAnswerNo);
+    EXPECT_TRUE(window().close());
+}
+
+}  // namespace
+}  // namespace tessel::ui
