@@ -1,13 +1,13 @@
 #pragma once
 // Widget tests drive real controls, found by object name, under a QApplication
 // on the offscreen platform.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace tessel::test {
 
