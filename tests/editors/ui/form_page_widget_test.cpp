@@ -22,7 +22,6 @@ protected:
         return test::child<Widget>(&sheet, name);
     }
 
-    test::Application application;
     Project project = test::newProject(kFamilyGroup);
     CapturedMessages messages;
     std::vector<int> keysSent;
