@@ -14,8 +14,11 @@ constexpr Byte kFirstVariable = 0x1D;
 constexpr int kFirstVariableTextId = 1345;  // "variable1"
 
 constexpr std::array<const char*, 0x20> kControlNames{
-    "",   "Ins", "Del", "Home", "End", "Up", "Down", "Left", "BS",  "HT",   "LF",   "Right", "PgUp", "Enter", "PgDn", "F1",
-    "F2", "F3",  "F4",  "F5",   "F6",  "F7", "F8",   "F9",   "F10", "F11", "F12", "ESC",   "Exec", "Var1",  "Var2", "Var3"};
+    "",    "Ins", "Del", "Home",  "End",  "Up",    "Down", "Left",  // 00..07
+    "BS",  "HT",  "LF",  "Right", "PgUp", "Enter", "PgDn", "F1",    // 08..0F
+    "F2",  "F3",  "F4",  "F5",    "F6",   "F7",    "F8",   "F9",    // 10..17
+    "F10", "F11", "F12", "ESC",   "Exec", "Var1",  "Var2", "Var3",  // 18..1F
+};
 
 // A byte's name as the result text shows it: variables by their long name.
 std::string resultName(Byte value, const Strings& strings) {

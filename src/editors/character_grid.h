@@ -46,7 +46,6 @@ public:
 
     const GridValue& value() const { return value_; }
     std::size_t count() const { return count_; }
-    std::size_t capacity() const { return capacity_; }
     std::string resultText() const;
     // The text of the value the dialog was opened on, which Cancel shows again.
     const std::string& savedText() const { return savedText_; }

@@ -45,9 +45,13 @@ ListEntries FieldPropertiesModel::decimalPlaceEntries(const Strings& strings) {
     return entries;
 }
 
-ListEntries FieldPropertiesModel::checkDigitEntries(const Strings& strings) { return entriesOf(strings, 1381, 1388); }
+ListEntries FieldPropertiesModel::checkDigitEntries(const Strings& strings) {
+    return entriesOf(strings, 1381, 1388);
+}
 
-ListEntries FieldPropertiesModel::autoEnterEntries(const Strings& strings) { return entriesOf(strings, 1401, 1404); }
+ListEntries FieldPropertiesModel::autoEnterEntries(const Strings& strings) {
+    return entriesOf(strings, 1401, 1404);
+}
 
 bool FieldPropertiesModel::decimalPlacesEnabled() const { return type() == kFieldReal; }
 
@@ -97,7 +101,9 @@ std::string FieldPropertiesModel::partialStart() const {
     return std::to_string(kPartialStartPosition.get(form_.partialStart[field_]));
 }
 
-std::string FieldPropertiesModel::leadingCode() const { return cp1251ToUtf8(cellText(form_.leadingCode[field_])); }
+std::string FieldPropertiesModel::leadingCode() const {
+    return cp1251ToUtf8(cellText(form_.leadingCode[field_]));
+}
 
 void FieldPropertiesModel::accept() {
     storeAffixes();

@@ -23,7 +23,8 @@ RowEnabling rowEnabling(int type, bool formHasLookup) {
 bool hasSignedColumns(int type) { return type == kFieldInteger || type == kFieldReal || type == kFieldAuto; }
 
 bool collectsData(int type) {
-    return (type >= kFieldText && type <= kFieldBoolean) || (type >= kFieldAlphameric && type <= kFieldCompare);
+    return (type >= kFieldText && type <= kFieldBoolean) ||
+           (type >= kFieldAlphameric && type <= kFieldCompare);
 }
 
 bool typeChangeResetsProperties(int oldType, int newType) {

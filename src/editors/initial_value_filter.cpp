@@ -39,7 +39,8 @@ std::string filterInitialValue(int type, std::string_view text) {
             if (!text.empty() && kBooleanFirstCharacters.find(text[0]) == std::string_view::npos) return {};
             return std::string(text);
         case kFieldAlphameric:
-            return std::string(text.substr(0, std::find_if_not(text.begin(), text.end(), isLetterOrDigit) - text.begin()));
+            return std::string(
+                text.substr(0, std::find_if_not(text.begin(), text.end(), isLetterOrDigit) - text.begin()));
         default:
             return std::string(text);
     }

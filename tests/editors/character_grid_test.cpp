@@ -25,9 +25,9 @@ TEST(GridNames, NameEveryByteInTheTerminalsTerms) {
         const char* name;
     };
     const Case cases[] = {
-        {0x00, ""},    {0x01, "Ins"},   {0x0A, "LF"},   {0x0D, "Enter"}, {0x0F, "F1"}, {0x10, "F2"},
-        {0x1A, "F12"}, {0x1B, "ESC"},   {0x1C, "Exec"}, {0x1D, "Var1"},  {0x1F, "Var3"}, {0x20, "SP"},
-        {0x41, "A"},   {0x7E, "~"},     {0x7F, "DEL"},  {0x80, "128"},   {0xFF, "255"},
+        {0x00, ""},    {0x01, "Ins"}, {0x0A, "LF"},   {0x0D, "Enter"}, {0x0F, "F1"},   {0x10, "F2"},
+        {0x1A, "F12"}, {0x1B, "ESC"}, {0x1C, "Exec"}, {0x1D, "Var1"},  {0x1F, "Var3"}, {0x20, "SP"},
+        {0x41, "A"},   {0x7E, "~"},   {0x7F, "DEL"},  {0x80, "128"},   {0xFF, "255"},
     };
     for (const auto& c : cases) EXPECT_EQ(gridByteName(c.value), c.name) << int(c.value);
 }
@@ -39,13 +39,11 @@ TEST(GridNames, ResultTextOfAValue) {
         const char* text;
     };
     const Case cases[] = {
-        {{0x41, 0x20, 0x0F}, 9, " A SP F1"},
-        {{0x1E, 0x41}, 9, " variable2"},  // a variable ends the value
-        {{0x41, 0x00, 0x42}, 9, " A"},
-        {{0x31, 0x32, 0x33}, 2, " 1 2"},
-        {{}, 9, ""},
+        {{0x41, 0x20, 0x0F}, 9, " A SP F1"}, {{0x1E, 0x41}, 9, " variable2"},  // a variable ends the value
+        {{0x41, 0x00, 0x42}, 9, " A"},       {{0x31, 0x32, 0x33}, 2, " 1 2"}, {{}, 9, ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(gridResultText(c.value, c.capacity, test::builtinStrings()), c.text);
+    for (const auto& c : cases)
+        EXPECT_EQ(gridResultText(c.value, c.capacity, test::builtinStrings()), c.text);
 }
 
 TEST_F(Grid, ClicksBuildTheValue) {

@@ -24,13 +24,20 @@ TEST(InitialValueFilter, KeepsWhatTheTypeAllows) {
         const char* kept;
     };
     const Case cases[] = {
-        {kFieldInteger, "12a4", "124"},     {kFieldInteger, "-5", "5"},
-        {kFieldReal, "1.2", "1.2"},         {kFieldReal, "1.2.", "12"},
-        {kFieldReal, "a.5", ".5"},          {kFieldAuto, "3..1", "31"},
-        {kFieldBoolean, "x", ""},           {kFieldBoolean, "Y", "Y"},
-        {kFieldBoolean, "0", "0"},          {kFieldBoolean, "t", "t"},
-        {kFieldBoolean, "No", "N"},         {kFieldAlphameric, "AB-12", "AB"},
-        {kFieldAlphameric, "abc9", "abc9"}, {kFieldText, "any text!", "any text!"},
+        {kFieldInteger, "12a4", "124"},
+        {kFieldInteger, "-5", "5"},
+        {kFieldReal, "1.2", "1.2"},
+        {kFieldReal, "1.2.", "12"},
+        {kFieldReal, "a.5", ".5"},
+        {kFieldAuto, "3..1", "31"},
+        {kFieldBoolean, "x", ""},
+        {kFieldBoolean, "Y", "Y"},
+        {kFieldBoolean, "0", "0"},
+        {kFieldBoolean, "t", "t"},
+        {kFieldBoolean, "No", "N"},
+        {kFieldAlphameric, "AB-12", "AB"},
+        {kFieldAlphameric, "abc9", "abc9"},
+        {kFieldText, "any text!", "any text!"},
         {kFieldText, "ten chars!", "ten chars"},
     };
     for (const auto& c : cases) {

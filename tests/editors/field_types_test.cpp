@@ -30,7 +30,8 @@ TEST(FieldRowEnabling, FollowsTheTypeTable) {
         {kFieldTypeCount, true, {false, false, false, false, false}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(rowEnabling(c.type, c.formHasLookup), c.expected) << "type " << c.type << " lookup " << c.formHasLookup;
+        EXPECT_EQ(rowEnabling(c.type, c.formHasLookup), c.expected)
+            << "type " << c.type << " lookup " << c.formHasLookup;
     }
 }
 
@@ -41,20 +42,13 @@ TEST(FieldTypeChange, ResetsPropertiesOnlyBetweenUnlikeKinds) {
         bool resets;
     };
     const Case cases[] = {
-        {kFieldText, kFieldInteger, false},
-        {kFieldText, kFieldLookup, false},
-        {kFieldLookup, kFieldText, true},
-        {kFieldText, kFieldNone, true},
-        {kFieldAlphameric, kFieldNone, true},
-        {kFieldText, kFieldAlphameric, true},
-        {kFieldText, kFieldFixedData, true},
-        {kFieldAlphameric, kFieldVariable1, false},
-        {kFieldLookup, kFieldFixedData, false},
-        {kFieldPause, kFieldCompare, true},
-        {kFieldFixedData, kFieldText, true},
-        {kFieldPause, kFieldBoolean, true},
-        {kFieldCompare, kFieldText, false},
-        {kFieldNone, kFieldText, false},
+        {kFieldText, kFieldInteger, false},     {kFieldText, kFieldLookup, false},
+        {kFieldLookup, kFieldText, true},       {kFieldText, kFieldNone, true},
+        {kFieldAlphameric, kFieldNone, true},   {kFieldText, kFieldAlphameric, true},
+        {kFieldText, kFieldFixedData, true},    {kFieldAlphameric, kFieldVariable1, false},
+        {kFieldLookup, kFieldFixedData, false}, {kFieldPause, kFieldCompare, true},
+        {kFieldFixedData, kFieldText, true},    {kFieldPause, kFieldBoolean, true},
+        {kFieldCompare, kFieldText, false},     {kFieldNone, kFieldText, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(typeChangeResetsProperties(c.from, c.to), c.resets) << c.from << " -> " << c.to;

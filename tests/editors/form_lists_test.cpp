@@ -69,14 +69,10 @@ TEST(FieldLinks, ListDependsOnLookupAndType) {
         const char* text;
     };
     const Case cases[] = {
-        {0, kFieldText, 25, 1, "get v1"},
-        {0, kFieldText, 25, 12, "set v4"},
-        {0, kFieldInteger, 25, 24, "get&set v8"},
-        {1, kFieldText, 9, 8, "field 8"},
-        {2, kFieldLetter, 9, 1, "field 1"},
-        {3, kFieldInteger, 25, 9, "-field 1"},
-        {1, kFieldReal, 25, 24, "+field 8"},
-        {1, kFieldAuto, 25, 17, "+field 1"},
+        {0, kFieldText, 25, 1, "get v1"},         {0, kFieldText, 25, 12, "set v4"},
+        {0, kFieldInteger, 25, 24, "get&set v8"}, {1, kFieldText, 9, 8, "field 8"},
+        {2, kFieldLetter, 9, 1, "field 1"},       {3, kFieldInteger, 25, 9, "-field 1"},
+        {1, kFieldReal, 25, 24, "+field 8"},      {1, kFieldAuto, 25, 17, "+field 1"},
     };
     for (const auto& c : cases) {
         const auto entries = fieldLinkEntries(strings(), c.formLookup, c.type);
@@ -94,13 +90,13 @@ TEST(FieldLinks, SignedColumnsFoldWhereTheListHasNone) {
         int shown;
     };
     const Case cases[] = {
-        {1, kFieldText, 20, 4},     // get&set v4 becomes column 4
-        {1, kFieldText, 16, 8},     // -field 8
-        {1, kFieldText, 24, 8},     // +field 8
-        {1, kFieldText, 9, 1},      // -field 1
-        {1, kFieldText, 8, 8},      // plain columns stay
-        {1, kFieldInteger, 20, 20}, // numbers keep signed columns
-        {0, kFieldText, 20, 20},    // variables never fold
+        {1, kFieldText, 20, 4},      // get&set v4 becomes column 4
+        {1, kFieldText, 16, 8},      // -field 8
+        {1, kFieldText, 24, 8},      // +field 8
+        {1, kFieldText, 9, 1},       // -field 1
+        {1, kFieldText, 8, 8},       // plain columns stay
+        {1, kFieldInteger, 20, 20},  // numbers keep signed columns
+        {0, kFieldText, 20, 20},     // variables never fold
     };
     for (const auto& c : cases) {
         EXPECT_EQ(foldedFieldLink(c.formLookup, c.type, c.stored), c.shown) << c.stored;

@@ -36,9 +36,10 @@ protected:
     }
     bool fieldPropertiesCleared() const {
         const FormRecord& form = page.form();
-        return !form.fixedLengthOn[0] && !form.alignment[0] && !form.fixedLength[0] && !form.initialValueOn[0] &&
-               !form.initialValue[0][0] && !form.prefixOn[0] && !form.prefix[0][0] && !form.suffixOn[0] &&
-               !form.suffix[0][0] && !form.inputMark[0] && !form.checkDigit[0];
+        return !form.fixedLengthOn[0] && !form.alignment[0] && !form.fixedLength[0] &&
+               !form.initialValueOn[0] && !form.initialValue[0][0] && !form.prefixOn[0] &&
+               !form.prefix[0][0] && !form.suffixOn[0] && !form.suffix[0][0] && !form.inputMark[0] &&
+               !form.checkDigit[0];
     }
 
     Project project = test::newProject(kFamilyGroup);
@@ -64,16 +65,17 @@ TEST_F(FormPage, TypeChangeKeepsOrClearsProperties) {
         bool keeps;
     };
     const Case cases[] = {
-        {kFieldText, kFieldInteger, true},    {kFieldText, kFieldLookup, true},
-        {kFieldLookup, kFieldText, false},    {kFieldText, kFieldNone, false},
-        {kFieldText, kFieldAlphameric, false}, {kFieldText, kFieldFixedData, false},
+        {kFieldText, kFieldInteger, true},         {kFieldText, kFieldLookup, true},
+        {kFieldLookup, kFieldText, false},         {kFieldText, kFieldNone, false},
+        {kFieldText, kFieldAlphameric, false},     {kFieldText, kFieldFixedData, false},
         {kFieldAlphameric, kFieldVariable1, true},
     };
     for (const auto& c : cases) {
         page.setFieldType(0, c.from);
         giveFieldProperties();
         page.setFieldType(0, c.to);
-        EXPECT_EQ(c.keeps ? fieldHasProperties() : fieldPropertiesCleared(), true) << c.from << " -> " << c.to;
+        EXPECT_EQ(c.keeps ? fieldHasProperties() : fieldPropertiesCleared(), true)
+            << c.from << " -> " << c.to;
     }
 }
 

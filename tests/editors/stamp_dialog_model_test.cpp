@@ -22,12 +22,9 @@ TEST_F(StampDialog, CaptionsShowThePattern) {
         const char* date;
     };
     const Case cases[] = {
-        {0, 0, 1, 1, 1, 1, "Date Format : YYYY/MM/DD"},
-        {1, 0, 1, 1, 1, 1, "Date Format : MM/DD/YYYY"},
-        {2, 1, 1, 1, 1, 1, "Date Format : DD/MM/YY"},
-        {0, 0, 1, 0, 1, 1, "Date Format : YYYY/DD"},
-        {2, 0, 0, 1, 1, 0, "Date Format : DDMM"},
-        {0, 0, 0, 0, 0, 1, "Date Format : "},
+        {0, 0, 1, 1, 1, 1, "Date Format : YYYY/MM/DD"}, {1, 0, 1, 1, 1, 1, "Date Format : MM/DD/YYYY"},
+        {2, 1, 1, 1, 1, 1, "Date Format : DD/MM/YY"},   {0, 0, 1, 0, 1, 1, "Date Format : YYYY/DD"},
+        {2, 0, 0, 1, 1, 0, "Date Format : DDMM"},       {0, 0, 0, 0, 0, 1, "Date Format : "},
     };
     for (const auto& c : cases) {
         StampDialogModel model(form);

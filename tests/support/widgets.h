@@ -1,28 +1,33 @@
 #pragma once
 // Widget tests drive real controls, found by object name, under a QApplication
 // on the offscreen platform.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
+#include <memory>
 
 namespace tessel::test {
 
-inline void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "tessel-tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)app;
-}
+// The application lives from before the first test to after the last, and is
+// gone before the program's own teardown begins.
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+    void TearDown() override { app_.reset(); }
 
-// Put first among a fixture's members, so the application exists before any widget.
-struct Application {
-    Application() { ensureApplication(); }
+private:
+    int argc_ = 1;
+    char name_[13] = "tessel-tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
 };
+
+inline ::testing::Environment* const kApplicationEnvironment =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 template <typename Widget>
 Widget* child(const QObject* parent, const char* objectName) {

@@ -26,7 +26,8 @@ private:
     QWidget* buildDataGroup(const Strings& strings, MessageService& messages);
     QWidget* buildBarcodeGroup(const Strings& strings);
     // A box whose flag is stored at once and enables its companions.
-    QCheckBox* optionBox(const char* objectName, const char* label, bool checked, void (FieldPropertiesModel::*set)(bool));
+    QCheckBox* optionBox(const char* objectName, const char* label, bool checked,
+                         void (FieldPropertiesModel::*set)(bool));
     void showEnabling();
 
     FieldPropertiesModel model_;

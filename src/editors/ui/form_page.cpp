@@ -31,7 +31,11 @@ std::string numbered(const char* stem, std::size_t field) { return stem + std::t
 
 FormPage::FormPage(Project& project, const Strings& strings, MessageService& messages, SendKey sendKey,
                    QWidget* parent)
-    : QWidget(parent), project_(project), strings_(strings), messages_(messages), sendKey_(std::move(sendKey)),
+    : QWidget(parent),
+      project_(project),
+      strings_(strings),
+      messages_(messages),
+      sendKey_(std::move(sendKey)),
       model_(strings) {
     setObjectName("FORMDLG");
     auto* layout = new QVBoxLayout(this);
@@ -83,7 +87,8 @@ QWidget* FormPage::buildFormControls() {
     connect(stamp, &QPushButton::clicked, this, [this] { runDialog<StampDialog>(model_.form(), strings_); });
     auto* branch = new QPushButton("Branch", box);
     branch->setObjectName("branchButton");
-    connect(branch, &QPushButton::clicked, this, [this] { runDialog<BranchDialog>(model_.form(), strings_); });
+    connect(branch, &QPushButton::clicked, this,
+            [this] { runDialog<BranchDialog>(model_.form(), strings_); });
     auto* print = new QPushButton("Print Label", box);
     print->setObjectName("printLabelButton");
     connect(print, &QPushButton::clicked, this,
@@ -92,7 +97,7 @@ QWidget* FormPage::buildFormControls() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     const std::pair<const char*, QWidget*> labelled[] = {
-        {"Name :", name_},     {"Esc  :", esc_},       {"Next :", next_},
+        {"Name :", name_},     {"Esc  :", esc_},      {"Next :", next_},
         {"Lookup :", lookup_}, {"Record :", record_}, {"if an error occured :", errorAction_},
     };
     for (int i = 0; i < 6; ++i) {
@@ -113,7 +118,8 @@ QWidget* FormPage::buildFieldRows() {
     linkHeading_ = new QLabel(group);
     linkHeading_->setObjectName("linkHeading");
     const char* headings[] = {"", "Data type", "Prompt", "Input source", "Min length", "Max length"};
-    for (int column = 0; column < 6; ++column) grid->addWidget(new QLabel(headings[column], group), 0, column);
+    for (int column = 0; column < 6; ++column)
+        grid->addWidget(new QLabel(headings[column], group), 0, column);
     grid->addWidget(linkHeading_, 0, 6);
     for (std::size_t f = 0; f < kFieldsPerForm; ++f) {
         rows_[f] = buildRow(group, f);
@@ -148,7 +154,8 @@ FormPage::FieldRow FormPage::buildRow(QWidget* parent, std::size_t field) {
     connect(row.prompt, &QLineEdit::textEdited, this, [this, field](const QString& text) {
         showCorrected(rows_[field].prompt, model_.setPrompt(field, toUtf8(text)));
     });
-    connect(row.source, &QComboBox::currentIndexChanged, this, [this, field](int i) { model_.setInputSource(field, i); });
+    connect(row.source, &QComboBox::currentIndexChanged, this,
+            [this, field](int i) { model_.setInputSource(field, i); });
     connect(row.minLength, &QLineEdit::textEdited, this, [this, field](const QString& text) {
         showCorrected(rows_[field].minLength, model_.setMinLength(field, toUtf8(text)));
     });

@@ -31,8 +31,6 @@ public:
     void accept() override;
     void discard() override {}
 
-    const FormPageModel& model() const { return model_; }
-
 private:
     struct FieldRow {
         QComboBox* type;

@@ -13,7 +13,9 @@ namespace tessel {
 
 GridDialog::GridDialog(std::span<const Byte> value, std::size_t capacity, const Strings& strings,
                        MessageService& messages, QWidget* parent)
-    : QDialog(parent), grid_(value, capacity, strings, messages), view_(new GridView(grid_, this)),
+    : QDialog(parent),
+      grid_(value, capacity, strings, messages),
+      view_(new GridView(grid_, this)),
       result_(new QLabel(this)) {
     setObjectName("GridDlg");
     setWindowTitle("The Grid Control");

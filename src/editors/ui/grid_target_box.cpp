@@ -13,7 +13,11 @@ namespace tessel {
 
 GridTargetBox::GridTargetBox(std::span<Byte> value, std::size_t capacity, const Strings& strings,
                              MessageService& messages, QWidget* parent)
-    : QFrame(parent), value_(value), capacity_(capacity), strings_(strings), messages_(messages),
+    : QFrame(parent),
+      value_(value),
+      capacity_(capacity),
+      strings_(strings),
+      messages_(messages),
       label_(new QLabel(this)) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setCursor(Qt::PointingHandCursor);

@@ -21,7 +21,7 @@ QString headerText(int value) { return QStringLiteral("%1").arg(value, 2, 16, QL
 
 GridView::GridView(CharacterGrid& grid, QWidget* parent) : QWidget(parent), grid_(grid) {
     setObjectName("grid");
-    setMinimumSize(17 * 30, 17 * 18);
+    setMinimumSize(17 * 36, 17 * 20);
 }
 
 QRect GridView::cellRect(int gridColumn, int gridRow) const {

@@ -22,7 +22,6 @@ class OptionDialogs : public ::testing::Test {
 protected:
     OptionDialogs() { form.fieldType[0] = 1; }
 
-    test::Application application;
     FormRecord form = test::newProject(kFamilyGroup).definition.forms[0];
     CapturedMessages messages;
 };

@@ -1,0 +1,124 @@
+// Saves a picture of the editor sheet and of each of its dialogs as PNG files
+// in the folder given on the command line, for the documentation:
+//   QT_QPA_PLATFORM=offscreen editors_screenshots docs/screenshots
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextStream>
+#include <QWidget>
+
+#include "core/messages.h"
+#include "core/project.h"
+#include "core/strings.h"
+#include "editors/ui/branch_dialog.h"
+#include "editors/ui/branch_options_dialogs.h"
+#include "editors/ui/editor_sheet.h"
+#include "editors/ui/field_properties_dialog.h"
+#include "editors/ui/grid_dialog.h"
+#include "editors/ui/grid_view.h"
+#include "editors/ui/lookup_field_properties_dialog.h"
+#include "editors/ui/printer_dialog.h"
+#include "editors/ui/stamp_dialog.h"
+
+namespace tessel {
+namespace {
+
+// Dialogs take their natural size unless `size` is given.
+void save(QWidget& widget, const QDir& folder, const char* name, QSize size = {}) {
+    if (size.isValid()) {
+        widget.resize(size);
+    } else {
+        widget.adjustSize();
+    }
+    widget.show();
+    QApplication::processEvents();
+    const QString path = folder.filePath(QString(name) + ".png");
+    widget.grab().save(path);
+    QTextStream(stdout) << path << "\n";
+    widget.hide();
+}
+
+// A stock-taking form: an article looked up by its code, a quantity and a note
+// that runs on over an extension line.
+void designSampleForm(FormRecord& form) {
+    const struct {
+        Byte type;
+        const char* prompt;
+        Byte maxLength;
+    } lines[] = {
+        {7, "Article:", 160}, {2, "Quantity:", 6}, {1, "Note:", 35}, {12, "", 0}, {13, "Press a key", 160}};
+    for (std::size_t f = 0; f < std::size(lines); ++f) {
+        form.fieldType[f] = lines[f].type;
+        setCellText(form.fieldPrompt[f], lines[f].prompt);
+        form.maxLength[f] = lines[f].maxLength;
+    }
+    form.formLookup = 1;
+    form.fieldLink[0] = 1;
+    form.fieldLink[1] = 19;
+    form.inputSource[4] = 1;
+    form.branchTarget = {12, 11, 13, 0};
+    form.sumSpec[0] = 0x41;
+    form.sumSource[0] = 3;
+    form.remainsSpec[1] = 0x12;
+    form.printMethod = 1;
+    form.printQuantity = 2;
+    form.printData = {1, 2, 11, 0, 0, 0, 0, 0};
+    form.prefixOn[1] = 1;
+    form.prefix[1] = {0x1B, 0x41};
+    form.partialOn[1] = 1;
+}
+
+void takeAll(const QDir& folder) {
+    const Strings strings;
+    CapturedMessages messages;
+    Project project = startupProject(strings);
+    newProjectOfFamily(project, strings, 4130);
+    project.currentPath = "/home/ann/stock.TSX";
+    FormRecord& form = project.definition.forms[0];
+    designSampleForm(form);
+
+    EditorSheet sheet(project, strings, messages, {});
+    sheet.resize(1000, 560);
+    save(sheet, folder, "editor-sheet-form");
+    sheet.tabs()->setCurrentIndex(3);
+    save(sheet, folder, "editor-sheet-placeholder");
+
+    StampDialog stamp(form, strings);
+    save(stamp, folder, "date-time-stamp");
+    FieldPropertiesDialog properties(form, 0, 1, strings, messages);
+    save(properties, folder, "properties");
+    LookupFieldPropertiesDialog lookupProperties(form, 0, 0, strings, messages);
+    lookupProperties.findChild<QCheckBox*>("saveFieldData")->setChecked(true);
+    lookupProperties.findChild<QCheckBox*>("fixedLengthOn")->setChecked(true);
+    save(lookupProperties, folder, "lookup-properties");
+    BranchDialog branch(form, strings);
+    save(branch, folder, "branch");
+    SummationDialog summation(form, 0, strings);
+    save(summation, folder, "summation");
+    RemainsDialog remains(form, 1, strings);
+    save(remains, folder, "remains");
+    PrinterDialog printer(form, project.definition.settings, strings);
+    save(printer, folder, "printer-settings");
+
+    GridDialog grid({}, 9, strings, messages);
+    grid.resize(720, 520);
+    grid.show();
+    for (const Byte cell : {Byte{0x41}, Byte{0x20}, Byte{0x0F}}) {
+        QTest::mouseClick(grid.view(), Qt::LeftButton, {}, grid.view()->cellCentre(cell / 16, cell % 16));
+    }
+    save(grid, folder, "character-grid", {720, 520});
+}
+
+}  // namespace
+}  // namespace tessel
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QDir folder(argc > 1 ? argv[1] : ".");
+    QDir().mkpath(folder.path());
+    tessel::takeAll(folder);
+    return 0;
+}
