@@ -1,6 +1,6 @@
 #pragma once
-// Widget tests drive real controls, found by object name, under a QApplication
-// on the offscreen platform.
+// Helpers for widget tests, which drive real controls found by object name
+// (the test program's main makes the QApplication, see qt_main.cpp).
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
@@ -8,26 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
-#include <memory>
 
 namespace tessel::test {
-
-// The application lives from before the first test to after the last, and is
-// gone before the program's own teardown begins.
-class ApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[13] = "tessel-tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-inline ::testing::Environment* const kApplicationEnvironment =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 template <typename Widget>
 Widget* child(const QObject* parent, const char* objectName) {
