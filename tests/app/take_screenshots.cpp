@@ -3,6 +3,7 @@
 // Runs on the offscreen platform; not part of the test run.
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QTimer>
 
 #include "app/main_window.h"
@@ -32,7 +33,15 @@ int main(int argc, char** argv) {
     for (const int family : {tessel::kFamily4760, tessel::kFamilyGroup}) {
         window.runCommand(family == tessel::kFamily4760 ? tessel::kCommandNew4760 : tessel::kCommandNewGroup);
         window.simulator().tick();
-        window.terminal().grab().save(folder.filePath(QString("terminal-%1.png").arg(family)));
+        // As the desktop shows it: cut to the terminal's outline.
+        const QPixmap shot = window.terminal().grab();
+        QPixmap cut(shot.size());
+        cut.fill(Qt::transparent);
+        QPainter painter(&cut);
+        painter.setClipRegion(window.mask());
+        painter.drawPixmap(0, 0, shot);
+        painter.end();
+        cut.save(folder.filePath(QString("terminal-%1.png").arg(family)));
     }
     return 0;
 }
