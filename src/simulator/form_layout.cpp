@@ -58,7 +58,7 @@ std::string FormRunner::lineText(int line) const {
         text.resize(static_cast<std::size_t>(state.start - 1), ' ');
         text += link >= kFirstSignedLink && link <= kLastSignedLink ? '+' : ' ';
     }
-    if (static_cast<std::size_t>(state.hidden) < state.input.size()) text += state.input.substr(at(state.hidden));
+    if (at(state.hidden) < state.input.size()) text += state.input.substr(at(state.hidden));
     return text;
 }
 

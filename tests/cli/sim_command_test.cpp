@@ -79,21 +79,28 @@ TEST_F(SimCommand, RunsAFormToItsOutputRecord) {
 TEST_F(SimCommand, TracePrintsTheScreenAfterEveryToken) {
     const auto run = sim({"--at", kAt, "--trace", "--keys", "1 C-D"});
     EXPECT_EQ(run.status, 0) << run.err;
-    const std::string formRows =
-        "|                    |\n|                    |\n|                    |\n|                    |\n"
-        "|                    |\n|                    |\n|                    |\n";
+    std::string blanks;
+    for (int i = 0; i < 7; ++i) blanks += "|                    |\n";
     EXPECT_EQ(run.out,
               "state=MainMenu highlight=1 cursor=0,0 counter=0\n"
               "output=\n"
-              "|1. Collect data     |\n|2. Upload data      |\n|3. Utilities        |\n"
-              "|                    |\n|                    |\n|                    |\n|                    |\n"
-              "|                    |\n|МАР 05, 09:05  00000|\n"
-              "> 1\n"
-              "state=FormScreen highlight=0 cursor=2,0 counter=0\noutput=\n|T:                  |\n|N:                  |\n" +
-                  formRows +
+              "|1. Collect data     |\n"
+              "|2. Upload data      |\n"
+              "|3. Utilities        |\n" +
+                  blanks.substr(0, 5 * 23) +
+                  "|МАР 05, 09:05  00000|\n"
+                  "> 1\n"
+                  "state=FormScreen highlight=0 cursor=2,0 counter=0\n"
+                  "output=\n"
+                  "|T:                  |\n"
+                  "|N:                  |\n" +
+                  blanks +
                   "> C-D\n"
-                  "state=FormScreen highlight=0 cursor=2,0 counter=0\noutput=\n|T:C                 |\n|N:                  |\n" +
-                  formRows);
+                  "state=FormScreen highlight=0 cursor=2,0 counter=0\n"
+                  "output=\n"
+                  "|T:C                 |\n"
+                  "|N:                  |\n" +
+                  blanks);
 }
 
 TEST_F(SimCommand, ABadTokenIsAUsageErrorNamingIt) {

@@ -5,8 +5,6 @@
 namespace tessel::sim::test {
 namespace {
 
-std::string row(std::string_view text) { return "|" + std::string(text) + std::string(20 - text.size(), ' ') + "|"; }
-
 constexpr Byte kRecordPassDown = 3;
 const std::string kEnterAB = "1 A-B tick:7 A-B A-B tick:7 ENTER";  // "AB" into the first field
 
@@ -28,8 +26,10 @@ protected:
     }
 
     std::vector<std::string> mainMenuWithClock(std::string_view clockLine) {
-        return {row("1. Collect data"), row("2. Upload data"), row("3. Utilities"), kBlankRow, kBlankRow,
-                kBlankRow,          kBlankRow,              kBlankRow,             "|" + std::string(clockLine) + "|"};
+        std::vector<std::string> rows{row("1. Collect data"), row("2. Upload data"), row("3. Utilities")};
+        rows.resize(8, kBlankRow);
+        rows.push_back("|" + std::string(clockLine) + "|");
+        return rows;
     }
 };
 
@@ -43,8 +43,8 @@ TEST_F(Completion, EnterNeedsTheMinimumLength) {
     const std::string status = "state=FormScreen highlight=0 cursor=";
     const Golden cases[] = {
         {"1 1 2 ENTER", "state=MessageScreen highlight=0 cursor=4,0 counter=0",
-         {row("T:12"), row("N:"), kBlankRow, kBlankRow, kStarsRow, row("Data is too short!"), row("Press any key..."),
-          kStarsRow}},
+         {row("T:12"), row("N:"), kBlankRow, kBlankRow, kStarsRow, row("Data is too short!"),
+          row("Press any key..."), kStarsRow}},
         {"1 1 2 ENTER 3", status + "4,0 counter=0", {row("T:12"), row("N:")}},
         {"1 1 2 3 ENTER", status + "2,1 counter=0", {row("T:123"), row("N:")}},
         {"1 1 2 3 ENTER ENTER", "state=MessageScreen highlight=0 cursor=2,1 counter=0",
@@ -112,7 +112,8 @@ TEST_F(Completion, NextFormShowsTheOutputRecordAndTheCounter) {
     form(1).maxLength[0] = 30;
     expectGolden({"1" + std::string(" 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8") + " ENTER 7 ENTER",
                   "state=FormScreen highlight=0 cursor=2,3 counter=1",
-                  {row("In:12345678901234567"), row("8,007"), row("No:0001"), row("X:")}, "123456789012345678,007"});
+                  {row("In:12345678901234567"), row("8,007"), row("No:0001"), row("X:")},
+                  "123456789012345678,007"});
 }
 
 TEST_F(Completion, CounterLinesShowFourDigits) {

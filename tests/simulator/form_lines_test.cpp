@@ -5,8 +5,6 @@
 namespace tessel::sim::test {
 namespace {
 
-std::string row(std::string_view text) { return "|" + std::string(text) + std::string(20 - text.size(), ' ') + "|"; }
-
 // Digit keys typing "1234567890123..." up to `count` characters.
 std::string digits(int count) {
     std::string script;
@@ -69,7 +67,8 @@ TEST_F(LongFields, ExtensionLineContinuesTheField) {
         {onExtension, status + "1,1 counter=0", {row(fullFirstLine), row("6"), row("N:")}},
         {onExtension + " BS", status + "0,1 counter=0", {row(fullFirstLine), row(""), row("N:")}},
         {onExtension + " BS BS", status + "19,0 counter=0", {row("Desc:12345678901234"), row(""), row("N:")}},
-        {onExtension + " BS BS 9", status + "0,1 counter=0", {row("Desc:123456789012349"), row(""), row("N:")}},
+        {onExtension + " BS BS 9", status + "0,1 counter=0",
+         {row("Desc:123456789012349"), row(""), row("N:")}},
         {onExtension + " UP", status + "1,1 counter=0", {row(fullFirstLine), row("6"), row("N:")}},
         {onExtension + " ENTER", status + "2,2 counter=0", {row(fullFirstLine), row("6"), row("N:")}},
         {onExtension + " ENTER UP", status + "5,0 counter=0", {row(fullFirstLine), row("6"), row("N:")}},

@@ -31,8 +31,8 @@ TEST(KeyScript, TicksAndBadTokens) {
     ASSERT_TRUE(ticks);
     EXPECT_EQ(ticks->kind, ScriptStep::Kind::Ticks);
     EXPECT_EQ(ticks->value, 7);
-    for (const char* bad : {"A-C", "B-C", "AB", "10", "#256", "#-1", "#", "#1x", "tick:", "tick:-2", "tick:x", "tick",
-                            "F1", "ENTERX", "99999999999"}) {
+    for (const char* bad : {"A-C", "B-C", "AB", "10", "#256", "#-1", "#", "#1x", "tick:", "tick:-2", "tick:x",
+                            "tick", "F1", "ENTERX", "99999999999"}) {
         EXPECT_FALSE(parseKeyToken(bad)) << bad;
     }
 }

@@ -19,7 +19,9 @@ protected:
         form.fieldType[line] = static_cast<Byte>(type);
         inputs[line] = std::move(input);
     }
-    std::string build(Delimiters delimiters = {',', 0}) { return buildOutputRecord(form, inputs, delimiters, kMorning); }
+    std::string build(Delimiters delimiters = {',', 0}) {
+        return buildOutputRecord(form, inputs, delimiters, kMorning);
+    }
 
     FormRecord form{};
     std::array<std::string, kFieldsPerForm> inputs{};
@@ -116,7 +118,9 @@ TEST_F(OutputRecord, StampAloneHasNoLeadingDelimiter) {
 }
 
 TEST_F(OutputRecord, StopsAtItsLimit) {
-    for (std::size_t line = 0; line < 4; ++line) setField(line, kTypeText, std::string(160, char('a' + line)));
+    for (std::size_t line = 0; line < 4; ++line) {
+        setField(line, kTypeText, std::string(160, static_cast<char>('a' + line)));
+    }
     const std::string record = build();
     ASSERT_EQ(record.size(), kOutputRecordLimit);
     EXPECT_EQ(record.substr(0, 161), std::string(160, 'a') + ",");

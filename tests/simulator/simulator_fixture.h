@@ -42,6 +42,11 @@ struct Golden {
 
 inline void setText(TextCell& cell, std::string_view text) { setCellText(cell, text); }
 
+// A printed row of ASCII text: between bars, padded to the screen's width.
+inline std::string row(std::string_view text) {
+    return "|" + std::string(text) + std::string(20 - text.size(), ' ') + "|";
+}
+
 inline const std::string kBlankRow = "|                    |";
 inline const std::string kStarsRow = "|********************|";
 
