@@ -1,5 +1,7 @@
 // The terminal's own screens: the main menu with its clock line, the
 // connecting screen, the utilities list and the program-settings list.
+#include <span>
+
 #include "simulator/clock_line.h"
 #include "simulator/keys.h"
 #include "simulator/simulator.h"
@@ -7,7 +9,6 @@
 namespace tessel::sim {
 namespace {
 
-constexpr int kMainMenuBlock = 2;
 constexpr int kUtilitiesBlock = 3;
 constexpr int kSettingsBlock = 8;
 constexpr int kConnectingBlock = 23;
