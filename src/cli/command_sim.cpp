@@ -35,53 +35,58 @@ CLI::Validator keyScriptValidator() {
 CLI::Validator localTimeValidator() {
     return CLI::Validator(
         [](const std::string& text) {
-            return sim::parseLocalTime(text) ? std::string() : "expected \"YYYY-MM-DD HH:MM:SS\", got '" + text + "'";
+            if (sim::parseLocalTime(text)) return std::string();
+            return "expected \"YYYY-MM-DD HH:MM:SS\", got '" + text + "'";
         },
         "TIME");
+}
+
+struct SimOptions {
+    std::string project;
+    std::string keys;
+    std::string at;
+    bool trace = false;
+};
+
+// Starts the project's application as the desktop program does (start-up
+// defaults, the project, then the main menu) and plays the keys on it.
+int runSim(const SimOptions& options) {
+    const Strings strings;
+    auto project = loadProject(options.project, strings);
+    if (!project) return kFailure;
+    const auto start = options.at.empty() ? sim::SystemClock().now() : *sim::parseLocalTime(options.at);
+    sim::SteppingClock clock(start);
+    ConsoleMessages messages;
+    ScriptObserver observer;
+    sim::Simulator simulator(*project, strings, messages, clock, observer);
+    simulator.restart();
+
+    if (options.trace) std::cout << sim::screenText(simulator);
+    for (const auto& token : sim::splitKeyScript(options.keys)) {
+        sim::runStep(simulator, clock, *sim::parseKeyToken(token));
+        if (options.trace) std::cout << "> " << token << '\n' << sim::screenText(simulator);
+    }
+    if (!options.trace) std::cout << sim::screenText(simulator);
+    return kSuccess;
 }
 
 }  // namespace
 
 void addSimCommand(CLI::App& app, int& status) {
-    struct Options {
-        std::string project;
-        std::string keys;
-        std::string at;
-        bool trace = false;
-    };
-    auto options = std::make_shared<Options>();
-    auto* command = app.add_subcommand("sim", "Run a project on the simulated terminal and print its screen.");
+    auto options = std::make_shared<SimOptions>();
+    auto* command =
+        app.add_subcommand("sim", "Run a project on the simulated terminal and print its screen.");
     command->add_option("PROJECT", options->project, "Project file (left unchanged)")->required();
     command
         ->add_option("--keys", options->keys,
-                     "Keys to press, separated by blanks: 0-9, A-B .. Y-Z, ',;', '$:', SPACE, '-', '.', UP, DOWN, "
-                     "ESC, BS, ENTER, #N (raw key code), tick:N (N ticks of 100 ms)")
+                     "Keys to press, separated by blanks: 0-9, A-B .. Y-Z, ',;', '$:', SPACE, '-', '.', "
+                     "UP, DOWN, ESC, BS, ENTER, #N (raw key code), tick:N (N ticks of 100 ms)")
         ->check(keyScriptValidator());
-    command->add_option("--at", options->at, "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
+    command
+        ->add_option("--at", options->at, "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
         ->check(localTimeValidator());
     command->add_flag("--trace", options->trace, "Print the screen at the start and after every key token");
-    command->callback([options, &status] {
-        const Strings strings;
-        auto project = loadProject(options->project, strings);
-        if (!project) {
-            status = kFailure;
-            return;
-        }
-        const auto start = options->at.empty() ? sim::SystemClock().now() : *sim::parseLocalTime(options->at);
-        sim::SteppingClock clock(start);
-        ConsoleMessages messages;
-        ScriptObserver observer;
-        sim::Simulator simulator(*project, strings, messages, clock, observer);
-        simulator.restart();
-
-        if (options->trace) std::cout << sim::screenText(simulator);
-        for (const auto& token : sim::splitKeyScript(options->keys)) {
-            sim::runStep(simulator, clock, *sim::parseKeyToken(token));
-            if (options->trace) std::cout << "> " << token << '\n' << sim::screenText(simulator);
-        }
-        if (!options->trace) std::cout << sim::screenText(simulator);
-        status = kSuccess;
-    });
+    command->callback([options, &status] { status = runSim(*options); });
 }
 
 }  // namespace tessel::cli

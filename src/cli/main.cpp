@@ -8,7 +8,8 @@
 
 int main(int argc, char** argv) {
     using namespace tessel::cli;
-    CLI::App app{"Tessel Studio command-line tool: make, inspect, convert and run terminal application projects.", "tessel"};
+    CLI::App app{"Tessel Studio command-line tool: make, inspect, convert and run terminal application projects.",
+                 "tessel"};
     app.require_subcommand(1);
     app.set_version_flag("--version", "tessel 1.0.0");
 

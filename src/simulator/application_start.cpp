@@ -19,7 +19,8 @@ bool hasVisibleCharacter(const TextCell& line) {
 }
 
 void prepareMenu(MenuRecord& menu) {
-    menu.itemCount = static_cast<Byte>(std::count_if(menu.itemName.begin(), menu.itemName.end(), hasVisibleCharacter));
+    const auto used = std::count_if(menu.itemName.begin(), menu.itemName.end(), hasVisibleCharacter);
+    menu.itemCount = static_cast<Byte>(used);
 }
 
 void prepareForm(FormRecord& form) {

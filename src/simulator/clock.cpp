@@ -35,7 +35,8 @@ std::optional<int> number(std::string_view text, std::size_t at, std::size_t wid
     const char* first = text.data() + at;
     const auto [end, error] = std::from_chars(first, first + width, value);
     if (error != std::errc{} || end != first + width) return std::nullopt;
-    if (separator != '\0' && (at + width >= text.size() || text[at + width] != separator)) return std::nullopt;
+    const std::size_t after = at + width;
+    if (separator != '\0' && (after >= text.size() || text[after] != separator)) return std::nullopt;
     return value;
 }
 

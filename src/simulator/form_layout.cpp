@@ -14,7 +14,7 @@ constexpr int kLastColumn = kScreenColumns - 1;
 constexpr std::size_t kMaxInputLength = 160;
 constexpr std::size_t kInitialValueChars = 9;
 constexpr int kErrorMessagesBlock = 25;
-constexpr std::size_t kPressAnyKeyLine = 4;
+constexpr std::size_t kPressAnyKeyLine = 5;  // line 6, under the message, as the screen waits for a key
 constexpr unsigned kCounterModulus = 10000;
 // Links 9 to 24 (a column or variable with a sign) make the sign column show "+".
 constexpr Byte kFirstSignedLink = 9;
@@ -58,7 +58,7 @@ std::string FormRunner::lineText(int line) const {
         text.resize(static_cast<std::size_t>(state.start - 1), ' ');
         text += link >= kFirstSignedLink && link <= kLastSignedLink ? '+' : ' ';
     }
-    if (static_cast<std::size_t>(state.hidden) < state.input.size()) text += state.input.substr(at(state.hidden));
+    if (at(state.hidden) < state.input.size()) text += state.input.substr(at(state.hidden));
     return text;
 }
 
@@ -133,7 +133,8 @@ int FormRunner::cursorColumnOf(int line) const {
 }
 
 // Message 1 (a refused character) or 2 (input too short) over the lower half
-// of the form, until the next key.
+// of the form, with the "press any key" line of the error messages under it,
+// until the next key.
 void FormRunner::showMessage(int number) {
     const auto messages = project_.definition.texts.block(kErrorMessagesBlock);
     const std::string stars(at(kScreenColumns), '*');

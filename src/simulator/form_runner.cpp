@@ -34,9 +34,13 @@ std::string_view FormRunner::promptOf(int line) const {
     return cellText(record().fieldPrompt[at(line)]).substr(0, kLineChars);
 }
 
-int FormRunner::maxLengthOf(int line) const { return std::min<int>(record().maxLength[at(line)], kMaxInputLength); }
+int FormRunner::maxLengthOf(int line) const {
+    return std::min<int>(record().maxLength[at(line)], kMaxInputLength);
+}
 
-bool FormRunner::isExtension(int line) const { return line >= 0 && line < kLines && typeOf(line) == kTypeExtension; }
+bool FormRunner::isExtension(int line) const {
+    return line >= 0 && line < kLines && typeOf(line) == kTypeExtension;
+}
 
 void FormRunner::enter(int form) {
     form_ = form;
@@ -134,7 +138,8 @@ Departure FormRunner::complete() {
         std::array<std::string, kFieldsPerForm> inputs;
         for (std::size_t i = 0; i < kFieldsPerForm; ++i) inputs[i] = lines_[i].input;
         const SystemSettings& settings = project_.definition.settings;
-        output_ = buildOutputRecord(record(), inputs, {settings.fieldDelimiter1, settings.fieldDelimiter2}, clock_.now());
+        const Delimiters delimiters{settings.fieldDelimiter1, settings.fieldDelimiter2};
+        output_ = buildOutputRecord(record(), inputs, delimiters, clock_.now());
     }
     return Departure{record().nextTarget, true};
 }

@@ -38,7 +38,8 @@ std::string upper(std::string_view text) {
 std::optional<int> wholeNumber(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < 0) return std::nullopt;
+    const bool whole = !text.empty() && error == std::errc{} && end == text.data() + text.size();
+    if (!whole || value < 0) return std::nullopt;
     return value;
 }
 
@@ -46,7 +47,9 @@ std::optional<int> wholeNumber(std::string_view text) {
 
 std::optional<ScriptStep> parseKeyToken(std::string_view token) {
     const std::string name = upper(token);
-    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return ScriptStep{ScriptStep::Kind::Key, keyOfDigit(name[0])};
+    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') {
+        return ScriptStep{ScriptStep::Kind::Key, keyOfDigit(name[0])};
+    }
     for (const auto& key : kNamedKeys) {
         if (key.name == name) return ScriptStep{ScriptStep::Kind::Key, key.code};
     }
@@ -55,7 +58,8 @@ std::optional<ScriptStep> parseKeyToken(std::string_view token) {
         if (code && *code <= kMaxKeyCode) return ScriptStep{ScriptStep::Kind::Key, *code};
     }
     if (name.starts_with("TICK:")) {
-        if (const auto ticks = wholeNumber(std::string_view(name).substr(5))) return ScriptStep{ScriptStep::Kind::Ticks, *ticks};
+        const auto ticks = wholeNumber(std::string_view(name).substr(5));
+        if (ticks) return ScriptStep{ScriptStep::Kind::Ticks, *ticks};
     }
     return std::nullopt;
 }

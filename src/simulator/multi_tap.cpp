@@ -27,7 +27,9 @@ char characterOf(int code, int step) {
 
 }  // namespace
 
-bool MultiTap::handles(int code) { return code == kKeySpace || (code >= kKeyLetterAB && code <= kKeyDollarColon); }
+bool MultiTap::handles(int code) {
+    return code == kKeySpace || (code >= kKeyLetterAB && code <= kKeyDollarColon);
+}
 
 char MultiTap::press(int code) {
     ticks_ = 0;

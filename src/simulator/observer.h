@@ -19,8 +19,9 @@ public:
     virtual void showPendingCharacter(char /*c*/) {}
     // Draw the clock line at once (every tick on the main menu).
     virtual void drawClock() {}
-    // The designed application has nothing to run: start New of `family`.
-    // Called last in a key press, so the front end may restart the simulator.
+    // The designed application has nothing to run: start New of `family`
+    // (and let go of a key held down on the keypad). Called last in a key
+    // press, so the front end may restart the simulator from here.
     virtual void requestNewProject(int /*family*/) {}
 };
 

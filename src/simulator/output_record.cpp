@@ -61,7 +61,8 @@ struct StampPart {
     std::string text;
 };
 
-void appendStampParts(RecordText& record, std::initializer_list<StampPart> parts, Byte separatorOn, Byte separator) {
+void appendStampParts(RecordText& record, std::initializer_list<StampPart> parts, Byte separatorOn,
+                      Byte separator) {
     bool written = false;
     for (const auto& part : parts) {
         if (!part.enabled) continue;
@@ -73,15 +74,16 @@ void appendStampParts(RecordText& record, std::initializer_list<StampPart> parts
 
 void appendStamp(RecordText& record, const FormRecord& form, const LocalTime& now) {
     record.appendDelimitersUnlessEmpty();
-    const StampPart year{form.stampYear, form.stampYearDigits == 1 ? twoDigits(now.year) : fourDigits(now.year)};
+    const bool twoDigitYear = form.stampYearDigits == 1;
+    const StampPart year{form.stampYear, twoDigitYear ? twoDigits(now.year) : fourDigits(now.year)};
     const StampPart month{form.stampMonth, twoDigits(now.month)};
     const StampPart day{form.stampDay, twoDigits(now.day)};
-    const Byte dateSeparatorOn = form.stampDateSeparatorOn;
-    const Byte dateSeparator = form.stampDateSeparator[0];
+    const Byte separatorOn = form.stampDateSeparatorOn;
+    const Byte separator = form.stampDateSeparator[0];
     switch (form.stampDateStyle) {
-        case kMonthDayYear: appendStampParts(record, {month, day, year}, dateSeparatorOn, dateSeparator); break;
-        case kDayMonthYear: appendStampParts(record, {day, month, year}, dateSeparatorOn, dateSeparator); break;
-        default: appendStampParts(record, {year, month, day}, dateSeparatorOn, dateSeparator); break;
+        case kMonthDayYear: appendStampParts(record, {month, day, year}, separatorOn, separator); break;
+        case kDayMonthYear: appendStampParts(record, {day, month, year}, separatorOn, separator); break;
+        default: appendStampParts(record, {year, month, day}, separatorOn, separator); break;
     }
     if (form.stampSplit) record.appendDelimitersUnlessEmpty();
     appendStampParts(record,
@@ -102,11 +104,14 @@ std::string fixedLengthText(const std::string& text, std::size_t length, Byte al
 
 // A field's data: its input (or, for fixed data, its prompt) followed by the
 // input of the extension lines directly below it.
-std::string fieldData(const FormRecord& form, const std::array<std::string, kFieldsPerForm>& inputs, std::size_t i) {
+std::string fieldData(const FormRecord& form, const std::array<std::string, kFieldsPerForm>& inputs,
+                      std::size_t i) {
     std::string data = form.fieldType[i] == kTypeFixedData
                            ? std::string(cellText(form.fieldPrompt[i]).substr(0, kLineChars))
                            : inputs[i];
-    for (std::size_t j = i + 1; j < kFieldsPerForm && form.fieldType[j] == kTypeExtension; ++j) data += inputs[j];
+    for (std::size_t j = i + 1; j < kFieldsPerForm && form.fieldType[j] == kTypeExtension; ++j) {
+        data += inputs[j];
+    }
     return data;
 }
 
@@ -127,7 +132,11 @@ std::string buildOutputRecord(const FormRecord& form, const std::array<std::stri
         const std::string data = fieldData(form, inputs, i);
         record.appendDelimitersUnlessEmpty();
         if (form.prefixOn[i]) record.append(cellText(form.prefix[i]).substr(0, kShortTextChars));
-        record.append(form.fixedLengthOn[i] ? fixedLengthText(data, form.fixedLength[i], form.alignment[i]) : data);
+        if (form.fixedLengthOn[i]) {
+            record.append(fixedLengthText(data, form.fixedLength[i], form.alignment[i]));
+        } else {
+            record.append(data);
+        }
         if (form.suffixOn[i]) record.append(cellText(form.suffix[i]).substr(0, kShortTextChars));
     }
     if (form.stampPosition == kStampAfterFields) appendStamp(record, form, now);

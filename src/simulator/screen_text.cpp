@@ -22,7 +22,9 @@ std::string shownRow(const Simulator& simulator, int row) {
     if (screen.state == SimState::MainMenu && row == kScreenRows - 1) bytes = screen.clockText;
     bytes.resize(kScreenColumns, ' ');
     const bool cursorRow = screen.state == SimState::FormScreen && screen.cursor.row == row;
-    if (cursorRow && screen.pendingCharacter) bytes[static_cast<std::size_t>(screen.cursor.column)] = *screen.pendingCharacter;
+    if (cursorRow && screen.pendingCharacter) {
+        bytes[static_cast<std::size_t>(screen.cursor.column)] = *screen.pendingCharacter;
+    }
     return bytes;
 }
 
@@ -44,10 +46,10 @@ std::string displayText(std::string_view bytes) {
 
 std::string screenText(const Simulator& simulator) {
     const Screen& screen = simulator.screen();
-    std::string text = "state=" + std::string(stateName(screen.state)) +
-                       " highlight=" + std::to_string(screen.highlightRow) +
-                       " cursor=" + std::to_string(screen.cursor.column) + "," + std::to_string(screen.cursor.row) +
-                       " counter=" + std::to_string(simulator.recordCounter()) + "\n";
+    std::string text = "state=" + std::string(stateName(screen.state));
+    text += " highlight=" + std::to_string(screen.highlightRow);
+    text += " cursor=" + std::to_string(screen.cursor.column) + "," + std::to_string(screen.cursor.row);
+    text += " counter=" + std::to_string(simulator.recordCounter()) + "\n";
     text += "output=" + displayText(simulator.outputRecord()) + "\n";
     for (int row = 0; row < kScreenRows; ++row) text += "|" + displayText(shownRow(simulator, row)) + "|\n";
     return text;

@@ -37,7 +37,9 @@ void Simulator::handleKey(int code) {
         case SimState::MenuScreen: menuKey(code); break;
         case SimState::FormScreen:
             if (code == kKeyDown) break;  // Down never reaches a form
-            if (const auto departure = forms_.handleKey(code)) goToTarget(departure->target, departure->resetMenu);
+            if (const auto departure = forms_.handleKey(code)) {
+                goToTarget(departure->target, departure->resetMenu);
+            }
             break;
         case SimState::MessageScreen: forms_.render(); break;
     }

@@ -1,5 +1,7 @@
 // The terminal's own screens: the main menu with its clock line, the
 // connecting screen, the utilities list and the program-settings list.
+#include <span>
+
 #include "simulator/clock_line.h"
 #include "simulator/keys.h"
 #include "simulator/simulator.h"
@@ -7,7 +9,6 @@
 namespace tessel::sim {
 namespace {
 
-constexpr int kMainMenuBlock = 2;
 constexpr int kUtilitiesBlock = 3;
 constexpr int kSettingsBlock = 8;
 constexpr int kConnectingBlock = 23;
@@ -82,7 +83,9 @@ void Simulator::mainMenuKey(int code) {
         case kKeyEnter:
         case kKeyEnterSecond:
             // Items 1 to 3 have the key codes 1 to 3.
-            if (screen_.highlightRow >= 1 && screen_.highlightRow <= kMainMenuItems) mainMenuKey(screen_.highlightRow);
+            if (screen_.highlightRow >= 1 && screen_.highlightRow <= kMainMenuItems) {
+                mainMenuKey(screen_.highlightRow);
+            }
             break;
         default: break;
     }
@@ -108,7 +111,8 @@ void Simulator::showUtilities() {
     const auto items = project_.definition.texts.block(kUtilitiesBlock);
     for (int row = 0; row < kScreenRows; ++row) {
         if (row == utilitiesCount_ - 1) {
-            screen_.rows.set(row, calculatorLine(project_.defaults.settingsLines[kCalculatorLine], lookupInUse));
+            const TextCell& calculator = project_.defaults.settingsLines[kCalculatorLine];
+            screen_.rows.set(row, calculatorLine(calculator, lookupInUse));
         } else if (row < utilitiesCount_) {
             screen_.rows.set(row, cellText(items[static_cast<std::size_t>(row)]));
         } else {
@@ -139,7 +143,9 @@ void Simulator::utilitiesKey(int code) {
 // Block 8 lines 2 to 7, the buzzer line, then block 8 line 8.
 void Simulator::showSettings() {
     const auto lines = project_.definition.texts.block(kSettingsBlock);
-    for (int row = 0; row < 6; ++row) screen_.rows.set(row, cellText(lines[static_cast<std::size_t>(row + 1)]));
+    for (int row = 0; row < 6; ++row) {
+        screen_.rows.set(row, cellText(lines[static_cast<std::size_t>(row + 1)]));
+    }
     screen_.rows.set(6, cellText(project_.defaults.settingsLines[kBuzzerLine]));
     screen_.rows.set(7, cellText(lines[7]));
     screen_.rows.blank(8);

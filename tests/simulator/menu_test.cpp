@@ -13,7 +13,8 @@ protected:
         project.definition.settings.programStart = 1;  // menu 1
         menu(1).captionOn = 1;
         setText(menu(1).caption, "STOCK");
-        setMenu(1, {{"1.Receive", 1}, {"2.Count", 2}, {"3.More", kMenu2}, {"4.Main", 0}, {"5.Five", 0}, {"6.Six", 0}});
+        setMenu(1, {{"1.Receive", 1}, {"2.Count", 2}, {"3.More", kMenu2},  //
+                    {"4.Main", 0}, {"5.Five", 0}, {"6.Six", 0}});
         setMenu(2, {{"Alpha", 1}, {"Beta", 2}});
         menu(2).menuEscTarget = kMenu1;
         setField(1, 0, kTypeText, "Item:");
@@ -34,7 +35,7 @@ TEST_F(Menus, TitledMenuAndItsSelection) {
         {"1 0 8 9", "state=MenuScreen highlight=2 cursor=0,0 counter=0", kStockRows},
         {"1 DOWN DOWN", "state=MenuScreen highlight=4 cursor=0,0 counter=0", kStockRows},
         {"1 UP", "state=MenuScreen highlight=2 cursor=0,0 counter=0", kStockRows},
-        {"1 DOWN DOWN DOWN DOWN DOWN DOWN DOWN", "state=MenuScreen highlight=7 cursor=0,0 counter=0", kStockRows},
+        {"1 DOWN DOWN DOWN DOWN DOWN DOWN", "state=MenuScreen highlight=7 cursor=0,0 counter=0", kStockRows},
         {"1 DOWN DOWN UP", "state=MenuScreen highlight=3 cursor=0,0 counter=0", kStockRows},
     };
     for (const auto& golden : cases) expectGolden(golden);
@@ -46,9 +47,8 @@ TEST_F(Menus, ItemsLeadToTheirTargets) {
         {"1 DOWN ENTER", "state=FormScreen highlight=0 cursor=4,0 counter=0", {"|Qty:                |"}},
         {"1 3", "state=MenuScreen highlight=1 cursor=0,0 counter=0", kSecondMenuRows},
         {"1 4", "state=MainMenu highlight=1 cursor=0,0 counter=0",
-         {"|1. Collect data     |", "|2. Upload data      |", "|3. Utilities        |", "|                    |",
-          "|                    |", "|                    |", "|                    |", "|                    |",
-          "|МАР 05, 09:05  00000|"}},
+         {row("1. Collect data"), row("2. Upload data"), row("3. Utilities"), kBlankRow, kBlankRow, kBlankRow,
+          kBlankRow, kBlankRow, "|МАР 05, 09:05  00000|"}},
     };
     for (const auto& golden : cases) expectGolden(golden);
 }
@@ -62,7 +62,7 @@ TEST_F(Menus, EscapeKeepsTheSelectionOfTheMenuItLeadsTo) {
 
 TEST_F(Menus, EscapeTargets) {
     menu(2).menuEscTarget = 2;  // form 2
-    expectGolden({"1 3 ESC", "state=FormScreen highlight=0 cursor=4,0 counter=0", {"|Qty:                |"}});
+    expectGolden({"1 3 ESC", "state=FormScreen highlight=0 cursor=4,0 counter=0", {row("Qty:")}});
     menu(2).menuEscTarget = 0;
     start();
     run("DOWN DOWN 1 3 ESC");

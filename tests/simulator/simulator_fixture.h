@@ -42,6 +42,14 @@ struct Golden {
 
 inline void setText(TextCell& cell, std::string_view text) { setCellText(cell, text); }
 
+// A printed row of ASCII text: between bars, padded to the screen's width.
+inline std::string row(std::string_view text) {
+    return "|" + std::string(text) + std::string(20 - text.size(), ' ') + "|";
+}
+
+inline const std::string kBlankRow = "|                    |";
+inline const std::string kStarsRow = "|********************|";
+
 class SimulatorTest : public ::testing::Test {
 protected:
     FormRecord& form(int number) { return project.definition.forms[static_cast<std::size_t>(number - 1)]; }
@@ -87,7 +95,7 @@ protected:
         run(golden.script);
         std::string expected = golden.status + "\noutput=" + golden.output + "\n";
         for (std::size_t row = 0; row < kScreenRows; ++row) {
-            expected += row < golden.rows.size() ? golden.rows[row] : "|                    |";
+            expected += row < golden.rows.size() ? golden.rows[row] : kBlankRow;
             expected += '\n';
         }
         EXPECT_EQ(shownScreen(), expected) << "script: " << golden.script;
