@@ -1,15 +1,29 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 
 #include "core/file_io.h"
-#include "support/run_tool.h"
+#include "support/run_tessel.h"
 #include "support/temp_dir.h"
 
 namespace tessel {
 namespace {
 
-using test::runTool;
+// Runs the tool with space-separated arguments; the output joins stdout and stderr.
+struct Run {
+    int status;
+    std::string out;
+};
+
+Run runTool(const std::string& arguments) {
+    static test::TempDir scratch;
+    std::vector<std::string> words;
+    std::istringstream split(arguments);
+    for (std::string word; split >> word;) words.push_back(word);
+    const auto run = test::runTessel(words, scratch.path());
+    return {run.status, run.out + run.err};
+}
 
 class ProjectCommands : public ::testing::Test {
 protected:

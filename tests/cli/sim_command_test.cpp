@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/project_file.h"
-#include "run_tessel.h"
+#include "support/run_tessel.h"
 #include "support/projects.h"
 #include "support/temp_dir.h"
 
