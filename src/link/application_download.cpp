@@ -8,6 +8,7 @@ ApplicationDownload::ApplicationDownload(Definition& definition, const DefaultTe
     : definition_(definition), defaults_(defaults) {}
 
 int ApplicationDownload::handleLine(std::span<const Byte> line, Exchange& exchange) {
+    if (!exchange.answersLatestFrame()) return kCompleted;
     // An "ACK\r" before any identification acknowledges no frame: there is no
     // image yet, so it is an unexpected answer like any other.
     if (image_ && containsKeyword(line, kAck)) {

@@ -7,6 +7,7 @@ namespace tessel::link {
 LookupDownload::LookupDownload(std::istream& file, std::uint64_t fileSize) : reader_(file), fileSize_(fileSize) {}
 
 int LookupDownload::handleLine(std::span<const Byte> line, Exchange& exchange) {
+    if (!exchange.answersLatestFrame()) return kCompleted;
     if (!containsKeyword(line, kAck)) return exchange.resend();
     if (exchange.lastFrame() == bytesOf(kOpenDownload)) exchange.progress(0);
     exchange.resetRetries();

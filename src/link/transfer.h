@@ -70,6 +70,13 @@ public:
     // followed the last progress, else 1.
     virtual int sendAsRetry(ByteString frame) = 0;
     virtual void resetRetries() = 0;
+    // Whether the line being handled answers the latest frame sent. Each
+    // frame asks for one answer line; a second line for the same frame (a
+    // garbled answer cut in two by a stray CR, or a copy of an answer) is to
+    // be dropped: answering it too would leave the terminal with an extra
+    // answer, and as acknowledgements carry no number it would take that for
+    // the acknowledgement of its next record.
+    virtual bool answersLatestFrame() = 0;
     virtual const ByteString& lastFrame() const = 0;
     virtual void progress(int position) = 0;
     virtual void received(int count) = 0;

@@ -18,6 +18,7 @@ void TransferEngine::start(TimePoint now) {
 void TransferEngine::receive(std::span<const Byte> bytes, TimePoint now) {
     if (state_ != State::Running) return;
     now_ = now;
+    handlingChunk_ = true;
     const int result = lines_.feed(bytes, [this](std::span<const Byte> line) {
         const int handled = handler_.handleLine(line, *this);
         // A handler that completed the exchange returns 1, yet the bytes after
@@ -25,6 +26,8 @@ void TransferEngine::receive(std::span<const Byte> bytes, TimePoint now) {
         constexpr int kStop = -1;
         return state_ == State::Running ? handled : kStop;
     });
+    handlingChunk_ = false;
+    unanswered_ += std::exchange(sentDuringChunk_, 0);
     if (result != kCompleted && state_ == State::Running) finish(result);
 }
 
@@ -35,6 +38,8 @@ void TransferEngine::tick(TimePoint now) {
     deadline_.reset();
     const int result = sendAsRetry(handler_.frameAfterSilence(lastFrame_));
     if (result != kCompleted) finish(result);
+    // A second without an answer: what was sent before is taken as lost.
+    unanswered_ = 1;
 }
 
 void TransferEngine::cancel() {
@@ -60,7 +65,13 @@ void TransferEngine::failAction(int result) {
 
 std::vector<Action> TransferEngine::takeActions() { return std::exchange(actions_, {}); }
 
+bool TransferEngine::answersLatestFrame() {
+    if (unanswered_ == 0) return false;
+    return --unanswered_ == 0;
+}
+
 void TransferEngine::send(ByteString frame) {
+    ++(handlingChunk_ ? sentDuringChunk_ : unanswered_);
     lastFrame_ = frame;
     actions_.push_back({Action::Kind::Send, std::move(frame)});
     deadline_ = now_ + kResponseTimeout;

@@ -43,6 +43,7 @@ private:
     int resend() override { return sendAsRetry(lastFrame_); }
     int sendAsRetry(ByteString frame) override;
     void resetRetries() override { retries_ = 0; }
+    bool answersLatestFrame() override;
     const ByteString& lastFrame() const override { return lastFrame_; }
     void progress(int position) override;
     void received(int count) override;
@@ -61,6 +62,12 @@ private:
     std::optional<TimePoint> deadline_;
     ByteString lastFrame_;
     std::vector<Action> actions_;
+    // Frames the terminal has not answered yet: those sent before the chunk
+    // being handled, and those sent in reply to it, which no line of the same
+    // chunk can answer.
+    int unanswered_ = 0;
+    int sentDuringChunk_ = 0;
+    bool handlingChunk_ = false;
 };
 
 }  // namespace tessel::link

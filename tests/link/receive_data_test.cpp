@@ -108,6 +108,26 @@ TEST_F(ReceiveDataTest, SilenceAfterAnAckAsksForTheCurrentRecordAgain) {
     EXPECT_EQ(harness.written(), (std::vector<ByteString>{bytesOf("a"), bytesOf("b")}));
 }
 
+TEST_F(ReceiveDataTest, ARecordGarbledIntoTwoLinesGetsOneNak) {
+    record(0, "a");
+    harness.clear();
+    ByteString garbled = uploadRecord(1, bytesOf("b3c"));
+    garbled[3] = kCr;
+    harness.answerBytes(garbled);
+    EXPECT_EQ(harness.sent(), std::vector<ByteString>{bytesOf("NAK\r")});
+}
+
+TEST_F(ReceiveDataTest, ASecondLineForTheSameRequestIsNotAnswered) {
+    record(0, "a");
+    harness.clear();
+    ByteString twice = uploadRecord(1, bytesOf("b"));
+    twice.insert(twice.end(), twice.begin(), twice.end());
+    harness.answerBytes(twice);
+    // One ACK: a second one would have the terminal skip the record after b.
+    EXPECT_EQ(harness.sent(), std::vector<ByteString>{bytesOf("ACK\r")});
+    EXPECT_EQ(harness.written(), std::vector<ByteString>{bytesOf("b")});
+}
+
 TEST_F(ReceiveDataTest, ElevenRejectionsInARowEndWithTimeOut) {
     for (int i = 0; i < 10; ++i) record(5, "x");
     EXPECT_EQ(harness.engine().state(), TransferEngine::State::Running);
