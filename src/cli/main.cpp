@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv) {
     using namespace tessel::cli;
-    CLI::App app{"Tessel Studio command-line tool: make, inspect and convert terminal application projects.", "tessel"};
+    CLI::App app{"Tessel Studio command-line tool: make, inspect and convert terminal application projects, and transfer them.", "tessel"};
     app.require_subcommand(1);
     app.set_version_flag("--version", "tessel 1.0.0");
 
@@ -18,6 +18,12 @@ int main(int argc, char** argv) {
     addImageCommand(app, status);
     addExportCommands(app, status);
     addStringsCommand(app, status);
+    addPortsCommand(app, status);
+    addDetectCradleCommand(app, status);
+    addDownloadCommand(app, status);
+    addDownloadLookupCommand(app, status);
+    addReceiveCommand(app, status);
+    addTerminalCommand(app, status);
 
     try {
         app.parse(argc, argv);
