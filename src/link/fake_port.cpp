@@ -1,7 +1,6 @@
 #include "link/fake_port.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace tessel::link {
 
@@ -72,7 +71,7 @@ ReadResult FakePort::read(std::span<Byte> into, Milliseconds wait) {
         clock_.advanceTo(next);
     }
     const std::size_t count = std::min(into.size(), inbox_.size());
-    std::memcpy(into.data(), inbox_.data(), count);
+    std::copy_n(inbox_.begin(), count, into.begin());
     inbox_.erase(inbox_.begin(), inbox_.begin() + static_cast<std::ptrdiff_t>(count));
     return {count, false};
 }
