@@ -6,8 +6,8 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/link_session.h"
-#include "core/model_family.h"
 #include "cli/project_loading.h"
+#include "core/model_family.h"
 #include "link/application_download.h"
 #include "link/lookup_download.h"
 #include "link/lookup_file.h"
@@ -70,10 +70,13 @@ void addDownloadCommand(CLI::App& app, int& status) {
 
 void addDownloadLookupCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<DownloadOptions>();
-    auto* command = app.add_subcommand("download-lookup", "Download a lookup text file to the terminal, line by line.");
+    auto* command =
+        app.add_subcommand("download-lookup", "Download a lookup text file to the terminal, line by line.");
     command->add_option("FILE", options->input, "Lookup text file")->required();
     addDownloadOptions(*command, *options);
-    command->add_option("--family", options->family, "Family whose interface list the preferences' choice is read from")
+    command
+        ->add_option("--family", options->family,
+                     "Family whose interface list the preferences' choice is read from")
         ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
     command->callback([options, &status] {
         const Strings strings;

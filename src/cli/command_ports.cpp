@@ -15,7 +15,8 @@ void addPortsCommand(CLI::App& app, int& status) {
     auto* command = app.add_subcommand("ports", "List the serial ports, simulated terminals included.");
     command->callback([&status] {
         const Strings strings;
-        for (const auto& port : link::listSerialPorts()) std::cout << cp1251ToUtf8(link::portListLine(port, strings)) << '\n';
+        for (const auto& port : link::listSerialPorts())
+            std::cout << cp1251ToUtf8(link::portListLine(port, strings)) << '\n';
         status = kSuccess;
     });
 }

@@ -18,7 +18,9 @@ using namespace std::chrono_literals;
 
 std::atomic<bool> stopServing{false};
 
-void onStop(int) { stopServing = true; }
+void onStop(int) {
+    stopServing = true;
+}
 
 // After an exchange with --once the terminal stays a little longer, to answer
 // a last frame the PC sends again.
@@ -68,12 +70,15 @@ bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options) {
                 std::cerr << "Application image received.\n";
                 const auto& image = *peer.image();
                 if (!options.imageOut.empty())
-                    writeWholeFile(options.imageOut, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+                    writeWholeFile(
+                        options.imageOut,
+                        std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
                 break;
             }
             case link::TerminalPeer::Event::LookupReceived:
                 std::cerr << "Lookup file received: " << peer.lookupRecords().size() << " records.\n";
-                if (!options.lookupOut.empty()) writeWholeFile(options.lookupOut, lookupFileContent(peer.lookupRecords()));
+                if (!options.lookupOut.empty())
+                    writeWholeFile(options.lookupOut, lookupFileContent(peer.lookupRecords()));
                 break;
             case link::TerminalPeer::Event::UploadFinished:
                 std::cerr << "Upload finished: " << peer.uploadsAcknowledged() << " records acknowledged.\n";
@@ -85,7 +90,9 @@ bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options) {
 
 int serveTerminal(const TerminalOptions& options) {
     link::PeerSettings settings;
-    settings.identification = !options.id.empty() ? options.id : is4760(options.family) ? "4760RU004" : "4130RU004";
+    settings.identification = !options.id.empty()      ? options.id
+                              : is4760(options.family) ? "4760RU004"
+                                                       : "4130RU004";
     settings.full = options.full;
     link::FaultSpec faults;
     if (!options.faults.empty()) {
@@ -126,8 +133,10 @@ int serveTerminal(const TerminalOptions& options) {
 void addTerminalCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<TerminalOptions>();
     auto* command = app.add_subcommand(
-        "terminal", "Serve a simulated terminal on a pseudo-terminal and print the device path to connect to.");
-    command->add_option("--family", options->family, "Terminal family")->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
+        "terminal",
+        "Serve a simulated terminal on a pseudo-terminal and print the device path to connect to.");
+    command->add_option("--family", options->family, "Terminal family")
+        ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
     command->add_option("--id", options->id, "Identification to answer with (9 characters)")
         ->check([](const std::string& id) { return id.size() == 9 ? std::string{} : "takes 9 characters"; });
     command->add_flag("--full", options->full, "Answer application downloads with FULL");
@@ -135,7 +144,8 @@ void addTerminalCommand(CLI::App& app, int& status) {
         ->check(CLI::ExistingFile);
     command->add_option("--image-out", options->imageOut, "Write each application image received here");
     command->add_option("--lookup-out", options->lookupOut, "Write each lookup file received here");
-    command->add_option("--faults", options->faults, "Line faults, e.g. drop=0.02,corrupt=0.02,delay=0.05,silence=0.01");
+    command->add_option("--faults", options->faults,
+                        "Line faults, e.g. drop=0.02,corrupt=0.02,delay=0.05,silence=0.01");
     command->add_option("--seed", options->seed, "Seed of the line faults");
     command->add_flag("--once", options->once, "Stop after the first completed exchange");
     command->callback([options, &status] { status = serveTerminal(*options); });

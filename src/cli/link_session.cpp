@@ -28,7 +28,9 @@ using namespace std::chrono_literals;
 
 std::atomic<bool> interrupted{false};
 
-void onInterrupt(int) { interrupted = true; }
+void onInterrupt(int) {
+    interrupted = true;
+}
 
 // Interfaces by name, with the link kind each one gives.
 const std::map<std::string, int, std::less<>> kLinkKindOfInterface{
@@ -42,7 +44,7 @@ std::optional<int> baudIndexOf(int rate) {
 
 // A bar that redraws itself on a terminal, and plain lines elsewhere.
 class ProgressPrinter final : public link::TransferObserver {
-public:
+  public:
     ProgressPrinter() : onTerminal_(isatty(2) != 0) {}
     ~ProgressPrinter() override {
         if (onTerminal_ && drawn_) std::cerr << '\n';
@@ -52,14 +54,15 @@ public:
         if (position == lastPosition_) return;
         if (!onTerminal_) {
             // Plain lines in steps of ten, for logs.
-            if (position / 10 != lastPosition_ / 10 || lastPosition_ < 0) std::cerr << "Progress: " << position << "%\n";
+            if (position / 10 != lastPosition_ / 10 || lastPosition_ < 0)
+                std::cerr << "Progress: " << position << "%\n";
             lastPosition_ = position;
             return;
         }
         lastPosition_ = position;
         const int filled = position * 40 / 100;
-        std::cerr << "\r[" << std::string(filled, '#') << std::string(40 - filled, '.') << "] " << position << "%"
-                  << std::flush;
+        std::cerr << "\r[" << std::string(filled, '#') << std::string(40 - filled, '.') << "] " << position
+                  << "%" << std::flush;
         drawn_ = true;
     }
 
@@ -74,7 +77,7 @@ public:
         }
     }
 
-private:
+  private:
     bool onTerminal_;
     bool drawn_ = false;
     int lastPosition_ = -1;
@@ -85,7 +88,8 @@ private:
 
 void addLinkOptions(CLI::App& command, LinkOptions& options) {
     command.add_option("--port", options.port, "Port name from `tessel ports`, or a device path");
-    command.add_option("--baud", options.baud, "Bit rate")->check(CLI::IsMember({115200, 57600, 38400, 19200, 9600}));
+    command.add_option("--baud", options.baud, "Bit rate")
+        ->check(CLI::IsMember({115200, 57600, 38400, 19200, 9600}));
     command.add_option("--via", options.via, "Interface: cradle, irda, bluetooth, cable, usb or sd")
         ->check(CLI::IsMember({"cradle", "irda", "bluetooth", "cable", "usb", "sd"}));
 }
@@ -123,14 +127,16 @@ std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, boo
     } else {
         setup.portIndex = link::resolveChosenPort(setup.ports, preferences.portIndex, preferences.portNumber);
         if (setup.portIndex < 0 || setup.portIndex >= static_cast<int>(setup.ports.size())) {
-            status = fail(strings.utf8(link::message::kNoPort) + " Choose a port with --port (see `tessel ports`).");
+            status = fail(strings.utf8(link::message::kNoPort) +
+                          " Choose a port with --port (see `tessel ports`).");
             return std::nullopt;
         }
     }
     return setup;
 }
 
-link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler, link::RecordSink* records) {
+link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler,
+                                  link::RecordSink* records) {
     link::SteadyLinkClock clock;
     link::CradleTiming timing;
     ProgressPrinter printer;

@@ -53,7 +53,8 @@ bool FakePort::write(std::span<const Byte> bytes, Milliseconds) {
     }
     log_.push_back({Kind::Write, 0, ByteString(bytes.begin(), bytes.end()), rts_, rate_});
     writeTimes_.push_back(clock_.now());
-    const ByteString forTerminal = cradle_ ? cradle_->fromPc(bytes, rate_, rts_) : ByteString(bytes.begin(), bytes.end());
+    const ByteString forTerminal =
+        cradle_ ? cradle_->fromPc(bytes, rate_, rts_) : ByteString(bytes.begin(), bytes.end());
     if (terminal_ && !forTerminal.empty()) terminal_->fromPc(forTerminal, clock_.now());
     return true;
 }
@@ -66,7 +67,8 @@ ReadResult FakePort::read(std::span<Byte> into, Milliseconds wait) {
         if (!inbox_.empty() || clock_.now() >= end) break;
         TimePoint next = end;
         if (terminal_) {
-            if (const auto due = terminal_->deadline(); due && *due > clock_.now()) next = std::min(next, *due);
+            if (const auto due = terminal_->deadline(); due && *due > clock_.now())
+                next = std::min(next, *due);
         }
         clock_.advanceTo(next);
     }
@@ -82,7 +84,9 @@ void FakePort::discardInput() {
     log_.push_back({Kind::DiscardInput});
 }
 
-void FakePort::discardOutput() { log_.push_back({Kind::DiscardOutput}); }
+void FakePort::discardOutput() {
+    log_.push_back({Kind::DiscardOutput});
+}
 
 void FakePort::collectArrivals() {
     if (cradle_) {

@@ -19,15 +19,15 @@ struct PeerSettings {
     // characters other than the five identifications make an incompatible
     // version.
     std::string identification = "4760RU004";
-    bool full = false;                 // answers "FULL\r": no room for an application
-    std::vector<ByteString> uploads;   // the collected records, sent on "READ\r"
+    bool full = false;                // answers "FULL\r": no room for an application
+    std::vector<ByteString> uploads;  // the collected records, sent on "READ\r"
     // On a noisy line the terminal cannot tell a lookup record sent again
     // (its "ACK\r" was lost) from a repeated line; with this set it keeps one.
     bool collapseRepeatedLookupRecords = false;
 };
 
 class TerminalPeer {
-public:
+  public:
     enum class Event { ImageReceived, LookupReceived, UploadFinished };
 
     explicit TerminalPeer(PeerSettings settings);
@@ -46,7 +46,7 @@ public:
     // Records the PC acknowledged; the terminal has deleted them.
     std::size_t uploadsAcknowledged() const { return uploadNext_; }
 
-private:
+  private:
     enum class State { Idle, Image, Lookup, Upload };
 
     void handleBufferedInput();

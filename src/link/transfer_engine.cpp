@@ -50,9 +50,13 @@ void TransferEngine::cancel() {
     actions_.clear();
 }
 
-void TransferEngine::sendFailed() { failAction(handler_.sendFailureMessage()); }
+void TransferEngine::sendFailed() {
+    failAction(handler_.sendFailureMessage());
+}
 
-void TransferEngine::recordWriteFailed() { failAction(message::kFileCreateFailed); }
+void TransferEngine::recordWriteFailed() {
+    failAction(message::kFileCreateFailed);
+}
 
 void TransferEngine::failAction(int result) {
     if (state_ == State::Finished && result_ == kCancelled) return;
@@ -63,7 +67,9 @@ void TransferEngine::failAction(int result) {
     finish(result);
 }
 
-std::vector<Action> TransferEngine::takeActions() { return std::exchange(actions_, {}); }
+std::vector<Action> TransferEngine::takeActions() {
+    return std::exchange(actions_, {});
+}
 
 bool TransferEngine::answersLatestFrame() {
     if (unanswered_ == 0) return false;
@@ -84,9 +90,13 @@ int TransferEngine::sendAsRetry(ByteString frame) {
     return kCompleted;
 }
 
-void TransferEngine::progress(int position) { actions_.push_back({Action::Kind::Progress, {}, position}); }
+void TransferEngine::progress(int position) {
+    actions_.push_back({Action::Kind::Progress, {}, position});
+}
 
-void TransferEngine::received(int count) { actions_.push_back({Action::Kind::Received, {}, count}); }
+void TransferEngine::received(int count) {
+    actions_.push_back({Action::Kind::Received, {}, count});
+}
 
 void TransferEngine::writeRecord(ByteString data) {
     actions_.push_back({Action::Kind::WriteRecord, std::move(data)});

@@ -46,7 +46,9 @@ std::uint16_t sum16(std::span<const Byte> bytes);
 
 // A checksum byte as sent inside a CR-ended frame: 13 would end the line, so it
 // goes as 14.
-constexpr Byte lineSafe(Byte b) { return b == kCr ? Byte{14} : b; }
+constexpr Byte lineSafe(Byte b) {
+    return b == kCr ? Byte{14} : b;
+}
 
 // Lookup record frame: the characters, the sum high then low byte (each line
 // safe), CR.

@@ -12,12 +12,16 @@ using link::Action;
 using link::ByteString;
 
 class EngineHarness {
-public:
+  public:
     explicit EngineHarness(link::AnswerHandler& handler) : engine_(handler) {}
 
-    void start() { collect([&] { engine_.start(now_); }); }
+    void start() {
+        collect([&] { engine_.start(now_); });
+    }
     void answer(std::string_view text) { answerBytes(link::bytesOf(text)); }
-    void answerBytes(const ByteString& bytes) { collect([&] { engine_.receive(bytes, now_); }); }
+    void answerBytes(const ByteString& bytes) {
+        collect([&] { engine_.receive(bytes, now_); });
+    }
     // Moves the clock on and lets the engine act on its deadline.
     void wait(link::Milliseconds duration) {
         now_ += duration;
@@ -42,7 +46,7 @@ public:
     }
     void clear() { actions_.clear(); }
 
-private:
+  private:
     template <typename Step>
     void collect(Step step) {
         step();

@@ -12,11 +12,21 @@ using namespace std::chrono_literals;
 using Kind = FakePort::Step::Kind;
 using Step = FakePort::Step;
 
-Step rate(int value) { return {Kind::Rate, value}; }
-Step rts(bool on) { return {Kind::Rts, on ? 1 : 0}; }
-Step dtr(bool on) { return {Kind::Dtr, on ? 1 : 0}; }
-Step write(Byte b, bool rtsOn, int atRate) { return {Kind::Write, 0, ByteString{b}, rtsOn, atRate}; }
-std::vector<Step> probe(int at) { return {rate(at), rts(false), write(0x0F, false, at), rts(true)}; }
+Step rate(int value) {
+    return {Kind::Rate, value};
+}
+Step rts(bool on) {
+    return {Kind::Rts, on ? 1 : 0};
+}
+Step dtr(bool on) {
+    return {Kind::Dtr, on ? 1 : 0};
+}
+Step write(Byte b, bool rtsOn, int atRate) {
+    return {Kind::Write, 0, ByteString{b}, rtsOn, atRate};
+}
+std::vector<Step> probe(int at) {
+    return {rate(at), rts(false), write(0x0F, false, at), rts(true)};
+}
 
 struct CradleBench {
     explicit CradleBench(int cradleRate) : cradle(cradleRate), port(clock, nullptr, &cradle) {
@@ -92,8 +102,8 @@ TEST(IrCradle, NoCradleProbesEveryRateAndFails) {
 TEST(IrCradle, DetectionSkipsBluetoothAndPathlessPortsAndFindsTheCradle) {
     ManualClock clock;
     SimulatedCradle cradle(115200);
-    const PortList ports{{"/dev/rfcomm0", "rfcomm0"}, {"COM9", "COM9"}, {"/dev/ttyUSB0", "ttyUSB0"},
-                         {"/dev/ttyS1", "ttyS1"}};
+    const PortList ports{
+        {"/dev/rfcomm0", "rfcomm0"}, {"COM9", "COM9"}, {"/dev/ttyUSB0", "ttyUSB0"}, {"/dev/ttyS1", "ttyS1"}};
     // The second port made, ttyS1, has the cradle on it.
     std::vector<std::unique_ptr<FakePort>> made;
     const PortMaker makePort = [&]() -> std::unique_ptr<SerialPort> {

@@ -17,9 +17,9 @@ std::vector<ByteString> allFrames(LookupReader& reader) {
 TEST(LookupReader, SkipsBlankLinesAndLineFeedsAndSendsALastLineWithoutCr) {
     std::istringstream file("AB\r\n\r\n\r\nC\r\nDEF");
     LookupReader reader(file);
-    EXPECT_EQ(allFrames(reader), (std::vector<ByteString>{lookupRecordFrame(bytesOf("AB")),
-                                                          lookupRecordFrame(bytesOf("C")),
-                                                          lookupRecordFrame(bytesOf("DEF"))}));
+    EXPECT_EQ(allFrames(reader),
+              (std::vector<ByteString>{lookupRecordFrame(bytesOf("AB")), lookupRecordFrame(bytesOf("C")),
+                                       lookupRecordFrame(bytesOf("DEF"))}));
     // Every byte of the file, and one for the CR the last line lacked.
     EXPECT_EQ(reader.consumed(), file.str().size() + 1);
     EXPECT_FALSE(reader.failed());
@@ -49,7 +49,7 @@ TEST(LookupReader, ReadsFilesLargerThanItsBlock) {
 
 // A stream whose device fails, as a file on a vanishing disk does.
 class FailingBuffer : public std::streambuf {
-protected:
+  protected:
     int_type underflow() override { throw std::ios_base::failure("device gone"); }
 };
 

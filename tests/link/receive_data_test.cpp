@@ -10,7 +10,7 @@ using namespace std::chrono_literals;
 using Kind = Action::Kind;
 
 class ReceiveDataTest : public ::testing::Test {
-protected:
+  protected:
     ReceiveData handler;
     test::EngineHarness harness{handler};
 
@@ -23,11 +23,8 @@ protected:
 TEST_F(ReceiveDataTest, WritesEachRecordBeforeAcknowledgingIt) {
     harness.answerBytes(test::bytes({0x00, 0x31, 0x32, 0x63, 0x00, 0x0D}));
     const std::vector<Action> expected{
-        {Kind::Received, {}, 0},
-        {Kind::Send, bytesOf("READ\r")},
-        {Kind::WriteRecord, bytesOf("12")},
-        {Kind::Received, {}, 1},
-        {Kind::Send, bytesOf("ACK\r")},
+        {Kind::Received, {}, 0}, {Kind::Send, bytesOf("READ\r")}, {Kind::WriteRecord, bytesOf("12")},
+        {Kind::Received, {}, 1}, {Kind::Send, bytesOf("ACK\r")},
     };
     EXPECT_EQ(harness.actions(), expected);
 }

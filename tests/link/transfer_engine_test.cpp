@@ -11,7 +11,7 @@ using Kind = Action::Kind;
 
 // A handler that takes every line for progress, to watch the engine alone.
 class AcceptEverything : public AnswerHandler {
-public:
+  public:
     explicit AcceptEverything(TransferMode mode) : mode_(mode) {}
     TransferMode mode() const override { return mode_; }
     int handleLine(std::span<const Byte>, Exchange& exchange) override {
@@ -20,7 +20,7 @@ public:
         return kCompleted;
     }
 
-private:
+  private:
     TransferMode mode_;
 };
 
@@ -100,7 +100,9 @@ TEST(TransferEngine, BytesAfterTheCompletingLineAreDropped) {
     ReceiveData handler;
     test::EngineHarness harness(handler);
     harness.start();
-    harness.answer("OVER\r\x01" "garbage\r");
+    harness.answer(
+        "OVER\r\x01"
+        "garbage\r");
     EXPECT_EQ(harness.engine().result(), kCompleted);
     EXPECT_EQ(harness.sent().size(), 1u);
 }

@@ -20,7 +20,7 @@ namespace {
 
 // A simulated terminal served on its own thread for the life of the fixture.
 class ServedTerminal {
-public:
+  public:
     explicit ServedTerminal(PeerSettings settings) : peer_(std::move(settings)), line_(peer_) {
         std::string error;
         server_ = PseudoTerminalServer::open(error);
@@ -34,7 +34,8 @@ public:
         CradleTiming timing;
         TransferWorker worker(makeQtSerialPort, clock, timing);
         test::CountingObserver observer;
-        worker.start({{{server_->devicePath(), server_->devicePath()}}, 0, 2, 0, &handler, records}, observer);
+        worker.start({{{server_->devicePath(), server_->devicePath()}}, 0, 2, 0, &handler, records},
+                     observer);
         return worker.wait();
     }
     // The terminal's state may be read once serving has stopped.
@@ -45,7 +46,7 @@ public:
     }
     const std::string& devicePath() const { return server_->devicePath(); }
 
-private:
+  private:
     TerminalPeer peer_;
     PeerLine line_;
     std::unique_ptr<PseudoTerminalServer> server_;
@@ -76,7 +77,8 @@ TEST(PseudoTerminalLink, LookupAndReceiveRoundTrip) {
     test::MemoryRecords records;
     ASSERT_EQ(terminal.run(receive, &records).result, kCompleted);
     EXPECT_EQ(records.lines, settings.uploads);
-    EXPECT_EQ(terminal.stopServing().lookupRecords(), (std::vector<ByteString>{bytesOf("ABC"), bytesOf("DEF")}));
+    EXPECT_EQ(terminal.stopServing().lookupRecords(),
+              (std::vector<ByteString>{bytesOf("ABC"), bytesOf("DEF")}));
 }
 
 TEST(PseudoTerminalLink, ServedTerminalsAreListedWhileRegistered) {
