@@ -13,5 +13,11 @@ void addImageCommand(CLI::App& app, int& status);
 void addExportCommands(CLI::App& app, int& status);
 void addStringsCommand(CLI::App& app, int& status);
 void addSimCommand(CLI::App& app, int& status);
+void addPortsCommand(CLI::App& app, int& status);
+void addDetectCradleCommand(CLI::App& app, int& status);
+void addDownloadCommand(CLI::App& app, int& status);
+void addDownloadLookupCommand(CLI::App& app, int& status);
+void addReceiveCommand(CLI::App& app, int& status);
+void addTerminalCommand(CLI::App& app, int& status);
 
 }  // namespace tessel::cli

@@ -8,7 +8,8 @@
 
 int main(int argc, char** argv) {
     using namespace tessel::cli;
-    CLI::App app{"Tessel Studio command-line tool: make, inspect, convert and run terminal application projects.",
+    CLI::App app{"Tessel Studio command-line tool: make, inspect, convert and run terminal application projects,\n"
+                 "and transfer them to and from the terminal.",
                  "tessel"};
     app.require_subcommand(1);
     app.set_version_flag("--version", "tessel 1.0.0");
@@ -20,6 +21,12 @@ int main(int argc, char** argv) {
     addExportCommands(app, status);
     addStringsCommand(app, status);
     addSimCommand(app, status);
+    addPortsCommand(app, status);
+    addDetectCradleCommand(app, status);
+    addDownloadCommand(app, status);
+    addDownloadLookupCommand(app, status);
+    addReceiveCommand(app, status);
+    addTerminalCommand(app, status);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,44 @@
+#pragma once
+// What the transfer commands share: the link options (--port, --baud, --via),
+// choosing the port and link from them and the preferences, and running one
+// exchange with progress on stderr and Ctrl+C for cancel.
+#include <optional>
+#include <string>
+
+#include "core/strings.h"
+#include "link/transfer_worker.h"
+
+namespace CLI {
+class App;
+}
+
+namespace tessel::cli {
+
+struct LinkOptions {
+    std::string port;  // a port name from the list, or a device path
+    int baud = 0;      // bit/s; 0 takes the preferences' rate
+    std::string via;   // cradle, irda, bluetooth, cable, usb or sd; empty takes the preferences' choice
+};
+
+void addLinkOptions(CLI::App& command, LinkOptions& options);
+
+struct LinkSetup {
+    link::PortList ports;
+    int portIndex = -1;
+    int linkKind = 2;
+    int baudIndex = 0;
+};
+
+// The port and link of the options, falling back on the preferences (whose
+// interface choice is read for `family`); nothing after printing why not,
+// with the exit status in `status`.
+std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, bool receiving, int& status);
+
+// Runs one exchange to its end; Ctrl+C cancels it.
+link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler,
+                                  link::RecordSink* records = nullptr);
+
+// Prints the message of a failed or cancelled exchange and returns kFailure.
+int reportFailure(const link::TransferOutcome& outcome, const Strings& strings);
+
+}  // namespace tessel::cli

@@ -1,0 +1,50 @@
+#include "link/application_download.h"
+
+#include <algorithm>
+
+namespace tessel::link {
+
+ApplicationDownload::ApplicationDownload(Definition& definition, const DefaultTexts& defaults)
+    : definition_(definition), defaults_(defaults) {}
+
+int ApplicationDownload::handleLine(std::span<const Byte> line, Exchange& exchange) {
+    if (!exchange.answersLatestFrame()) return kCompleted;
+    // An "ACK\r" before any identification acknowledges no frame: there is no
+    // image yet, so it is an unexpected answer like any other.
+    if (image_ && containsKeyword(line, kAck)) {
+        if (sequence_ >= kFrameCount) {
+            exchange.progress(100);
+            exchange.done();
+            return kCompleted;
+        }
+        sendNextFrame(exchange);
+        return kCompleted;
+    }
+    if (isIdentification(line)) {
+        prepareForDownload(definition_);
+        image_ = std::make_unique<ApplicationImage>(buildImage(definition_, defaults_));
+        exchange.progress(0);
+        sequence_ = 0;
+        progress_ = 0;
+        sendNextFrame(exchange);
+        return kCompleted;
+    }
+    if (containsKeyword(line, kFull)) return message::kMemoryFull;
+    const auto untilZero = std::find(line.begin(), line.end(), Byte{0}) - line.begin();
+    if (untilZero == kIdentificationLineLength) {
+        exchange.send(bytesOf(kNak));
+        return message::kIncompatibleVersion;
+    }
+    return exchange.resend();
+}
+
+void ApplicationDownload::sendNextFrame(Exchange& exchange) {
+    exchange.resetRetries();
+    const ApplicationFrame frame = applicationFrame(*image_, sequence_);
+    ++sequence_;
+    exchange.send(ByteString(frame.begin(), frame.end()));
+    progress_ += static_cast<int>(sequence_ % 2);
+    exchange.progress(progress_);
+}
+
+}  // namespace tessel::link

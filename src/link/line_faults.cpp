@@ -1,0 +1,78 @@
+#include "link/line_faults.h"
+
+#include <charconv>
+
+namespace tessel::link {
+namespace {
+
+std::optional<double> parseProbability(std::string_view text) {
+    double value = 0;
+    const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (problem != std::errc{} || end != text.data() + text.size() || value < 0 || value > 1)
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& error) {
+    FaultSpec spec;
+    while (!text.empty()) {
+        const auto comma = text.find(',');
+        const auto item = text.substr(0, comma);
+        text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
+        const auto equals = item.find('=');
+        const auto name = item.substr(0, equals);
+        const auto value = equals == std::string_view::npos ? std::string_view{} : item.substr(equals + 1);
+        if (name == "maxdelay") {
+            int ms = 0;
+            const auto [end, problem] = std::from_chars(value.data(), value.data() + value.size(), ms);
+            if (problem != std::errc{} || end != value.data() + value.size() || ms < 0) {
+                error = "maxdelay takes milliseconds: " + std::string(item);
+                return std::nullopt;
+            }
+            spec.maxDelay = Milliseconds(ms);
+            continue;
+        }
+        double* field = name == "drop"      ? &spec.drop
+                        : name == "corrupt" ? &spec.corrupt
+                        : name == "delay"   ? &spec.delay
+                        : name == "silence" ? &spec.silence
+                                            : nullptr;
+        const auto probability = parseProbability(value);
+        if (!field || !probability) {
+            error = "expected drop, corrupt, delay or silence with a chance from 0 to 1, or maxdelay=MS: " +
+                    std::string(item);
+            return std::nullopt;
+        }
+        *field = *probability;
+    }
+    return spec;
+}
+
+bool LineFaults::chance(double probability) {
+    return probability > 0 && std::uniform_real_distribution<double>(0, 1)(random_) < probability;
+}
+
+ByteString LineFaults::damage(std::span<const Byte> bytes) {
+    ByteString out(bytes.begin(), bytes.end());
+    if (out.empty()) return out;
+    auto anyByte = [&] {
+        return static_cast<std::ptrdiff_t>(
+            std::uniform_int_distribution<std::size_t>(0, out.size() - 1)(random_));
+    };
+    if (chance(spec_.corrupt)) {
+        const auto flip = static_cast<Byte>(std::uniform_int_distribution<int>(1, 255)(random_));
+        Byte& victim = out[static_cast<std::size_t>(anyByte())];
+        victim = static_cast<Byte>(victim ^ flip);
+    }
+    if (chance(spec_.drop)) out.erase(out.begin() + anyByte());
+    return out;
+}
+
+Milliseconds LineFaults::holdBack() {
+    if (!chance(spec_.delay) || spec_.maxDelay.count() == 0) return Milliseconds{0};
+    return Milliseconds(std::uniform_int_distribution<long long>(1, spec_.maxDelay.count())(random_));
+}
+
+}  // namespace tessel::link

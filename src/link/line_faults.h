@@ -1,0 +1,47 @@
+#pragma once
+// Faults of a noisy line, drawn from a seeded generator so that every run
+// with the same seed goes wrong in the same way.
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "link/transfer.h"
+
+namespace tessel::link {
+
+// Each chance applies to one message on the line: a write of the PC or an
+// answer of the terminal.
+struct FaultSpec {
+    double drop = 0;     // chance that one of its bytes is lost
+    double corrupt = 0;  // chance that one of its bytes arrives as another value
+    double delay = 0;    // chance that an answer is held back, up to maxDelay
+    Milliseconds maxDelay{300};
+    double silence = 0;  // chance that an answer is never sent
+
+    bool any() const { return drop > 0 || corrupt > 0 || delay > 0 || silence > 0; }
+};
+
+// "drop=0.02,corrupt=0.01,delay=0.05,maxdelay=300,silence=0.01", any subset;
+// the reason in `error` when the text is not of that form.
+std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& error);
+
+class LineFaults {
+  public:
+    LineFaults(FaultSpec spec, std::uint32_t seed) : spec_(spec), random_(seed) {}
+
+    // The message after dropping and corrupting.
+    ByteString damage(std::span<const Byte> bytes);
+    bool silenced() { return chance(spec_.silence); }
+    // How long an answer is held back; zero for most.
+    Milliseconds holdBack();
+
+  private:
+    bool chance(double probability);
+
+    FaultSpec spec_;
+    std::mt19937 random_;
+};
+
+}  // namespace tessel::link

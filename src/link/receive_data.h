@@ -1,0 +1,27 @@
+#pragma once
+// Mode 11: the terminal uploads its records one at a time, each with a
+// sequence value 0..9 and a checksum, and ends with "OVER\r". Every accepted
+// record is written to the data file before its "ACK\r" goes out.
+#include <optional>
+
+#include "link/transfer.h"
+
+namespace tessel::link {
+
+class ReceiveData final : public AnswerHandler {
+  public:
+    TransferMode mode() const override { return TransferMode::Receive; }
+    int handleLine(std::span<const Byte> line, Exchange& exchange) override;
+    ByteString frameAfterSilence(const ByteString& lastFrame) const override;
+
+    int recordsReceived() const { return recordsReceived_; }
+
+  private:
+    bool isValidRecord(std::span<const Byte> line) const;
+
+    Byte sequence_ = 0;                         // expected in the next record
+    std::optional<ByteString> previousRecord_;  // the last accepted line without its CR
+    int recordsReceived_ = 0;
+};
+
+}  // namespace tessel::link

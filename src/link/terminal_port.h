@@ -1,0 +1,30 @@
+#pragma once
+// Opening the chosen port for one transfer: the port itself, the cradle's
+// rate when the transfer goes through the cradle, then the link settings.
+#include <string>
+
+#include "link/ir_cradle.h"
+
+namespace tessel::link {
+
+inline constexpr int kLinkKindCradle = 0;
+
+struct PortOpening {
+    int result = kCompleted;  // 1, or the id of the message that explains the failure
+    std::string detail;       // what the system said, and how to fix it, when known
+};
+
+// Leaves whatever it opened in place when it fails: the caller's closing step
+// releases it.
+PortOpening openTerminalPort(SerialPort& port, const PortList& ports, int portIndex, int linkKind,
+                             int baudIndex, LinkClock& clock, CradleTiming& timing);
+
+// The transfer's settings: the rate of the baud-rate index, 8N1, DTR and RTS
+// on. False when the port refuses them.
+bool applyLinkSettings(SerialPort& port, int baudIndex);
+
+// A plain explanation of why a port could not be opened, with the fix for
+// the usual causes.
+std::string explainOpenFailure(const PortEntry& port, const OpenResult& result);
+
+}  // namespace tessel::link

@@ -1,0 +1,112 @@
+#include "link/transfer_worker.h"
+
+#include <array>
+
+namespace tessel::link {
+namespace {
+
+using namespace std::chrono_literals;
+
+// How long a wait for bytes may last before the worker looks at cancel again.
+constexpr Milliseconds kCancelCheck{50};
+
+}  // namespace
+
+TransferWorker::TransferWorker(PortMaker makePort, LinkClock& clock, CradleTiming& timing)
+    : makePort_(std::move(makePort)), clock_(clock), timing_(timing) {}
+
+TransferWorker::~TransferWorker() {
+    cancel();
+    if (thread_.joinable()) thread_.join();
+}
+
+void TransferWorker::start(TransferJob job, TransferObserver& observer) {
+    if (thread_.joinable()) thread_.join();
+    cancelled_ = false;
+    finished_ = false;
+    thread_ = std::thread([this, job = std::move(job), &observer] {
+        outcome_ = run(job, observer);
+        finished_ = true;
+    });
+}
+
+TransferOutcome TransferWorker::wait() {
+    if (thread_.joinable()) thread_.join();
+    return outcome_;
+}
+
+TransferOutcome TransferWorker::run(const TransferJob& job, TransferObserver& observer) {
+    const auto port = makePort_();
+    TransferOutcome outcome = exchange(*port, job, observer);
+    port->close();
+    return outcome;
+}
+
+TransferOutcome TransferWorker::exchange(SerialPort& port, const TransferJob& job,
+                                         TransferObserver& observer) {
+    const PortOpening opening =
+        openTerminalPort(port, job.ports, job.portIndex, job.linkKind, job.baudIndex, clock_, timing_);
+    if (opening.result != kCompleted) return {opening.result, opening.detail};
+    if (cancelled_) return {kCancelled, {}};
+
+    port.discardInput();
+    TransferEngine engine(*job.handler);
+    engine.start(clock_.now());
+    std::array<Byte, kMaxLineLength> buffer{};
+    for (;;) {
+        carryOut(engine, port, job, observer);
+        if (engine.state() == TransferEngine::State::Finished) break;
+        if (cancelled_) {
+            engine.cancel();
+            break;
+        }
+        Milliseconds wait = kCancelCheck;
+        if (const auto deadline = engine.deadline()) {
+            const auto left = std::chrono::duration_cast<Milliseconds>(*deadline - clock_.now());
+            wait = std::clamp(left, Milliseconds{0}, kCancelCheck);
+        }
+        const ReadResult read = port.read(buffer, wait);
+        // A read error is not the end: the next send tells whether the port
+        // is still there.
+        if (read.failed) clock_.sleepFor(wait);
+        if (read.count > 0) engine.receive(std::span(buffer).first(read.count), clock_.now());
+        engine.tick(clock_.now());
+    }
+    return {engine.result(), {}};
+}
+
+void TransferWorker::carryOut(TransferEngine& engine, SerialPort& port, const TransferJob& job,
+                              TransferObserver& observer) {
+    for (auto actions = engine.takeActions(); !actions.empty(); actions = engine.takeActions()) {
+        for (const Action& action : actions) {
+            bool failed = false;
+            switch (action.kind) {
+                case Action::Kind::Send:
+                    port.discardOutput();
+                    if (!port.write(action.bytes, kResponseTimeout)) {
+                        engine.sendFailed();
+                        failed = true;
+                    }
+                    break;
+                case Action::Kind::WriteRecord:
+                    if (!job.records || !job.records->append(action.bytes)) {
+                        engine.recordWriteFailed();
+                        failed = true;
+                    }
+                    break;
+                case Action::Kind::Progress:
+                    observer.progress(action.value);
+                    break;
+                case Action::Kind::Received:
+                    observer.received(action.value);
+                    break;
+                case Action::Kind::Done:
+                case Action::Kind::Abort:
+                    break;
+            }
+            if (failed) break;
+        }
+    }
+}
+
+}  // namespace tessel::link

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "link/application_download.h"
+#include "link/engine_harness.h"
+#include "support/projects.h"
+
+namespace tessel::link {
+namespace {
+
+using namespace std::chrono_literals;
+using Kind = Action::Kind;
+
+class ApplicationDownloadTest : public ::testing::Test {
+  protected:
+    Project project = test::newProject(kFamily4760);
+    ApplicationDownload handler{project.definition, project.defaults};
+    test::EngineHarness harness{handler};
+
+    ApplicationImage expectedImage() {
+        Definition prepared = project.definition;
+        prepareForDownload(prepared);
+        return buildImage(prepared, project.defaults);
+    }
+    static ByteString frameBytes(const ApplicationImage& image, std::size_t n) {
+        const auto frame = applicationFrame(image, n);
+        return ByteString(frame.begin(), frame.end());
+    }
+};
+
+TEST_F(ApplicationDownloadTest, SendsTheImageInTwoHundredFramesOnePerAck) {
+    const auto image = expectedImage();
+    harness.start();
+    harness.answer("4760RU004\r");
+    for (int i = 0; i < 200; ++i) harness.answer("ACK\r");
+    const auto sent = harness.sent();
+    ASSERT_EQ(sent.size(), 201u);
+    for (std::size_t n = 0; n < 200; ++n) ASSERT_EQ(sent[n + 1], frameBytes(image, n)) << "frame " << n;
+    EXPECT_EQ(harness.engine().result(), kCompleted);
+    EXPECT_EQ(harness.actions().back().kind, Kind::Done);
+}
+
+TEST_F(ApplicationDownloadTest, TheBarMovesAfterEveryOddFrameAndEndsAt100) {
+    harness.start();
+    harness.answer("4760RU004\r");
+    for (int i = 0; i < 200; ++i) harness.answer("ACK\r");
+    std::vector<int> expected{0};
+    for (int frame = 1; frame <= 200; ++frame) expected.push_back((frame + 1) / 2);
+    expected.push_back(100);
+    EXPECT_EQ(harness.values(Kind::Progress), expected);
+}
+
+TEST_F(ApplicationDownloadTest, AnyIdentificationStartsTheDownloadWhateverTheFamily) {
+    harness.start();
+    harness.answer("4130RU004\r");
+    EXPECT_EQ(harness.lastSent(), frameBytes(expectedImage(), 0));
+}
+
+TEST_F(ApplicationDownloadTest, ATenByteLineThatIsNoIdentificationIsRefusedWithNak) {
+    harness.start();
+    harness.answer("4130RU005\r");
+    EXPECT_EQ(harness.lastSent(), bytesOf("NAK\r"));
+    EXPECT_EQ(harness.engine().result(), message::kIncompatibleVersion);
+}
+
+TEST_F(ApplicationDownloadTest, FullMemoryEndsTheDownload) {
+    harness.start();
+    harness.answer("FULL\r");
+    EXPECT_EQ(harness.engine().result(), message::kMemoryFull);
+}
+
+TEST_F(ApplicationDownloadTest, UnexpectedAnswersHaveTheLastFrameSentAgain) {
+    harness.start();
+    harness.answer("4760RU\r");  // nine bytes, no keyword
+    EXPECT_EQ(harness.lastSent(), bytesOf("KORVAN\r"));
+    harness.answer("ACK\r");  // nothing to acknowledge before the identification
+    EXPECT_EQ(harness.sent(), std::vector<ByteString>(3, bytesOf("KORVAN\r")));
+    harness.answer("4760RU004\r");
+    harness.answer("ACK\r");
+    harness.answer("NAK\r");
+    const auto sent = harness.sent();
+    EXPECT_EQ(sent.back(), frameBytes(expectedImage(), 1));
+    EXPECT_EQ(sent[sent.size() - 2], sent.back());
+    EXPECT_EQ(harness.engine().retries(), 1);
+}
+
+TEST_F(ApplicationDownloadTest, TenRejectionsOfOneFrameEndWithTimeOut) {
+    harness.start();
+    harness.answer("4760RU004\r");
+    for (int i = 0; i < 10; ++i) harness.answer("NAK\r");
+    EXPECT_EQ(harness.engine().state(), TransferEngine::State::Running);
+    harness.answer("NAK\r");
+    EXPECT_EQ(harness.engine().result(), message::kTimeOut);
+    EXPECT_EQ(harness.sent().size(), 1u + 11u);
+}
+
+TEST_F(ApplicationDownloadTest, PreparesTheDefinitionInPlace) {
+    project.definition.menus[0].itemName[0] = TextCell{'1'};
+    harness.start();
+    harness.answer("4760RU004\r");
+    EXPECT_EQ(project.definition.menus[0].itemCount, 1);
+}
+
+}  // namespace
+}  // namespace tessel::link

@@ -1,0 +1,106 @@
+// Whole transfers through a real pseudo-terminal, with the real port class on
+// the PC's side and the simulated terminal served on the other.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <thread>
+
+#include "link/application_download.h"
+#include "link/engine_harness.h"
+#include "link/lookup_download.h"
+#include "link/platform/pseudo_terminal.h"
+#include "link/platform/qt_serial_port.h"
+#include "link/platform/virtual_terminals.h"
+#include "link/receive_data.h"
+#include "link/simulated_link.h"
+#include "support/projects.h"
+
+namespace tessel::link {
+namespace {
+
+// A simulated terminal served on its own thread for the life of the fixture.
+class ServedTerminal {
+  public:
+    explicit ServedTerminal(PeerSettings settings) : peer_(std::move(settings)), line_(peer_) {
+        std::string error;
+        server_ = PseudoTerminalServer::open(error);
+        if (!server_) throw std::runtime_error(error);
+        thread_ = std::thread([this] { server_->serve(line_, stop_, {}); });
+    }
+    ~ServedTerminal() { stopServing(); }
+
+    TransferOutcome run(AnswerHandler& handler, RecordSink* records = nullptr) {
+        SteadyLinkClock clock;
+        CradleTiming timing;
+        TransferWorker worker(makeQtSerialPort, clock, timing);
+        test::CountingObserver observer;
+        worker.start({{{server_->devicePath(), server_->devicePath()}}, 0, 2, 0, &handler, records},
+                     observer);
+        return worker.wait();
+    }
+    // The terminal's state may be read once serving has stopped.
+    TerminalPeer& stopServing() {
+        stop_ = true;
+        if (thread_.joinable()) thread_.join();
+        return peer_;
+    }
+    const std::string& devicePath() const { return server_->devicePath(); }
+
+  private:
+    TerminalPeer peer_;
+    PeerLine line_;
+    std::unique_ptr<PseudoTerminalServer> server_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+TEST(PseudoTerminalLink, DownloadsTheApplicationImage) {
+    PeerSettings settings;
+    settings.identification = "4130RU004";
+    ServedTerminal terminal(settings);
+    Project project = test::newProject(kFamily4760);
+    ApplicationDownload handler(project.definition, project.defaults);
+    ASSERT_EQ(terminal.run(handler).result, kCompleted);
+    const ApplicationImage* image = terminal.stopServing().image();
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(*image, buildImage(project.definition, project.defaults));
+}
+
+TEST(PseudoTerminalLink, LookupAndReceiveRoundTrip) {
+    PeerSettings settings;
+    settings.uploads = {bytesOf("12"), bytesOf("\xC1\xE0;7"), {}};
+    ServedTerminal terminal(settings);
+    std::istringstream file("ABC\r\n\r\nDEF");
+    LookupDownload lookup(file, file.str().size());
+    ASSERT_EQ(terminal.run(lookup).result, kCompleted);
+    ReceiveData receive;
+    test::MemoryRecords records;
+    ASSERT_EQ(terminal.run(receive, &records).result, kCompleted);
+    EXPECT_EQ(records.lines, settings.uploads);
+    EXPECT_EQ(terminal.stopServing().lookupRecords(),
+              (std::vector<ByteString>{bytesOf("ABC"), bytesOf("DEF")}));
+}
+
+TEST(PseudoTerminalLink, ServedTerminalsAreListedWhileRegistered) {
+    ServedTerminal terminal(PeerSettings{});
+    const PortEntry expected{terminal.devicePath(), terminal.devicePath()};
+    {
+        VirtualTerminalEntry entry(terminal.devicePath());
+        const PortList listed = listVirtualTerminals();
+        EXPECT_NE(std::find(listed.begin(), listed.end(), expected), listed.end());
+    }
+    const PortList listed = listVirtualTerminals();
+    EXPECT_EQ(std::find(listed.begin(), listed.end(), expected), listed.end());
+}
+
+TEST(QtSerialPort, AMissingDeviceSaysSo) {
+    QtSerialPort port;
+    const PortEntry missing{"/dev/tessel-no-such-port", "tessel-no-such-port"};
+    const OpenResult result = port.open(missing);
+    EXPECT_FALSE(result.opened());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_NE(explainOpenFailure(missing, result).find("tessel-no-such-port"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tessel::link

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "link/engine_harness.h"
+#include "link/receive_data.h"
+
+namespace tessel::link {
+namespace {
+
+using namespace std::chrono_literals;
+using Kind = Action::Kind;
+
+class ReceiveDataTest : public ::testing::Test {
+  protected:
+    ReceiveData handler;
+    test::EngineHarness harness{handler};
+
+    void SetUp() override { harness.start(); }
+    void record(int sequence, std::string_view data) {
+        harness.answerBytes(uploadRecord(static_cast<Byte>(sequence), bytesOf(data)));
+    }
+};
+
+TEST_F(ReceiveDataTest, WritesEachRecordBeforeAcknowledgingIt) {
+    harness.answerBytes(test::bytes({0x00, 0x31, 0x32, 0x63, 0x00, 0x0D}));
+    const std::vector<Action> expected{
+        {Kind::Received, {}, 0}, {Kind::Send, bytesOf("READ\r")}, {Kind::WriteRecord, bytesOf("12")},
+        {Kind::Received, {}, 1}, {Kind::Send, bytesOf("ACK\r")},
+    };
+    EXPECT_EQ(harness.actions(), expected);
+}
+
+TEST_F(ReceiveDataTest, SequenceValuesCountToNineAndStartAgain) {
+    for (int i = 0; i < 12; ++i) record(i % 10, "r" + std::to_string(i));
+    EXPECT_EQ(harness.written().size(), 12u);
+    EXPECT_EQ(harness.written().back(), bytesOf("r11"));
+    EXPECT_EQ(harness.values(Kind::Received).back(), 12);
+}
+
+TEST_F(ReceiveDataTest, ARecordSentAgainAfterALostAckIsAcknowledgedAndWrittenOnce) {
+    record(0, "a");
+    record(0, "a");
+    EXPECT_EQ(harness.written(), std::vector<ByteString>{bytesOf("a")});
+    EXPECT_EQ(harness.lastSent(), bytesOf("ACK\r"));
+    record(1, "b");
+    EXPECT_EQ(harness.written().size(), 2u);
+}
+
+TEST_F(ReceiveDataTest, RejectedLinesAreAnsweredWithNak) {
+    record(0, "a");
+    struct Case {
+        const char* what;
+        ByteString line;
+    };
+    ByteString badChecksum = uploadRecord(1, bytesOf("b"));
+    badChecksum[1] ^= 0x20;
+    const Case cases[] = {
+        {"wrong sequence value", uploadRecord(2, bytesOf("b"))},
+        {"bad checksum", badChecksum},
+        {"too short", test::bytes({0x01, 0x01, 0x0D})},
+        {"a lone CR", test::bytes({0x0D})},
+    };
+    for (const auto& c : cases) {
+        harness.clear();
+        harness.answerBytes(c.line);
+        EXPECT_EQ(harness.actions(), std::vector<Action>{(Action{Kind::Send, bytesOf("NAK\r")})}) << c.what;
+    }
+    EXPECT_EQ(harness.engine().retries(), 4);
+}
+
+TEST_F(ReceiveDataTest, ARecordWithoutDataIsAnEmptyLine) {
+    record(0, "");
+    EXPECT_EQ(harness.written(), std::vector<ByteString>{ByteString{}});
+}
+
+TEST_F(ReceiveDataTest, BytesAbove7FAreKept) {
+    record(0, "\xC1\xE0");
+    EXPECT_EQ(harness.written(), std::vector<ByteString>{bytesOf("\xC1\xE0")});
+}
+
+TEST_F(ReceiveDataTest, OverCompletesAndAckIsIgnored) {
+    harness.answer("ACK\r");
+    EXPECT_EQ(harness.sent().size(), 1u);
+    harness.answer("OVER\r");
+    EXPECT_EQ(harness.engine().result(), kCompleted);
+    EXPECT_TRUE(harness.written().empty());
+}
+
+TEST_F(ReceiveDataTest, TerminalNakHasTheLastAnswerSentAgain) {
+    record(0, "a");
+    harness.answer("NAK\r");
+    EXPECT_EQ(harness.sent().back(), bytesOf("ACK\r"));
+    EXPECT_EQ(harness.engine().retries(), 1);
+}
+
+TEST_F(ReceiveDataTest, SilenceAfterAnAckAsksForTheCurrentRecordAgain) {
+    harness.wait(1000ms);
+    EXPECT_EQ(harness.lastSent(), bytesOf("READ\r"));
+    record(0, "a");
+    harness.wait(1000ms);
+    EXPECT_EQ(harness.lastSent(), bytesOf("NAK\r"));
+    // The terminal had missed the ACK: its record comes again and is taken once.
+    record(0, "a");
+    EXPECT_EQ(harness.lastSent(), bytesOf("ACK\r"));
+    record(1, "b");
+    EXPECT_EQ(harness.written(), (std::vector<ByteString>{bytesOf("a"), bytesOf("b")}));
+}
+
+TEST_F(ReceiveDataTest, ARecordGarbledIntoTwoLinesGetsOneNak) {
+    record(0, "a");
+    harness.clear();
+    ByteString garbled = uploadRecord(1, bytesOf("b3c"));
+    garbled[3] = kCr;
+    harness.answerBytes(garbled);
+    EXPECT_EQ(harness.sent(), std::vector<ByteString>{bytesOf("NAK\r")});
+}
+
+TEST_F(ReceiveDataTest, ASecondLineForTheSameRequestIsNotAnswered) {
+    record(0, "a");
+    harness.clear();
+    ByteString twice = uploadRecord(1, bytesOf("b"));
+    twice.insert(twice.end(), twice.begin(), twice.end());
+    harness.answerBytes(twice);
+    // One ACK: a second one would have the terminal skip the record after b.
+    EXPECT_EQ(harness.sent(), std::vector<ByteString>{bytesOf("ACK\r")});
+    EXPECT_EQ(harness.written(), std::vector<ByteString>{bytesOf("b")});
+}
+
+TEST_F(ReceiveDataTest, ElevenRejectionsInARowEndWithTimeOut) {
+    for (int i = 0; i < 10; ++i) record(5, "x");
+    EXPECT_EQ(harness.engine().state(), TransferEngine::State::Running);
+    record(5, "x");
+    EXPECT_EQ(harness.engine().result(), message::kTimeOut);
+}
+
+}  // namespace
+}  // namespace tessel::link

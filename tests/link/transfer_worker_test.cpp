@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "link/application_download.h"
+#include "link/engine_harness.h"
+#include "link/lookup_download.h"
+#include "link/receive_data.h"
+#include "link/simulated_link.h"
+#include "support/projects.h"
+
+namespace tessel::link {
+namespace {
+
+using namespace std::chrono_literals;
+using test::SimulatedLink;
+
+ApplicationImage imageOf(Project project) {
+    prepareForDownload(project.definition);
+    return buildImage(project.definition, project.defaults);
+}
+
+PeerSettings terminal(std::string identification = "4760RU004") {
+    PeerSettings settings;
+    settings.identification = std::move(identification);
+    return settings;
+}
+
+TEST(TransferWorker, DownloadsTheImageOfEitherFamilyDirectOrThroughTheCradle) {
+    struct Case {
+        int family;
+        std::string identification;
+        int linkKind;
+        std::optional<int> cradleRate;
+    };
+    const Case cases[] = {
+        {kFamily4760, "4760RU004", 0, 57600},
+        {kFamily4760, "4130RU004", 2, std::nullopt},
+        {kFamilyGroup, "4140RU004", 2, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        Project project = test::newProject(c.family);
+        SimulatedLink sim(terminal(c.identification), {}, 1, c.cradleRate);
+        ApplicationDownload handler(project.definition, project.defaults);
+        const auto outcome = sim.run(handler, nullptr, c.linkKind, 1);
+        ASSERT_EQ(outcome.result, kCompleted) << c.identification;
+        ASSERT_NE(sim.peer.image(), nullptr);
+        EXPECT_EQ(*sim.peer.image(), imageOf(test::newProject(c.family)));
+        EXPECT_EQ(sim.observer.positions.back(), 100);
+        EXPECT_FALSE(sim.port->isOpen());
+    }
+}
+
+TEST(TransferWorker, LookupDownloadAndReceiveRoundTrip) {
+    SimulatedLink sim(terminal());
+    std::istringstream file("ABC\r\n12345\r\n\r\nlast line");
+    LookupDownload lookup(file, file.str().size());
+    ASSERT_EQ(sim.run(lookup).result, kCompleted);
+    EXPECT_EQ(sim.peer.lookupRecords(),
+              (std::vector<ByteString>{bytesOf("ABC"), bytesOf("12345"), bytesOf("last line")}));
+
+    PeerSettings uploading = terminal();
+    for (int i = 0; i < 25; ++i) uploading.uploads.push_back(bytesOf("record " + std::to_string(i)));
+    uploading.uploads.push_back({});
+    SimulatedLink upload(uploading);
+    ReceiveData receive;
+    test::MemoryRecords records;
+    ASSERT_EQ(upload.run(receive, &records).result, kCompleted);
+    EXPECT_EQ(records.lines, uploading.uploads);
+    EXPECT_EQ(upload.observer.counts.back(), 26);
+}
+
+TEST(TransferWorker, ASilentTerminalHearsTheKeywordElevenTimesThenTimeOut) {
+    ManualClock clock;
+    CradleTiming timing;
+    FakePort port(clock, nullptr);
+    TransferWorker worker([&] { return std::make_unique<test::ForwardingPort>(port); }, clock, timing);
+    ReceiveData handler;
+    test::CountingObserver observer;
+    worker.start({{{"/dev/ttyS0", "ttyS0"}}, 0, 2, 0, &handler, nullptr}, observer);
+    EXPECT_EQ(worker.wait().result, message::kTimeOut);
+    const auto& times = port.writeTimes();
+    ASSERT_EQ(times.size(), 11u);
+    for (std::size_t i = 1; i < times.size(); ++i) {
+        EXPECT_GE(times[i] - times[i - 1], 1000ms);
+        EXPECT_LE(times[i] - times[i - 1], 1060ms);
+    }
+    EXPECT_FALSE(port.isOpen());
+}
+
+TEST(TransferWorker, PortFailuresEndWithTheirMessageAndReleaseThePort) {
+    struct Case {
+        const char* what;
+        std::function<void(SimulatedLink&)> arrange;
+        int linkKind;
+        int expected;
+    };
+    const Case cases[] = {
+        {"no such port", [](SimulatedLink& l) { l.ports.clear(); }, 2, message::kNoPort},
+        {"permission", [](SimulatedLink& l) { l.port->refuseOpen(OpenResult::Status::PermissionDenied); }, 2,
+         message::kCannotOpenPort},
+        {"no cradle", [](SimulatedLink&) {}, 0, message::kCannotConfigureCradle},
+        {"unplugged mid-transfer", [](SimulatedLink& l) { l.port->unplugAfter(20); }, 2,
+         message::kDownloadError},
+    };
+    for (const auto& c : cases) {
+        Project project = test::newProject(kFamily4760);
+        SimulatedLink sim(terminal());
+        c.arrange(sim);
+        ApplicationDownload handler(project.definition, project.defaults);
+        const auto outcome = sim.run(handler, nullptr, c.linkKind);
+        EXPECT_EQ(outcome.result, c.expected) << c.what;
+        EXPECT_FALSE(sim.port->isOpen()) << c.what;
+    }
+}
+
+TEST(TransferWorker, APermissionProblemSaysHowToFixIt) {
+    Project project = test::newProject(kFamily4760);
+    SimulatedLink sim(terminal());
+    sim.port->refuseOpen(OpenResult::Status::PermissionDenied);
+    ApplicationDownload handler(project.definition, project.defaults);
+    EXPECT_NE(sim.run(handler).detail.find("dialout"), std::string::npos);
+}
+
+TEST(TransferWorker, ARecordThatCannotBeWrittenIsNotAcknowledged) {
+    PeerSettings uploading = terminal();
+    uploading.uploads = {bytesOf("a"), bytesOf("b")};
+    SimulatedLink sim(uploading);
+    ReceiveData handler;
+    test::MemoryRecords records;
+    records.refuse = true;
+    EXPECT_EQ(sim.run(handler, &records).result, message::kFileCreateFailed);
+    EXPECT_EQ(sim.peer.uploadsAcknowledged(), 0u);
+}
+
+TEST(TransferWorker, CancelEndsWithZeroKeepingWhatWasAcknowledged) {
+    PeerSettings uploading = terminal();
+    for (int i = 0; i < 10; ++i) uploading.uploads.push_back(bytesOf(std::to_string(i)));
+    SimulatedLink sim(uploading);
+    ReceiveData handler;
+    test::MemoryRecords records;
+    TransferWorker worker(sim.portMaker(), sim.clock, sim.timing);
+    sim.observer.onReceived = [&](int count) {
+        if (count == 3) worker.cancel();
+    };
+    worker.start({sim.ports, 0, 2, 0, &handler, &records}, sim.observer);
+    EXPECT_EQ(worker.wait().result, kCancelled);
+    EXPECT_EQ(records.lines.size(), 3u);
+    EXPECT_LE(sim.peer.uploadsAcknowledged(), 3u);
+    EXPECT_FALSE(sim.port->isOpen());
+}
+
+}  // namespace
+}  // namespace tessel::link
