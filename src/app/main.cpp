@@ -5,6 +5,8 @@
 #include "core/app_paths.h"
 #include "core/ui/qt_desktop.h"
 #include "core/ui/qt_messages.h"
+#include "link/platform/port_listing.h"
+#include "link/platform/qt_serial_port.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -16,7 +18,8 @@ int main(int argc, char** argv) {
     tessel::ui::QtDesktop desktop;
     tessel::sim::SystemClock clock;
     tessel::ui::MainWindow window({messages, dialogs, desktop, clock, tessel::preferencesFilePath(),
-                                   tessel::languageSearchFolders()});
+                                   tessel::languageSearchFolders(), tessel::link::listSerialPorts,
+                                   tessel::link::makeQtSerialPort});
     messages.setOwner(&window);
     dialogs.setOwner(&window);
     application.exec();

@@ -7,10 +7,18 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include "app/transfer_commands.h"
+#include "core/model_family.h"
 #include "core/popup_menu.h"
+#include "core/preferences_form.h"
 #include "core/ui/about_box.h"
+#include "core/ui/preferences_dialog.h"
+#include "link/ir_cradle.h"
+#include "link/link_clock.h"
+#include "link/transfer.h"
 #include "editors/ui/editor_sheet.h"
 #include "simulator/ui/terminal_view.h"
+#include "core/text_encoding.h"
 #include "simulator/window_outline.h"
 
 namespace tessel::ui {
@@ -89,6 +97,9 @@ void MainWindow::runCommand(int command) {
         case kCommandSaveAs: session_.saveAs(); break;
         case kCommandEdit: edit(); break;
         case kCommandPreferences: showPreferences(); break;
+        case kCommandDownloadApplication:
+        case kCommandDownloadLookup:
+        case kCommandReceiveData: transfer(command); break;
         case kCommandAbout: showAbout(); break;
         case kCommandExit: close(); break;
         default:
@@ -141,6 +152,59 @@ void MainWindow::showAbout() {
     about.exec();
 }
 
-void MainWindow::showPreferences() {}
+bool MainWindow::showPreferences() {
+    preferences_.load();
+    const auto ports = services_.listPorts();
+    std::vector<std::string> lines;
+    for (const auto& port : ports) lines.push_back(link::portListLine(port, strings_));
+    std::vector<std::string> names;
+    for (const auto& language : session_.languages()) names.push_back(cp1251ToUtf8(language.name));
+    PreferencesForm form(preferences_.values, project_.family, lines, names);
+    if (!form.hasPorts()) {
+        messageByIds(strings_, services_.messages, 1121, link::message::kNoPort, {MessageIcon::Warning});
+        return false;
+    }
+    const auto detect = [this, ports]() -> std::optional<DetectedCradle> {
+        link::SteadyLinkClock clock;
+        const auto found = link::detectCradle(ports, services_.makePort, clock);
+        if (!found) return std::nullopt;
+        return DetectedCradle{*found, ports[static_cast<std::size_t>(*found)].portName};
+    };
+    PreferencesDialog dialog(form, strings_, services_.messages, detect, this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    Preferences chosen = form.result();
+    // Language names are shown as Unicode but kept as the file's bytes.
+    if (chosen.language != kBuiltinLanguage) chosen.language = utf8ToCp1251Lossy(chosen.language);
+    session_.applyPreferences(chosen);
+    placeWindow();
+    return true;
+}
+
+std::optional<link::PortList> MainWindow::portsWithChosenPort() {
+    for (;;) {
+        auto ports = services_.listPorts();
+        auto& chosen = preferences_.values.portIndex;
+        chosen = link::resolveChosenPort(ports, chosen, preferences_.values.portNumber);
+        if (chosen >= 0 && chosen < static_cast<int>(ports.size())) return ports;
+        if (!showPreferences()) return std::nullopt;
+    }
+}
+
+void MainWindow::transfer(int command) {
+    const auto ports = portsWithChosenPort();
+    if (!ports) return;
+    const bool receiving = command == kCommandReceiveData;
+    const auto& values = preferences_.values;
+    const auto kind = linkKindOf(project_.family, receiving ? values.receiveVia : values.downloadVia);
+    if (!kind) return;
+    const LinkSetup setup{*ports, values.portIndex, *kind, values.baudRate};
+    TransferCommands transfers(project_, strings_, {services_.messages, services_.dialogs, services_.desktop, services_.makePort},
+                               this);
+    if (receiving) {
+        transfers.receive(setup);
+    } else if (transfers.download(setup, command == kCommandDownloadLookup) == link::kCompleted) {
+        messageByIds(strings_, services_.messages, 1123, 1132, {MessageIcon::Information});
+    }
+}
 
 }  // namespace tessel::ui

@@ -4,12 +4,17 @@
 // popup menu and the shortcuts.
 #include <QMenu>
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/preferences.h"
 #include "core/project.h"
 #include "core/project_session.h"
 #include "core/strings.h"
+#include "link/port_list.h"
+#include "link/data_file.h"
+#include "link/ir_cradle.h"
 #include "simulator/clock.h"
 #include "simulator/simulator.h"
 
@@ -29,6 +34,8 @@ struct WindowServices {
     const sim::Clock& clock;
     std::filesystem::path preferencesFile;
     std::vector<std::filesystem::path> languageFolders;
+    std::function<link::PortList()> listPorts;
+    link::PortMaker makePort;
 };
 
 class MainWindow : public QWidget, private SessionView {
@@ -61,8 +68,12 @@ private:
 
     void buildMenu();
     void addShortcuts();
-    void showPreferences();
+    bool showPreferences();
     void showAbout();
+    void transfer(int command);
+    // The port list with a usable chosen port, asking for one in the
+    // preferences when there is none; nothing when the user cancels.
+    std::optional<link::PortList> portsWithChosenPort();
 
     WindowServices services_;
     Project project_;

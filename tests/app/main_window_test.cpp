@@ -39,7 +39,8 @@ protected:
     MainWindow& window() {
         if (!window_) {
             window_ = std::make_unique<MainWindow>(
-                WindowServices{messages, dialogs, desktop, clock, temp.path() / "TESSEX.ini", {}});
+                WindowServices{messages, dialogs, desktop, clock, temp.path() / "TESSEX.ini", {},
+                               [] { return link::PortList{}; }, {}});
         }
         return *window_;
     }

@@ -8,51 +8,17 @@
 #include "link/application_download.h"
 #include "link/engine_harness.h"
 #include "link/lookup_download.h"
-#include "link/platform/pseudo_terminal.h"
 #include "link/platform/qt_serial_port.h"
 #include "link/platform/virtual_terminals.h"
 #include "link/receive_data.h"
 #include "link/simulated_link.h"
 #include "support/projects.h"
+#include "support/served_terminal.h"
 
 namespace tessel::link {
 namespace {
 
-// A simulated terminal served on its own thread for the life of the fixture.
-class ServedTerminal {
-  public:
-    explicit ServedTerminal(PeerSettings settings) : peer_(std::move(settings)), line_(peer_) {
-        std::string error;
-        server_ = PseudoTerminalServer::open(error);
-        if (!server_) throw std::runtime_error(error);
-        thread_ = std::thread([this] { server_->serve(line_, stop_, {}); });
-    }
-    ~ServedTerminal() { stopServing(); }
-
-    TransferOutcome run(AnswerHandler& handler, RecordSink* records = nullptr) {
-        SteadyLinkClock clock;
-        CradleTiming timing;
-        TransferWorker worker(makeQtSerialPort, clock, timing);
-        test::CountingObserver observer;
-        worker.start({{{server_->devicePath(), server_->devicePath()}}, 0, 2, 0, &handler, records},
-                     observer);
-        return worker.wait();
-    }
-    // The terminal's state may be read once serving has stopped.
-    TerminalPeer& stopServing() {
-        stop_ = true;
-        if (thread_.joinable()) thread_.join();
-        return peer_;
-    }
-    const std::string& devicePath() const { return server_->devicePath(); }
-
-  private:
-    TerminalPeer peer_;
-    PeerLine line_;
-    std::unique_ptr<PseudoTerminalServer> server_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
+using test::ServedTerminal;
 
 TEST(PseudoTerminalLink, DownloadsTheApplicationImage) {
     PeerSettings settings;

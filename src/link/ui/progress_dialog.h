@@ -1,0 +1,47 @@
+#pragma once
+// The "Progress" window of a transfer: a line of text and, for downloads, a
+// bar. It starts the exchange on its worker, shows what the worker reports,
+// and closes when the exchange ends; closing it cancels the exchange. Every
+// end joins the worker, so the port is closed when run() returns.
+#include <QDialog>
+
+#include "link/transfer_worker.h"
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+namespace tessel {
+class Strings;
+}
+
+namespace tessel::ui {
+
+class ProgressDialog : public QDialog, private link::TransferObserver {
+    Q_OBJECT
+public:
+    ProgressDialog(bool receiving, const Strings& strings, QWidget* parent = nullptr);
+
+    // Runs the exchange of `job` on `worker` while the window is shown.
+    link::TransferOutcome run(link::TransferWorker& worker, link::TransferJob job);
+
+    void reject() override;
+
+private:
+    // Called on the worker's thread; forwarded to the window's own.
+    void progress(int position) override;
+    void received(int count) override;
+
+    void showReceived(int count);
+    void finishWhenDone();
+
+    const Strings& strings_;
+    bool receiving_;
+    QLabel* text_;
+    QProgressBar* bar_;
+    QTimer* poll_;
+    link::TransferWorker* worker_ = nullptr;
+    link::TransferOutcome outcome_;
+};
+
+}  // namespace tessel::ui

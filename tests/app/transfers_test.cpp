@@ -1,0 +1,112 @@
+// Download and receive through the desktop program's commands, to the
+// simulated terminal served on a real pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "core/application_image.h"
+#include "core/file_io.h"
+#include "core/messages.h"
+#include "core/popup_menu.h"
+#include "support/recording_desktop.h"
+#include "support/scripted_dialogs.h"
+#include "support/served_terminal.h"
+#include "support/temp_dir.h"
+
+namespace tessel::ui {
+namespace {
+
+class DesktopTransfers : public ::testing::Test {
+protected:
+    DesktopTransfers() {
+        settings.uploads = {link::ByteString{'1', '2'}, link::ByteString{'A', ';', '7'}};
+        terminal = std::make_unique<test::ServedTerminal>(settings);
+        Preferences chosen;
+        chosen.portIndex = 0;
+        EXPECT_TRUE(writePreferences(temp.path() / "TESSEX.ini", chosen));
+        // The editor sheet that New opens is closed at once; the progress
+        // window is left to close itself.
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            auto* modal = QApplication::activeModalWidget();
+            if (modal && modal->objectName() != "ProgressDlg") modal->close();
+        });
+        closer.start(20);
+        const std::string device = terminal->devicePath();
+        window = std::make_unique<MainWindow>(WindowServices{
+            messages, dialogs, desktop, clock, temp.path() / "TESSEX.ini", {},
+            [device] { return link::PortList{{device, device}}; }, link::makeQtSerialPort});
+    }
+
+    link::PeerSettings settings;
+    std::unique_ptr<test::ServedTerminal> terminal;
+    test::TempDir temp;
+    CapturedMessages messages{kAnswerYes};
+    test::ScriptedFileDialogs dialogs;
+    test::RecordingDesktop desktop;
+    sim::SteppingClock clock{{2026, 3, 5, 9, 5, 0}};
+    QTimer closer;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(DesktopTransfers, DownloadApplicationSendsTheImage) {
+    window->runCommand(kCommandNewGroup);  // its first interface is a cable
+    window->runCommand(kCommandDownloadApplication);
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().caption, "Download");
+    EXPECT_EQ(messages.shown().back().text, "Downloaded completely!");
+    const ApplicationImage* image = terminal->stopServing().image();
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(*image, buildImage(window->project().definition, window->project().defaults));
+}
+
+TEST_F(DesktopTransfers, ReceiveWritesTheRecordsAndOffersToShowThem) {
+    const auto data = temp.path() / "received.txt";
+    dialogs.answer(data.string());
+    window->runCommand(kCommandReceiveData);
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().caption, "Upload Data");
+    EXPECT_EQ(messages.shown().back().text, "Done : 2 records received.\nView the received data?");
+    EXPECT_EQ(readFileBytes(data, 1000), std::optional<std::string>("12\r\nA;7\r\n"));
+    EXPECT_EQ(desktop.opened, std::vector<std::string>{data.string()});
+}
+
+TEST_F(DesktopTransfers, ReceivingNothingDeletesTheFile) {
+    terminal->stopServing();
+    settings.uploads.clear();
+    terminal = std::make_unique<test::ServedTerminal>(settings);
+    const std::string device = terminal->devicePath();
+    window = std::make_unique<MainWindow>(WindowServices{messages, dialogs, desktop, clock, temp.path() / "TESSEX.ini",
+                                                         {}, [device] { return link::PortList{{device, device}}; },
+                                                         link::makeQtSerialPort});
+    const auto data = temp.path() / "nothing.txt";
+    dialogs.answer(data.string());
+    window->runCommand(kCommandReceiveData);
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().text, "No data received!");
+    EXPECT_FALSE(std::filesystem::exists(data));
+}
+
+TEST_F(DesktopTransfers, AFailureIsShownAndOffersARetry) {
+    messages.setAnswer(kAnswerNo);
+    window->runCommand(kCommandNew4760);  // its first interface is the infrared cradle, which never answers here
+    window->runCommand(kCommandDownloadApplication);
+    ASSERT_GE(messages.shown().size(), 2u);
+    const auto& error = messages.shown()[messages.shown().size() - 2];
+    EXPECT_EQ(error.caption, "Error");
+    EXPECT_EQ(error.text.substr(0, 27), "Cannot configure IR device!");
+    EXPECT_EQ(messages.shown().back().text, "Failed to download, would you like to retry?");
+    EXPECT_EQ(messages.shown().back().style.buttons, MessageButtons::YesNo);
+}
+
+TEST_F(DesktopTransfers, WithoutAnyPortThePreferencesSaySo) {
+    window = std::make_unique<MainWindow>(WindowServices{messages, dialogs, desktop, clock, temp.path() / "none.ini",
+                                                         {}, [] { return link::PortList{}; }, link::makeQtSerialPort});
+    window->runCommand(kCommandDownloadApplication);
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().text, "Don't have any COM port device!");
+}
+
+}  // namespace
+}  // namespace tessel::ui
