@@ -48,8 +48,9 @@ ByteString lookupRecordFrame(std::span<const Byte> characters) {
 }
 
 ByteString uploadRecord(Byte sequence, std::span<const Byte> data) {
-    ByteString record{sequence};
-    record.insert(record.end(), data.begin(), data.end());
+    ByteString record(data.size() + 1);
+    record[0] = sequence;
+    std::copy(data.begin(), data.end(), record.begin() + 1);
     const std::uint16_t sum = sum16(record);
     record.push_back(lineSafe(static_cast<Byte>(sum & 0xFF)));
     record.push_back(lineSafe(static_cast<Byte>(sum >> 8)));
