@@ -4,6 +4,8 @@
 #include <cstring>
 #include <numeric>
 
+#include "core/records/field_type.h"
+
 namespace tessel {
 namespace {
 
@@ -29,14 +31,15 @@ void prepareMenu(MenuRecord& menu) {
     menu.itemCount = present;
 }
 
-bool countsAsUsedLine(Byte type) { return (type >= 1 && type <= 6) || type == 13 || type >= 14; }
+// Input fields and pauses take a line of their own on the terminal.
+bool countsAsUsedLine(Byte type) { return (type >= kFieldText && type <= kFieldBoolean) || type >= kFieldPause; }
 
 void prepareForm(FormRecord& form) {
     Byte lastUsed = 0;
     for (std::size_t i = 0; i < form.fieldType.size(); ++i) {
         const Byte type = form.fieldType[i];
-        if (type == 0 || type == 12) form.fieldPrompt[i][0] = 0;
-        if (type == 0 || (type >= 8 && type <= 13)) form.fieldLink[i] = 0;
+        if (type == kFieldNone || type == kFieldExtension) form.fieldPrompt[i][0] = 0;
+        if (type == kFieldNone || (type >= kFieldFixedData && type <= kFieldPause)) form.fieldLink[i] = 0;
         if (countsAsUsedLine(type)) lastUsed = static_cast<Byte>(i + 1);
     }
     form.fieldCount = lastUsed;

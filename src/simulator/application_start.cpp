@@ -27,8 +27,8 @@ void prepareForm(FormRecord& form) {
     int lineCount = 0;
     for (std::size_t i = 0; i < kFieldsPerForm; ++i) {
         const int type = form.fieldType[i];
-        if (type == kTypeNone || type == kTypeExtension) form.fieldPrompt[i].fill(0);
-        if (type == kTypeNone || (type >= kTypeFixedData && type <= kTypePause)) form.fieldLink[i] = 0;
+        if (type == kFieldNone || type == kFieldExtension) form.fieldPrompt[i].fill(0);
+        if (type == kFieldNone || (type >= kFieldFixedData && type <= kFieldPause)) form.fieldLink[i] = 0;
         if (isInputType(type)) lineCount = static_cast<int>(i) + 1;
     }
     form.fieldCount = static_cast<Byte>(lineCount);

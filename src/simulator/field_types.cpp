@@ -12,24 +12,24 @@ bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }  // namespace
 
 bool isInputType(int type) {
-    return (type >= kTypeText && type <= kTypeBoolean) || (type >= kTypeAlphameric && type <= kTypeCompare);
+    return (type >= kFieldText && type <= kFieldBoolean) || (type >= kFieldAlphameric && type <= kFieldCompare);
 }
 
-bool isDisplayType(int type) { return type >= kTypeLookup && type <= kTypePause; }
+bool isDisplayType(int type) { return type >= kFieldLookup && type <= kFieldPause; }
 
 bool acceptsCharacter(int type, char c) {
     switch (type) {
-        case kTypeText:
-        case kTypeExtension:
-        case kTypeVariable1:
-        case kTypeVariable2:
-        case kTypeVariable3: return true;
-        case kTypeInteger:
-        case kTypeAutoSign: return isDigit(c);
-        case kTypeReal: return isDigit(c) || c == '.';
-        case kTypeLetter: return isLetter(c);
-        case kTypeBoolean: return std::string_view("01FNTYfnty").find(c) != std::string_view::npos;
-        case kTypeAlphameric: return isDigit(c) || isLetter(c);
+        case kFieldText:
+        case kFieldExtension:
+        case kFieldVariable1:
+        case kFieldVariable2:
+        case kFieldVariable3: return true;
+        case kFieldInteger:
+        case kFieldAuto: return isDigit(c);
+        case kFieldReal: return isDigit(c) || c == '.';
+        case kFieldLetter: return isLetter(c);
+        case kFieldBoolean: return std::string_view("01FNTYfnty").find(c) != std::string_view::npos;
+        case kFieldAlphameric: return isDigit(c) || isLetter(c);
         default: return false;
     }
 }

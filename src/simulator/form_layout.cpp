@@ -39,7 +39,7 @@ void FormRunner::resetLines() {
         line.start = line.end = promptLength;
         // A signed field puts its sign one column before its input, when the
         // line has room for the field twice and the sign.
-        if (typeOf(i) == kTypeAutoSign && promptLength + 2 * maxLengthOf(i) + 1 <= kScreenColumns) {
+        if (typeOf(i) == kFieldAuto && promptLength + 2 * maxLengthOf(i) + 1 <= kScreenColumns) {
             line.signColumn = true;
             line.start = line.end = promptLength + maxLengthOf(i) + 1;
         }
@@ -68,15 +68,15 @@ void FormRunner::render() {
     const int count = lineCount();
     for (int i = 0; i < kLines; ++i) {
         const int type = typeOf(i);
-        if (type == kTypeCounter) lines_[at(i)].input = counterText(project_.recordCounter);
-        if (type == kTypePassDown) spreadPassDown(i);
+        if (type == kFieldCounter) lines_[at(i)].input = counterText(project_.recordCounter);
+        if (type == kFieldPassDown) spreadPassDown(i);
         // Past the last input field the extension lines still show what was
         // spread or typed onto them.
         const bool showsInput =
-            i < count || type == kTypeCounter || type == kTypePassDown || type == kTypeExtension;
+            i < count || type == kFieldCounter || type == kFieldPassDown || type == kFieldExtension;
         if (showsInput) {
             screen_.rows.set(i, lineText(i));
-        } else if (type != kTypeNone) {
+        } else if (type != kFieldNone) {
             screen_.rows.set(i, promptOf(i));
         }
     }

@@ -39,13 +39,13 @@ int FormRunner::maxLengthOf(int line) const {
 }
 
 bool FormRunner::isExtension(int line) const {
-    return line >= 0 && line < kLines && typeOf(line) == kTypeExtension;
+    return line >= 0 && line < kLines && typeOf(line) == kFieldExtension;
 }
 
 void FormRunner::enter(int form) {
     form_ = form;
     resetLines();
-    const int first = typeOf(0) == kTypeNone || isDisplayType(typeOf(0)) ? nextInputField(0) : 0;
+    const int first = typeOf(0) == kFieldNone || isDisplayType(typeOf(0)) ? nextInputField(0) : 0;
     setCurrent(first);
     screen_.highlightRow = 0;
     render();

@@ -106,10 +106,10 @@ std::string fixedLengthText(const std::string& text, std::size_t length, Byte al
 // input of the extension lines directly below it.
 std::string fieldData(const FormRecord& form, const std::array<std::string, kFieldsPerForm>& inputs,
                       std::size_t i) {
-    std::string data = form.fieldType[i] == kTypeFixedData
+    std::string data = form.fieldType[i] == kFieldFixedData
                            ? std::string(cellText(form.fieldPrompt[i]).substr(0, kLineChars))
                            : inputs[i];
-    for (std::size_t j = i + 1; j < kFieldsPerForm && form.fieldType[j] == kTypeExtension; ++j) {
+    for (std::size_t j = i + 1; j < kFieldsPerForm && form.fieldType[j] == kFieldExtension; ++j) {
         data += inputs[j];
     }
     return data;
@@ -117,8 +117,8 @@ std::string fieldData(const FormRecord& form, const std::array<std::string, kFie
 
 bool savedInRecord(const FormRecord& form, std::size_t i) {
     const int type = form.fieldType[i];
-    if (type == kTypeLookup) return form.initialValueOn[i] != 0;  // a lookup field's "save field data"
-    return type >= kTypeText && type <= kTypeFixedData;
+    if (type == kFieldLookup) return form.initialValueOn[i] != 0;  // a lookup field's "save field data"
+    return type >= kFieldText && type <= kFieldFixedData;
 }
 
 }  // namespace

@@ -23,11 +23,11 @@ TEST_F(ApplicationStart, CountsFormLinesUpToTheLastInputField) {
     };
     const Case cases[] = {
         {{}, 0},
-        {{kTypePrompt, kTypeCounter, kTypePassDown, kTypePause}, 0},
-        {{kTypeText}, 1},
-        {{kTypePrompt, kTypeNone, kTypeInteger, kTypeExtension, kTypeCounter}, 3},
-        {{kTypeNone, kTypeNone, kTypeNone, kTypeNone, kTypeNone, kTypeNone, kTypeNone, kTypeCompare}, 8},
-        {{kTypeAlphameric, kTypeVariable3, kTypeLookup}, 2},
+        {{kFieldPrompt, kFieldCounter, kFieldPassDown, kFieldPause}, 0},
+        {{kFieldText}, 1},
+        {{kFieldPrompt, kFieldNone, kFieldInteger, kFieldExtension, kFieldCounter}, 3},
+        {{kFieldNone, kFieldNone, kFieldNone, kFieldNone, kFieldNone, kFieldNone, kFieldNone, kFieldCompare}, 8},
+        {{kFieldAlphameric, kFieldVariable3, kFieldLookup}, 2},
     };
     for (const auto& c : cases) {
         FormRecord& record = form(1);
@@ -39,7 +39,7 @@ TEST_F(ApplicationStart, CountsFormLinesUpToTheLastInputField) {
 }
 
 TEST_F(ApplicationStart, ClearsPromptsAndLinksThatLinesCannotUse) {
-    const int types[] = {kTypeNone, kTypeText, kTypeExtension, kTypeFixedData, kTypePause, kTypeInteger};
+    const int types[] = {kFieldNone, kFieldText, kFieldExtension, kFieldFixedData, kFieldPause, kFieldInteger};
     for (std::size_t i = 0; i < std::size(types); ++i) {
         form(1).fieldType[i] = static_cast<Byte>(types[i]);
         setText(form(1).fieldPrompt[i], "Prompt");
@@ -64,10 +64,10 @@ TEST_F(ApplicationStart, StartsFormOneOrMenuOneAsTheDesignAllows) {
         SimState state;
     };
     const Case cases[] = {
-        {"form 1 with an input field", 0, kTypeText, true, SimState::FormScreen},
-        {"form 1 of display lines only", 0, kTypePrompt, true, SimState::MenuScreen},
-        {"start from menu 1", 1, kTypeText, true, SimState::MenuScreen},
-        {"menu 1 without items", 1, kTypeText, false, SimState::MainMenu},
+        {"form 1 with an input field", 0, kFieldText, true, SimState::FormScreen},
+        {"form 1 of display lines only", 0, kFieldPrompt, true, SimState::MenuScreen},
+        {"start from menu 1", 1, kFieldText, true, SimState::MenuScreen},
+        {"menu 1 without items", 1, kFieldText, false, SimState::MainMenu},
     };
     for (const auto& c : cases) {
         project = tessel::test::newProject(kFamily4760);

@@ -13,8 +13,8 @@ const std::string kEnterAB = "1 A-B tick:7 A-B A-B tick:7 ENTER";  // "AB" into 
 class Completion : public SimulatorTest {
 protected:
     Completion() {
-        setField(1, 0, kTypeText, "T:", 10);
-        setField(1, 1, kTypeInteger, "N:", 3);
+        setField(1, 0, kFieldText, "T:", 10);
+        setField(1, 1, kFieldInteger, "N:", 3);
         form(1).fixedLengthOn[1] = 1;
         form(1).fixedLength[1] = 3;
         form(1).alignment[1] = 3;
@@ -102,10 +102,10 @@ TEST_F(Completion, EscapeKeepsTheTargetMenusSelectionAndCompletionResetsIt) {
 
 TEST_F(Completion, NextFormShowsTheOutputRecordAndTheCounter) {
     form(1).nextTarget = 2;
-    setField(2, 0, kTypePassDown, "In:");
-    setField(2, 1, kTypeExtension, "");
-    setField(2, 2, kTypeCounter, "No:");
-    setField(2, 3, kTypeText, "X:", 10);
+    setField(2, 0, kFieldPassDown, "In:");
+    setField(2, 1, kFieldExtension, "");
+    setField(2, 2, kFieldCounter, "No:");
+    setField(2, 3, kFieldText, "X:", 10);
     expectGolden({kEnterAB + " 7 ENTER", "state=FormScreen highlight=0 cursor=2,3 counter=1",
                   {row("In:AB,007"), kBlankRow, row("No:0001"), row("X:")}, "AB,007"});
     // A longer record runs on over the extension line.
@@ -118,8 +118,8 @@ TEST_F(Completion, NextFormShowsTheOutputRecordAndTheCounter) {
 
 TEST_F(Completion, CounterLinesShowFourDigits) {
     form(1).nextTarget = 2;
-    setField(2, 0, kTypeCounter, "No:");
-    setField(2, 1, kTypeText, "X:", 10);
+    setField(2, 0, kFieldCounter, "No:");
+    setField(2, 1, kFieldText, "X:", 10);
     expectGolden({kEnterAB + " 7 ENTER", "state=FormScreen highlight=0 cursor=2,1 counter=12346",
                   {row("No:2346"), row("X:")}, "AB,007"},
                  12345);

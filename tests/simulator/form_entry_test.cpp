@@ -16,7 +16,7 @@ std::vector<std::string> messageRows(std::vector<std::string> formRows, std::str
 using FormEntry = SimulatorTest;
 
 TEST_F(FormEntry, MultiTapLetterKeys) {
-    setField(1, 0, kTypeText, "Name:", 10);
+    setField(1, 0, kFieldText, "Name:", 10);
     const std::string typing = "state=FormScreen highlight=0 cursor=";
     const Golden cases[] = {
         // The pending character shows in the cursor cell until it is entered.
@@ -44,20 +44,20 @@ TEST_F(FormEntry, CharactersEachTypeTakes) {
         std::string refused;
     };
     const Case cases[] = {
-        {kTypeText, "aZ09 .-,;$:", ""},
-        {kTypeExtension, "aZ09 .-", ""},
-        {kTypeVariable2, "aZ09 .-", ""},
-        {kTypeInteger, "0123456789", "-. aZ"},
-        {kTypeAutoSign, "0123456789", "-. aZ"},
-        {kTypeReal, "0123456789.", "- aZ,"},
-        {kTypeLetter, "azAZ", "09 .-\xC0"},
-        {kTypeBoolean, "01FNTYfnty", "2AaBb .-"},
-        {kTypeAlphameric, "azAZ09", " .-,\xC0"},
-        {kTypeCompare, "", "aZ09 .-"},
-        {kTypeNone, "", "aZ09"},
-        {kTypeLookup, "", "aZ09"},
-        {kTypePrompt, "", "aZ09"},
-        {kTypePassDown, "", "aZ09"},
+        {kFieldText, "aZ09 .-,;$:", ""},
+        {kFieldExtension, "aZ09 .-", ""},
+        {kFieldVariable2, "aZ09 .-", ""},
+        {kFieldInteger, "0123456789", "-. aZ"},
+        {kFieldAuto, "0123456789", "-. aZ"},
+        {kFieldReal, "0123456789.", "- aZ,"},
+        {kFieldLetter, "azAZ", "09 .-\xC0"},
+        {kFieldBoolean, "01FNTYfnty", "2AaBb .-"},
+        {kFieldAlphameric, "azAZ09", " .-,\xC0"},
+        {kFieldCompare, "", "aZ09 .-"},
+        {kFieldNone, "", "aZ09"},
+        {kFieldLookup, "", "aZ09"},
+        {kFieldPrompt, "", "aZ09"},
+        {kFieldPassDown, "", "aZ09"},
     };
     for (const auto& c : cases) {
         for (char ch : c.taken) EXPECT_TRUE(acceptsCharacter(c.type, ch)) << c.type << " '" << ch << "'";
@@ -66,7 +66,7 @@ TEST_F(FormEntry, CharactersEachTypeTakes) {
 }
 
 TEST_F(FormEntry, RefusedCharacterShowsTheMessageUntilAnyKey) {
-    setField(1, 0, kTypeInteger, "Qty:", 5);
+    setField(1, 0, kFieldInteger, "Qty:", 5);
     const std::string refused = "Data type is wrong!";
     const std::string message = "state=MessageScreen highlight=0 cursor=";
     const Golden cases[] = {
@@ -85,7 +85,7 @@ TEST_F(FormEntry, RefusedCharacterShowsTheMessageUntilAnyKey) {
 }
 
 TEST_F(FormEntry, CompareFieldRefusesEverything) {
-    setField(1, 0, kTypeCompare, "Cmp:", 10);
+    setField(1, 0, kFieldCompare, "Cmp:", 10);
     const auto rows = messageRows({row("Cmp:")}, "Data type is wrong!");
     for (const char* script : {"1 1", "1 .", "1 -", "1 A-B tick:7", "1 SPACE tick:7"}) {
         expectGolden({script, "state=MessageScreen highlight=0 cursor=4,0 counter=0", rows});
@@ -93,7 +93,7 @@ TEST_F(FormEntry, CompareFieldRefusesEverything) {
 }
 
 TEST_F(FormEntry, FullFieldKeepsItsLength) {
-    setField(1, 0, kTypeText, "Code:", 3);
+    setField(1, 0, kFieldText, "Code:", 3);
     const std::string status = "state=FormScreen highlight=0 cursor=";
     const Golden cases[] = {
         {"1 1 2", status + "7,0 counter=0", {row("Code:12")}},
@@ -109,8 +109,8 @@ TEST_F(FormEntry, FullFieldKeepsItsLength) {
 }
 
 TEST_F(FormEntry, FillCharactersMarkTheFreePositions) {
-    setField(1, 0, kTypeText, "Code:", 3);
-    setField(1, 1, kTypeText, "Lot:", 30);
+    setField(1, 0, kFieldText, "Code:", 3);
+    setField(1, 1, kFieldText, "Lot:", 30);
     form(1).inputMark = {'_', '.', 0, 0, 0, 0, 0, 0};
     const std::string status = "state=FormScreen highlight=0 cursor=";
     const Golden cases[] = {
@@ -128,10 +128,10 @@ TEST_F(FormEntry, FillCharactersMarkTheFreePositions) {
 }
 
 TEST_F(FormEntry, SignColumnOfAutoSignFields) {
-    setField(1, 0, kTypeAutoSign, "Amt:", 3);
+    setField(1, 0, kFieldAuto, "Amt:", 3);
     form(1).fieldLink[0] = 17;  // a column with a plus: the sign shows "+"
-    setField(1, 1, kTypeAutoSign, "Neg:", 3);
-    setField(1, 2, kTypeAutoSign, "Wide:", 8);  // no room for the field twice: no sign column
+    setField(1, 1, kFieldAuto, "Neg:", 3);
+    setField(1, 2, kFieldAuto, "Wide:", 8);  // no room for the field twice: no sign column
     const std::string status = "state=FormScreen highlight=0 cursor=";
     const Golden cases[] = {
         {"1", status + "8,0 counter=0", {row("Amt:   +"), row("Neg:    "), row("Wide:")}},
@@ -143,11 +143,11 @@ TEST_F(FormEntry, SignColumnOfAutoSignFields) {
 }
 
 TEST_F(FormEntry, TypingOverAnEarlierValueReplacesIt) {
-    setField(1, 0, kTypeText, "A:", 10);
+    setField(1, 0, kFieldText, "A:", 10);
     form(1).initialValueOn[0] = 1;
     setCellText(form(1).initialValue[0], "xyz");
-    setField(1, 1, kTypePrompt, "--info--");
-    setField(1, 2, kTypeInteger, "B:", 4);
+    setField(1, 1, kFieldPrompt, "--info--");
+    setField(1, 2, kFieldInteger, "B:", 4);
     const std::string status = "state=FormScreen highlight=0 cursor=";
     const Golden cases[] = {
         {"1", status + "2,0 counter=0", {row("A:xyz"), row("--info--"), row("B:")}},
@@ -164,9 +164,9 @@ TEST_F(FormEntry, TypingOverAnEarlierValueReplacesIt) {
 }
 
 TEST_F(FormEntry, UpFromTheFirstFieldAndDownDoNothing) {
-    setField(1, 0, kTypePrompt, "Count it");
-    setField(1, 1, kTypeText, "A:", 10);
-    setField(1, 2, kTypeText, "B:", 10);
+    setField(1, 0, kFieldPrompt, "Count it");
+    setField(1, 1, kFieldText, "A:", 10);
+    setField(1, 2, kFieldText, "B:", 10);
     const std::string status = "state=FormScreen highlight=0 cursor=";
     const Golden cases[] = {
         {"1", status + "2,1 counter=0", {row("Count it"), row("A:"), row("B:")}},
@@ -179,7 +179,7 @@ TEST_F(FormEntry, UpFromTheFirstFieldAndDownDoNothing) {
 }
 
 TEST_F(FormEntry, RestartDropsAPendingCharacter) {
-    setField(1, 0, kTypeText, "Name:", 10);
+    setField(1, 0, kFieldText, "Name:", 10);
     start();
     run("1 A-B");
     simulator->restart();
@@ -190,7 +190,7 @@ TEST_F(FormEntry, RestartDropsAPendingCharacter) {
 }
 
 TEST_F(FormEntry, TellsTheFrontEndWhatChanged) {
-    setField(1, 0, kTypeText, "Name:", 10);
+    setField(1, 0, kFieldText, "Name:", 10);
     start();
     run("1 7");
     EXPECT_EQ(observer.calls, (std::vector<std::string>{"screen", "screen", "row 0"}));

@@ -18,8 +18,8 @@ protected:
 };
 
 TEST_F(LongFields, ScrollingKeepsTheNewestCharacterVisible) {
-    setField(1, 0, kTypeText, "Note:", 30);  // 15 columns of room, 30 characters
-    setField(1, 1, kTypeInteger, "N:", 4);
+    setField(1, 0, kFieldText, "Note:", 30);  // 15 columns of room, 30 characters
+    setField(1, 1, kFieldInteger, "N:", 4);
     const std::string typed16 = "1" + digits(16);
     const std::string typed30 = "1" + digits(30);
     const Golden cases[] = {
@@ -43,7 +43,7 @@ TEST_F(LongFields, ScrollingKeepsTheNewestCharacterVisible) {
 }
 
 TEST_F(LongFields, ScrolledLineShowsItsFillCharacterAtTheEdge) {
-    setField(1, 0, kTypeText, "Note:", 30);
+    setField(1, 0, kFieldText, "Note:", 30);
     form(1).inputMark[0] = '_';
     const Golden cases[] = {
         {"1", status + "5,0 counter=0", {row("Note:_______________")}},
@@ -56,9 +56,9 @@ TEST_F(LongFields, ScrolledLineShowsItsFillCharacterAtTheEdge) {
 }
 
 TEST_F(LongFields, ExtensionLineContinuesTheField) {
-    setField(1, 0, kTypeText, "Desc:", 30);
-    setField(1, 1, kTypeExtension, "", 15);  // as the form page sets an extension line's length
-    setField(1, 2, kTypeInteger, "N:", 4);
+    setField(1, 0, kFieldText, "Desc:", 30);
+    setField(1, 1, kFieldExtension, "", 15);  // as the form page sets an extension line's length
+    setField(1, 2, kFieldInteger, "N:", 4);
     const std::string onExtension = "1" + digits(16);
     const std::string fullFirstLine = "Desc:123456789012345";
     const Golden cases[] = {
@@ -80,16 +80,16 @@ TEST_F(LongFields, ExtensionLineContinuesTheField) {
 }
 
 TEST_F(LongFields, FillCharactersRunOnOverExtensionLines) {
-    setField(1, 0, kTypeText, "Desc:", 30);
-    setField(1, 1, kTypeExtension, "", 15);
+    setField(1, 0, kFieldText, "Desc:", 30);
+    setField(1, 1, kFieldExtension, "", 15);
     form(1).inputMark = {'.', '.', 0, 0, 0, 0, 0, 0};
     expectGolden({"1", status + "5,0 counter=0", {row("Desc:..............."), row("...............")}});
     expectGolden({"1 4 2", status + "7,0 counter=0", {row("Desc:42............."), row("...............")}});
 }
 
 TEST_F(LongFields, ExtensionOfTheLastFieldKeepsWhatWasTypedOnIt) {
-    setField(1, 0, kTypeText, "Desc:", 30);
-    setField(1, 1, kTypeExtension, "", 15);
+    setField(1, 0, kFieldText, "Desc:", 30);
+    setField(1, 1, kFieldExtension, "", 15);
     form(1).minLength[1] = 5;
     // The line count ends at the text field; a message and its dismissal
     // render the form again, extension line included.
@@ -101,12 +101,12 @@ TEST_F(LongFields, ExtensionOfTheLastFieldKeepsWhatWasTypedOnIt) {
 }
 
 TEST_F(LongFields, FieldWithoutRoomTakesNothing) {
-    setField(1, 0, kTypeText, "Zero:", 0);
+    setField(1, 0, kFieldText, "Zero:", 0);
     expectGolden({"1 1 2 BS 3", status + "5,0 counter=0", {row("Zero:")}});
 }
 
 TEST_F(LongFields, PromptOfTheWholeWidthLeavesTheCursorOnTheScreen) {
-    setField(1, 0, kTypeText, "ABCDEFGHIJKLMNOPQRST", 5);
+    setField(1, 0, kFieldText, "ABCDEFGHIJKLMNOPQRST", 5);
     start();
     run("1 1 2 3");
     EXPECT_EQ(simulator->screen().cursor.column, 19);

@@ -17,8 +17,8 @@ protected:
                     {"4.Main", 0}, {"5.Five", 0}, {"6.Six", 0}});
         setMenu(2, {{"Alpha", 1}, {"Beta", 2}});
         menu(2).menuEscTarget = kMenu1;
-        setField(1, 0, kTypeText, "Item:");
-        setField(2, 0, kTypeInteger, "Qty:");
+        setField(1, 0, kFieldText, "Item:");
+        setField(2, 0, kFieldInteger, "Qty:");
     }
 };
 

@@ -39,7 +39,7 @@ TEST_F(OutputRecord, FixedLengthPadsByAlignmentOrCuts) {
         {"12345", 3, 3, "123"}, {"123", 3, 1, "123"}, {"", 2, 2, "00"},  {"AB", 0, 0, ""},
     };
     for (const auto& c : cases) {
-        setField(0, kTypeText, c.input);
+        setField(0, kFieldText, c.input);
         form.fixedLengthOn[0] = 1;
         form.fixedLength[0] = c.length;
         form.alignment[0] = c.alignment;
@@ -48,9 +48,9 @@ TEST_F(OutputRecord, FixedLengthPadsByAlignmentOrCuts) {
 }
 
 TEST_F(OutputRecord, DelimitersPrefixesAndSuffixes) {
-    setField(0, kTypeText, "AB");
-    setField(1, kTypeInteger, "7");
-    setField(2, kTypeReal, "1.5");
+    setField(0, kFieldText, "AB");
+    setField(1, kFieldInteger, "7");
+    setField(2, kFieldReal, "1.5");
     form.prefixOn[1] = 1;
     setCellText(form.prefix[1], "\x02<");
     form.suffixOn[1] = 1;
@@ -63,16 +63,16 @@ TEST_F(OutputRecord, DelimitersPrefixesAndSuffixes) {
 }
 
 TEST_F(OutputRecord, WhichLinesAreSaved) {
-    setField(0, kTypeFixedData, "typed");
+    setField(0, kFieldFixedData, "typed");
     setCellText(form.fieldPrompt[0], "SITE7");
-    setField(1, kTypeLookup, "looked up");
-    setField(2, kTypeLookup, "kept");
+    setField(1, kFieldLookup, "looked up");
+    setField(2, kFieldLookup, "kept");
     form.initialValueOn[2] = 1;  // a lookup field's "save field data"
-    setField(3, kTypePrompt, "prompt");
-    setField(4, kTypeCounter, "0001");
-    setField(5, kTypeText, "head");
-    setField(6, kTypeExtension, "+more");
-    setField(7, kTypeExtension, "+end");
+    setField(3, kFieldPrompt, "prompt");
+    setField(4, kFieldCounter, "0001");
+    setField(5, kFieldText, "head");
+    setField(6, kFieldExtension, "+more");
+    setField(7, kFieldExtension, "+end");
     EXPECT_EQ(build(), "SITE7,kept,head+more+end");
 }
 
@@ -94,7 +94,7 @@ TEST_F(OutputRecord, DateAndTimeStamp) {
         {"nothing enabled", 2, 0, 0, 1, 1, {0, 0, 0}, {0, 0, 0}, "AB,,"},
         {"no stamp", 0, 0, 0, 1, 1, {1, 1, 1}, {1, 1, 1}, "AB"},
     };
-    setField(0, kTypeText, "AB");
+    setField(0, kFieldText, "AB");
     for (const auto& c : cases) {
         form.stampPosition = c.position;
         form.stampDateStyle = c.style;
@@ -119,7 +119,7 @@ TEST_F(OutputRecord, StampAloneHasNoLeadingDelimiter) {
 
 TEST_F(OutputRecord, StopsAtItsLimit) {
     for (std::size_t line = 0; line < 4; ++line) {
-        setField(line, kTypeText, std::string(160, static_cast<char>('a' + line)));
+        setField(line, kFieldText, std::string(160, static_cast<char>('a' + line)));
     }
     const std::string record = build();
     ASSERT_EQ(record.size(), kOutputRecordLimit);

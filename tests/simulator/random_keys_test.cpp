@@ -12,26 +12,26 @@ namespace {
 class RandomKeys : public SimulatorTest {
 protected:
     RandomKeys() {
-        setField(1, 0, kTypeText, "Name:", 30);  // scrolls
+        setField(1, 0, kFieldText, "Name:", 30);  // scrolls
         form(1).inputMark[0] = '_';
-        setField(1, 1, kTypeAutoSign, "Amt:", 3);
-        setField(1, 2, kTypeText, "Long prompt of 19 c", 200);  // past the input limit
-        setField(1, 3, kTypeText, "Desc:", 60);
-        setField(1, 4, kTypeExtension, "", 45);
-        setField(1, 5, kTypeExtension, "", 25);
-        setField(1, 6, kTypeBoolean, "OK:", 1);
-        setField(1, 7, kTypeExtension, "", 0);
+        setField(1, 1, kFieldAuto, "Amt:", 3);
+        setField(1, 2, kFieldText, "Long prompt of 19 c", 200);  // past the input limit
+        setField(1, 3, kFieldText, "Desc:", 60);
+        setField(1, 4, kFieldExtension, "", 45);
+        setField(1, 5, kFieldExtension, "", 25);
+        setField(1, 6, kFieldBoolean, "OK:", 1);
+        setField(1, 7, kFieldExtension, "", 0);
         form(1).initialValueOn[0] = 1;
         setCellText(form(1).initialValue[0], "123456789");
         form(1).minLength[3] = 2;
         form(1).recordAction = 3;
         form(1).nextTarget = 2;
         form(1).escTarget = 11;
-        setField(2, 0, kTypePassDown, "In:");
-        setField(2, 1, kTypeExtension, "");
-        setField(2, 2, kTypeExtension, "");
-        setField(2, 3, kTypeInteger, "ABCDEFGHIJKLMNOPQRST", 4);
-        setField(2, 4, kTypeText, "Zero:", 0);
+        setField(2, 0, kFieldPassDown, "In:");
+        setField(2, 1, kFieldExtension, "");
+        setField(2, 2, kFieldExtension, "");
+        setField(2, 3, kFieldInteger, "ABCDEFGHIJKLMNOPQRST", 4);
+        setField(2, 4, kFieldText, "Zero:", 0);
         form(2).nextTarget = 21;
         form(2).escTarget = 12;
         setMenu(1, {{"Form 1", 1}, {"Form 2", 2}, {"Menu 2", 12}});
