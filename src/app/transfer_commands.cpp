@@ -15,6 +15,7 @@
 #include "link/lookup_download.h"
 #include "link/lookup_file.h"
 #include "link/receive_data.h"
+#include "link/transfer_texts.h"
 #include "link/ui/progress_dialog.h"
 
 namespace tessel::ui {
@@ -24,8 +25,6 @@ constexpr int kCaptionError = 1121;
 constexpr int kFailedRetry = 1166;
 constexpr int kUploadDataCaption = 1124;
 constexpr int kNoDataReceived = 1134;
-constexpr int kDoneFirstSlot = 4;
-constexpr int kDoneSecondSlot = 5;
 
 }  // namespace
 
@@ -111,10 +110,7 @@ void TransferCommands::showReceiveSummary(int records, const std::string& path) 
         services_.messages.show(caption, text, {MessageIcon::Information});
         return;
     }
-    const std::string count = std::to_string(records);
-    const std::string question = language.active()
-                                     ? slot(kDoneFirstSlot) + count + slot(kDoneSecondSlot)
-                                     : "Done : " + count + " records received.\nView the received data?";
+    const std::string question = cp1251ToUtf8(link::receiveDoneQuestion(strings_, records));
     const int answer = services_.messages.show(caption, question, {MessageIcon::Information, MessageButtons::YesNo});
     if (answer == kAnswerYes) services_.desktop.openFile(path);
 }

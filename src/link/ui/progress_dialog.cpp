@@ -7,11 +7,11 @@
 
 #include "core/strings.h"
 #include "core/text_encoding.h"
+#include "link/transfer_texts.h"
 
 namespace tessel::ui {
 namespace {
 
-constexpr int kReceivedSlot = 6;
 constexpr int kCaptionSlot = 7;
 constexpr int kDownloadingSlot = 8;
 
@@ -68,10 +68,7 @@ void ProgressDialog::received(int count) {
 }
 
 void ProgressDialog::showReceived(int count) {
-    const auto& language = strings_.language();
-    const QString label = language.active() ? QString::fromStdString(cp1251ToUtf8(language.text(kReceivedSlot)))
-                                            : QString("Data received :");
-    text_->setText(label + " " + QString::number(count));
+    text_->setText(QString::fromStdString(cp1251ToUtf8(link::receivedCountText(strings_, count))));
 }
 
 void ProgressDialog::finishWhenDone() {

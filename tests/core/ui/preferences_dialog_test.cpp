@@ -11,18 +11,13 @@
 #include "core/messages.h"
 #include "core/model_family.h"
 #include "core/strings.h"
+#include "support/widgets.h"
 
 namespace tessel::ui {
 namespace {
 
 class PreferencesDialogTest : public ::testing::Test {
 protected:
-    template <typename T>
-    T* child(PreferencesDialog& dialog, const char* name) {
-        auto* found = dialog.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
     Strings strings;
     CapturedMessages messages;
     std::vector<std::string> ports{"ttyUSB0 - Virtual port", "COM3 - Serial port", "rfcomm0 - Bluetooth port"};
@@ -34,52 +29,52 @@ TEST_F(PreferencesDialogTest, DetectButtonFollowsTheInterfaceChoices) {
     stored.receiveVia = 0;
     PreferencesForm form(stored, kFamily4760, ports, {});
     PreferencesDialog dialog(form, strings, messages, {});
-    auto* detect = child<QPushButton>(dialog, "detectCradle");
+    auto* detect = test::child<QPushButton>(&dialog, "detectCradle");
     EXPECT_TRUE(detect->isEnabled());
-    child<QComboBox>(dialog, "receiveVia")->setCurrentIndex(2);
+    test::child<QComboBox>(&dialog, "receiveVia")->setCurrentIndex(2);
     EXPECT_FALSE(detect->isEnabled());
-    child<QComboBox>(dialog, "downloadVia")->setCurrentIndex(0);
+    test::child<QComboBox>(&dialog, "downloadVia")->setCurrentIndex(0);
     EXPECT_TRUE(detect->isEnabled());
-    EXPECT_FALSE(child<QComboBox>(dialog, "language")->isEnabled());
+    EXPECT_FALSE(test::child<QComboBox>(&dialog, "language")->isEnabled());
 
     PreferencesForm group(stored, kFamilyGroup, ports, {"Deutsch"});
     PreferencesDialog groupDialog(group, strings, messages, {});
-    EXPECT_FALSE(child<QPushButton>(groupDialog, "detectCradle")->isEnabled());
-    EXPECT_TRUE(child<QComboBox>(groupDialog, "language")->isEnabled());
-    EXPECT_EQ(child<QComboBox>(groupDialog, "downloadVia")->count(), 4);
+    EXPECT_FALSE(test::child<QPushButton>(&groupDialog, "detectCradle")->isEnabled());
+    EXPECT_TRUE(test::child<QComboBox>(&groupDialog, "language")->isEnabled());
+    EXPECT_EQ(test::child<QComboBox>(&groupDialog, "downloadVia")->count(), 4);
 }
 
 TEST_F(PreferencesDialogTest, DetectedCradleSelectsItsPort) {
     PreferencesForm form({}, kFamily4760, ports, {});
     PreferencesDialog dialog(form, strings, messages, [] { return DetectedCradle{2, "rfcomm0"}; });
-    child<QPushButton>(dialog, "detectCradle")->click();
+    test::child<QPushButton>(&dialog, "detectCradle")->click();
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].caption, "Detecting Result");
     EXPECT_EQ(messages.shown()[0].text, "Cradle is connected to rfcomm0");
-    EXPECT_EQ(child<QComboBox>(dialog, "port")->currentText(), "rfcomm0 - Bluetooth port");
+    EXPECT_EQ(test::child<QComboBox>(&dialog, "port")->currentText(), "rfcomm0 - Bluetooth port");
     EXPECT_EQ(form.result().portIndex, 2);
 
     PreferencesDialog missing(form, strings, messages, [] { return std::optional<DetectedCradle>{}; });
-    child<QPushButton>(missing, "detectCradle")->click();
+    test::child<QPushButton>(&missing, "detectCradle")->click();
     EXPECT_EQ(messages.shown().back().text, "Cradle is not available!!");
-    EXPECT_TRUE(child<QPushButton>(missing, "detectCradle")->isEnabled());
+    EXPECT_TRUE(test::child<QPushButton>(&missing, "detectCradle")->isEnabled());
 }
 
 TEST_F(PreferencesDialogTest, ControlsEditTheCopy) {
     PreferencesForm form({}, kFamilyGroup, ports, {"Deutsch"});
     PreferencesDialog dialog(form, strings, messages, {});
-    child<QComboBox>(dialog, "downloadVia")->setCurrentIndex(3);
-    child<QComboBox>(dialog, "baudRate")->setCurrentIndex(4);
-    child<QCheckBox>(dialog, "autoPreload")->setChecked(true);
-    child<QComboBox>(dialog, "language")->setCurrentIndex(1);
-    child<QComboBox>(dialog, "port")->setCurrentIndex(0);
+    test::child<QComboBox>(&dialog, "downloadVia")->setCurrentIndex(3);
+    test::child<QComboBox>(&dialog, "baudRate")->setCurrentIndex(4);
+    test::child<QCheckBox>(&dialog, "autoPreload")->setChecked(true);
+    test::child<QComboBox>(&dialog, "language")->setCurrentIndex(1);
+    test::child<QComboBox>(&dialog, "port")->setCurrentIndex(0);
     const auto chosen = form.result();
     EXPECT_EQ(chosen.downloadVia, 3);
     EXPECT_EQ(chosen.baudRate, 4);
     EXPECT_TRUE(chosen.autoPreload);
     EXPECT_EQ(chosen.language, "Deutsch");
     EXPECT_EQ(chosen.portIndex, 1);
-    EXPECT_EQ(child<QComboBox>(dialog, "baudRate")->itemText(0), "115200 bps");
+    EXPECT_EQ(test::child<QComboBox>(&dialog, "baudRate")->itemText(0), "115200 bps");
 }
 
 TEST_F(PreferencesDialogTest, ALanguageNamesTheDialog) {
