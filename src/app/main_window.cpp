@@ -96,7 +96,10 @@ void MainWindow::runCommand(int command) {
         case kCommandSave: session_.save(); break;
         case kCommandSaveAs: session_.saveAs(); break;
         case kCommandEdit: edit(); break;
-        case kCommandPreferences: showPreferences(); break;
+        case kCommandPreferences:
+            showPreferences();
+            placeWindow();
+            break;
         case kCommandDownloadApplication:
         case kCommandDownloadLookup:
         case kCommandReceiveData: transfer(command); break;
@@ -108,7 +111,6 @@ void MainWindow::runCommand(int command) {
             }
             break;
     }
-    emit commandFinished(command);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -176,17 +178,18 @@ bool MainWindow::showPreferences() {
     // Language names are shown as Unicode but kept as the file's bytes.
     if (chosen.language != kBuiltinLanguage) chosen.language = utf8ToCp1251Lossy(chosen.language);
     session_.applyPreferences(chosen);
-    placeWindow();
     return true;
 }
 
 std::optional<link::PortList> MainWindow::portsWithChosenPort() {
     for (;;) {
         auto ports = services_.listPorts();
-        auto& chosen = preferences_.values.portIndex;
-        chosen = link::resolveChosenPort(ports, chosen, preferences_.values.portNumber);
-        if (chosen >= 0 && chosen < static_cast<int>(ports.size())) return ports;
-        if (!showPreferences()) return std::nullopt;
+        auto& index = preferences_.values.portIndex;
+        index = link::resolveChosenPort(ports, index, preferences_.values.portNumber);
+        if (index >= 0 && index < static_cast<int>(ports.size())) return ports;
+        const bool chosen = showPreferences();
+        placeWindow();
+        if (!chosen) return std::nullopt;
     }
 }
 

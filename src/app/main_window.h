@@ -52,10 +52,6 @@ public:
     QMenu& popupMenu() { return menu_; }
     sim::Simulator& simulator() { return *simulator_; }
 
-signals:
-    // After every command: tests and the front end may look at the result.
-    void commandFinished(int command);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
