@@ -29,7 +29,9 @@ BENCHMARK(ReadLookupFile)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)
 void AssembleReceivedLines(benchmark::State& state) {
     ByteString chunk;
     for (int i = 0; i < 1000; ++i) {
-        for (const char c : std::string("\x05" "4006381333931;12;Shelf 4\x41\x42\r")) chunk.push_back(static_cast<Byte>(c));
+        for (const char c : std::string("\x05"
+                                        "4006381333931;12;Shelf 4\x41\x42\r"))
+            chunk.push_back(static_cast<Byte>(c));
     }
     LineAssembler assembler(true);
     for (auto _ : state) {

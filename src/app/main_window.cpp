@@ -11,14 +11,14 @@
 #include "core/model_family.h"
 #include "core/popup_menu.h"
 #include "core/preferences_form.h"
+#include "core/text_encoding.h"
 #include "core/ui/about_box.h"
 #include "core/ui/preferences_dialog.h"
+#include "editors/ui/editor_sheet.h"
 #include "link/ir_cradle.h"
 #include "link/link_clock.h"
 #include "link/transfer.h"
-#include "editors/ui/editor_sheet.h"
 #include "simulator/ui/terminal_view.h"
-#include "core/text_encoding.h"
 #include "simulator/window_outline.h"
 
 namespace tessel::ui {
@@ -64,8 +64,9 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     connect(terminal_, &TerminalView::windowDragRequested, this, [this] {
         if (windowHandle()) windowHandle()->startSystemMove();
     });
-    connect(terminal_, &TerminalView::newProjectRequested, this,
-            [this](int family) { runCommand(is4760(family) ? kCommandNew4760 : kCommandNewGroup); }, Qt::QueuedConnection);
+    connect(
+        terminal_, &TerminalView::newProjectRequested, this,
+        [this](int family) { runCommand(is4760(family) ? kCommandNew4760 : kCommandNewGroup); }, Qt::QueuedConnection);
     addShortcuts();
 
     session_.start(services_.languageFolders);
@@ -77,9 +78,12 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::addShortcuts() {
     const std::pair<QKeySequence, int> shortcuts[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), kCommandNew4760}, {QKeySequence(Qt::CTRL | Qt::Key_O), kCommandOpen},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), kCommandSave},    {QKeySequence(Qt::CTRL | Qt::Key_E), kCommandEdit},
-        {QKeySequence(Qt::Key_F1), kCommandAbout},             {QKeySequence(Qt::ALT | Qt::Key_F4), kCommandExit},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), kCommandNew4760},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), kCommandOpen},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), kCommandSave},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), kCommandEdit},
+        {QKeySequence(Qt::Key_F1), kCommandAbout},
+        {QKeySequence(Qt::ALT | Qt::Key_F4), kCommandExit},
     };
     for (const auto& [keys, command] : shortcuts) {
         auto* shortcut = new QShortcut(keys, this);
@@ -128,7 +132,8 @@ void MainWindow::refreshForFamily() {
 }
 
 void MainWindow::edit() {
-    EditorSheet sheet(project_, strings_, services_.messages, [this](int key) { simulator_->handleKey(key); }, this);
+    EditorSheet sheet(
+        project_, strings_, services_.messages, [this](int key) { simulator_->handleKey(key); }, this);
     sheet.exec();
     simulator_->restart();
 }
@@ -139,9 +144,7 @@ void MainWindow::placeWindow() {
     show();
 }
 
-void MainWindow::menuChanged() {
-    buildMenu();
-}
+void MainWindow::menuChanged() { buildMenu(); }
 
 void MainWindow::buildMenu() {
     menu_.clear();
@@ -201,8 +204,8 @@ void MainWindow::transfer(int command) {
     const auto kind = linkKindOf(project_.family, receiving ? values.receiveVia : values.downloadVia);
     if (!kind) return;
     const LinkSetup setup{*ports, values.portIndex, *kind, values.baudRate};
-    TransferCommands transfers(project_, strings_, {services_.messages, services_.dialogs, services_.desktop, services_.makePort},
-                               this);
+    TransferCommands transfers(project_, strings_,
+                               {services_.messages, services_.dialogs, services_.desktop, services_.makePort}, this);
     if (receiving) {
         transfers.receive(setup);
     } else if (transfers.download(setup, command == kCommandDownloadLookup) == link::kCompleted) {

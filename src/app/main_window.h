@@ -12,9 +12,9 @@
 #include "core/project.h"
 #include "core/project_session.h"
 #include "core/strings.h"
-#include "link/port_list.h"
 #include "link/data_file.h"
 #include "link/ir_cradle.h"
+#include "link/port_list.h"
 #include "simulator/clock.h"
 #include "simulator/simulator.h"
 

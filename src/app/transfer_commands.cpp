@@ -115,5 +115,4 @@ void TransferCommands::showReceiveSummary(int records, const std::string& path) 
     if (answer == kAnswerYes) services_.desktop.openFile(path);
 }
 
-
 }  // namespace tessel::ui

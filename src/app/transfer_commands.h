@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "link/port_list.h"
 #include "link/data_file.h"
 #include "link/ir_cradle.h"
+#include "link/port_list.h"
 
 class QWidget;
 

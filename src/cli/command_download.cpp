@@ -70,13 +70,10 @@ void addDownloadCommand(CLI::App& app, int& status) {
 
 void addDownloadLookupCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<DownloadOptions>();
-    auto* command =
-        app.add_subcommand("download-lookup", "Download a lookup text file to the terminal, line by line.");
+    auto* command = app.add_subcommand("download-lookup", "Download a lookup text file to the terminal, line by line.");
     command->add_option("FILE", options->input, "Lookup text file")->required();
     addDownloadOptions(*command, *options);
-    command
-        ->add_option("--family", options->family,
-                     "Family whose interface list the preferences' choice is read from")
+    command->add_option("--family", options->family, "Family whose interface list the preferences' choice is read from")
         ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
     command->callback([options, &status] {
         const Strings strings;
@@ -91,8 +88,7 @@ void addDownloadLookupCommand(CLI::App& app, int& status) {
             cutRecords = handler.reader().cutRecords();
             return outcome;
         });
-        if (cutRecords > 0)
-            std::cerr << cutRecords << " line(s) longer than 255 characters were sent cut to 255.\n";
+        if (cutRecords > 0) std::cerr << cutRecords << " line(s) longer than 255 characters were sent cut to 255.\n";
     });
 }
 

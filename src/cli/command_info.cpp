@@ -61,7 +61,8 @@ void addInfoCommand(CLI::App& app, int& status) {
                   << "forms in use: " << numbersInUse(definition.forms, formInUse) << '\n'
                   << "menus in use: " << numbersInUse(definition.menus, menuInUse) << '\n'
                   << "lookups in use: " << numbersInUse(definition.lookups, lookupInUse) << '\n';
-        if (bytes->size() < kProjectFileSize) std::cout << "note: the file ends early (" << bytes->size() << " bytes)\n";
+        if (bytes->size() < kProjectFileSize)
+            std::cout << "note: the file ends early (" << bytes->size() << " bytes)\n";
         status = kSuccess;
     });
 }

@@ -19,14 +19,10 @@ void addReceiveCommand(CLI::App& app, int& status) {
         int family = kFamilyGroup;
     };
     auto options = std::make_shared<Options>();
-    auto* command =
-        app.add_subcommand("receive", "Receive the records collected by the terminal into a text file.");
-    command->add_option("OUTPUT", options->output, "Data file to create (an existing one is replaced)")
-        ->required();
+    auto* command = app.add_subcommand("receive", "Receive the records collected by the terminal into a text file.");
+    command->add_option("OUTPUT", options->output, "Data file to create (an existing one is replaced)")->required();
     addLinkOptions(*command, options->link);
-    command
-        ->add_option("--family", options->family,
-                     "Family whose interface list the preferences' choice is read from")
+    command->add_option("--family", options->family, "Family whose interface list the preferences' choice is read from")
         ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
     command->callback([options, &status] {
         const Strings strings;

@@ -74,16 +74,14 @@ int runSim(const SimOptions& options) {
 
 void addSimCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<SimOptions>();
-    auto* command =
-        app.add_subcommand("sim", "Run a project on the simulated terminal and print its screen.");
+    auto* command = app.add_subcommand("sim", "Run a project on the simulated terminal and print its screen.");
     command->add_option("PROJECT", options->project, "Project file (left unchanged)")->required();
     command
         ->add_option("--keys", options->keys,
                      "Keys to press, separated by blanks: 0-9, A-B .. Y-Z, ',;', '$:', SPACE, '-', '.', "
                      "UP, DOWN, ESC, BS, ENTER, #N (raw key code), tick:N (N ticks of 100 ms)")
         ->check(keyScriptValidator());
-    command
-        ->add_option("--at", options->at, "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
+    command->add_option("--at", options->at, "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
         ->check(localTimeValidator());
     command->add_flag("--trace", options->trace, "Print the screen at the start and after every key token");
     command->callback([options, &status] { status = runSim(*options); });

@@ -18,9 +18,7 @@ using namespace std::chrono_literals;
 
 std::atomic<bool> stopServing{false};
 
-void onStop(int) {
-    stopServing = true;
-}
+void onStop(int) { stopServing = true; }
 
 // After an exchange with --once the terminal stays a little longer, to answer
 // a last frame the PC sends again.
@@ -70,9 +68,8 @@ bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options) {
                 std::cerr << "Application image received.\n";
                 const auto& image = *peer.image();
                 if (!options.imageOut.empty())
-                    writeWholeFile(
-                        options.imageOut,
-                        std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+                    writeWholeFile(options.imageOut,
+                                   std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
                 break;
             }
             case link::TerminalPeer::Event::LookupReceived:
@@ -90,9 +87,7 @@ bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options) {
 
 int serveTerminal(const TerminalOptions& options) {
     link::PeerSettings settings;
-    settings.identification = !options.id.empty()      ? options.id
-                              : is4760(options.family) ? "4760RU004"
-                                                       : "4130RU004";
+    settings.identification = !options.id.empty() ? options.id : is4760(options.family) ? "4760RU004" : "4130RU004";
     settings.full = options.full;
     link::FaultSpec faults;
     if (!options.faults.empty()) {
@@ -133,8 +128,7 @@ int serveTerminal(const TerminalOptions& options) {
 void addTerminalCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<TerminalOptions>();
     auto* command = app.add_subcommand(
-        "terminal",
-        "Serve a simulated terminal on a pseudo-terminal and print the device path to connect to.");
+        "terminal", "Serve a simulated terminal on a pseudo-terminal and print the device path to connect to.");
     command->add_option("--family", options->family, "Terminal family")
         ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
     command->add_option("--id", options->id, "Identification to answer with (9 characters)")

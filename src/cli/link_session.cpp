@@ -28,13 +28,11 @@ using namespace std::chrono_literals;
 
 std::atomic<bool> interrupted{false};
 
-void onInterrupt(int) {
-    interrupted = true;
-}
+void onInterrupt(int) { interrupted = true; }
 
 // Interfaces by name, with the link kind each one gives.
-const std::map<std::string, int, std::less<>> kLinkKindOfInterface{
-    {"cradle", 0}, {"irda", 1}, {"bluetooth", 2}, {"cable", 2}, {"usb", 2}, {"sd", 3}};
+const std::map<std::string, int, std::less<>> kLinkKindOfInterface{{"cradle", 0}, {"irda", 1}, {"bluetooth", 2},
+                                                                   {"cable", 2},  {"usb", 2},  {"sd", 3}};
 
 std::optional<int> baudIndexOf(int rate) {
     for (int index = 0; index < 5; ++index)
@@ -44,7 +42,7 @@ std::optional<int> baudIndexOf(int rate) {
 
 // A bar that redraws itself on a terminal, and plain lines elsewhere.
 class ProgressPrinter final : public link::TransferObserver {
-  public:
+public:
     ProgressPrinter() : onTerminal_(isatty(2) != 0) {}
     ~ProgressPrinter() override {
         if (onTerminal_ && drawn_) std::cerr << '\n';
@@ -61,8 +59,8 @@ class ProgressPrinter final : public link::TransferObserver {
         }
         lastPosition_ = position;
         const int filled = position * 40 / 100;
-        std::cerr << "\r[" << std::string(filled, '#') << std::string(40 - filled, '.') << "] " << position
-                  << "%" << std::flush;
+        std::cerr << "\r[" << std::string(filled, '#') << std::string(40 - filled, '.') << "] " << position << "%"
+                  << std::flush;
         drawn_ = true;
     }
 
@@ -77,7 +75,7 @@ class ProgressPrinter final : public link::TransferObserver {
         }
     }
 
-  private:
+private:
     bool onTerminal_;
     bool drawn_ = false;
     int lastPosition_ = -1;
@@ -88,8 +86,7 @@ class ProgressPrinter final : public link::TransferObserver {
 
 void addLinkOptions(CLI::App& command, LinkOptions& options) {
     command.add_option("--port", options.port, "Port name from `tessel ports`, or a device path");
-    command.add_option("--baud", options.baud, "Bit rate")
-        ->check(CLI::IsMember({115200, 57600, 38400, 19200, 9600}));
+    command.add_option("--baud", options.baud, "Bit rate")->check(CLI::IsMember({115200, 57600, 38400, 19200, 9600}));
     command.add_option("--via", options.via, "Interface: cradle, irda, bluetooth, cable, usb or sd")
         ->check(CLI::IsMember({"cradle", "irda", "bluetooth", "cable", "usb", "sd"}));
 }
@@ -127,16 +124,14 @@ std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, boo
     } else {
         setup.portIndex = link::resolveChosenPort(setup.ports, preferences.portIndex, preferences.portNumber);
         if (setup.portIndex < 0 || setup.portIndex >= static_cast<int>(setup.ports.size())) {
-            status = fail(strings.utf8(link::message::kNoPort) +
-                          " Choose a port with --port (see `tessel ports`).");
+            status = fail(strings.utf8(link::message::kNoPort) + " Choose a port with --port (see `tessel ports`).");
             return std::nullopt;
         }
     }
     return setup;
 }
 
-link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler,
-                                  link::RecordSink* records) {
+link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler, link::RecordSink* records) {
     link::SteadyLinkClock clock;
     link::CradleTiming timing;
     ProgressPrinter printer;

@@ -8,9 +8,10 @@
 
 int main(int argc, char** argv) {
     using namespace tessel::cli;
-    CLI::App app{"Tessel Studio command-line tool: make, inspect, convert and run terminal application projects,\n"
-                 "and transfer them to and from the terminal.",
-                 "tessel"};
+    CLI::App app{
+        "Tessel Studio command-line tool: make, inspect, convert and run terminal application projects,\n"
+        "and transfer them to and from the terminal.",
+        "tessel"};
     app.require_subcommand(1);
     app.set_version_flag("--version", "tessel 1.0.0");
 

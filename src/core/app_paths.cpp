@@ -14,8 +14,9 @@ std::filesystem::path programDirectory() {
 std::vector<std::filesystem::path> languageSearchFolders() {
     const auto program = programDirectory();
     const auto dataHome = processEnvironment("XDG_DATA_HOME");
-    const auto userData = dataHome ? std::filesystem::path(*dataHome)
-                                   : std::filesystem::path(processEnvironment("HOME").value_or(".")) / ".local" / "share";
+    const auto userData = dataHome
+                              ? std::filesystem::path(*dataHome)
+                              : std::filesystem::path(processEnvironment("HOME").value_or(".")) / ".local" / "share";
     return {program, program.parent_path() / "share" / "tessel-studio" / "languages",
             userData / "tessel-studio" / "languages"};
 }

@@ -98,7 +98,8 @@ ApplicationImage buildImage(const Definition& definition, const DefaultTexts& de
     out.append(definition.lookups);
     for (int number = 1; number <= kTextBlockCount; ++number) {
         const bool fromDefaults = number == kUploadPortBlock || number == kDownloadPortBlock;
-        for (const auto& line : (fromDefaults ? defaults.texts : definition.texts).block(number)) out.appendPacked(line);
+        for (const auto& line : (fromDefaults ? defaults.texts : definition.texts).block(number))
+            out.appendPacked(line);
     }
     out.append(definition.reader);
     out.append(definition.rfid);

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
-#include <type_traits>
 #include <string_view>
+#include <type_traits>
 
 namespace tessel {
 

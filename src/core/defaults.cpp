@@ -73,7 +73,8 @@ DefaultTexts loadDefaultTexts(const Strings& strings, int family) {
 
 std::array<TextCell, kSettingsTextLineCount> settingsLinesFrom(const Strings& strings) {
     std::array<TextCell, kSettingsTextLineCount> lines{};
-    for (std::size_t i = 0; i < lines.size(); ++i) lines[i] = lineFrom(strings, kFirstSettingsLineId + static_cast<int>(i));
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lines[i] = lineFrom(strings, kFirstSettingsLineId + static_cast<int>(i));
     return lines;
 }
 

@@ -13,7 +13,14 @@ enum class MessageIcon { None, Information, Warning, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 
 // The answers, numbered as the program's callers compare them.
-enum MessageAnswer : int { kAnswerNone = 0, kAnswerOk = 1, kAnswerCancel = 2, kAnswerRetry = 4, kAnswerYes = 6, kAnswerNo = 7 };
+enum MessageAnswer : int {
+    kAnswerNone = 0,
+    kAnswerOk = 1,
+    kAnswerCancel = 2,
+    kAnswerRetry = 4,
+    kAnswerYes = 6,
+    kAnswerNo = 7
+};
 
 struct MessageStyle {
     MessageIcon icon = MessageIcon::None;

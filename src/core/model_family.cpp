@@ -5,7 +5,7 @@
 namespace tessel {
 namespace {
 
-constexpr std::array<int, 3> k4760Interfaces{1491, 1492, 1529};      // Cradle-IR, IrDA, Bluetooth SPP
+constexpr std::array<int, 3> k4760Interfaces{1491, 1492, 1529};         // Cradle-IR, IrDA, Bluetooth SPP
 constexpr std::array<int, 4> kGroupInterfaces{1551, 1552, 1553, 1555};  // RS-232, Bluetooth, USB-VCOM, SD Card
 constexpr std::array<int, 3> k4760LinkKinds{0, 1, 2};
 constexpr std::array<int, 4> kGroupLinkKinds{2, 2, 2, 3};

@@ -15,7 +15,10 @@ MenuEntry separator() { return {"", kCommandNone, {}, true}; }
 
 std::vector<MenuEntry> builtinEntries() {
     return {
-        {"&New\tCtrl+N", kCommandNone, {{"4760", kCommandNew4760, {}, false}, {"4120 && 4130 && 4140 && 4150", kCommandNewGroup, {}, false}}, false},
+        {"&New\tCtrl+N",
+         kCommandNone,
+         {{"4760", kCommandNew4760, {}, false}, {"4120 && 4130 && 4140 && 4150", kCommandNewGroup, {}, false}},
+         false},
         {"&Open...\tCtrl+O", kCommandOpen, {}, false},
         {"&Save\tCtrl+S", kCommandSave, {}, false},
         {"Save &As...", kCommandSaveAs, {}, false},
@@ -40,9 +43,17 @@ struct TranslatedEntry {
 };
 constexpr int kFirstMenuSlot = 20;
 constexpr std::array<TranslatedEntry, 11> kTranslated{{
-    {0, kCommandNew4760}, {1, kCommandOpen}, {2, kCommandSave}, {3, kCommandSaveAs}, {5, kCommandEdit},
-    {6, kCommandPreferences}, {8, kCommandDownloadApplication}, {9, kCommandDownloadLookup},
-    {10, kCommandReceiveData}, {12, kCommandAbout}, {13, kCommandExit},
+    {0, kCommandNew4760},
+    {1, kCommandOpen},
+    {2, kCommandSave},
+    {3, kCommandSaveAs},
+    {5, kCommandEdit},
+    {6, kCommandPreferences},
+    {8, kCommandDownloadApplication},
+    {9, kCommandDownloadLookup},
+    {10, kCommandReceiveData},
+    {12, kCommandAbout},
+    {13, kCommandExit},
 }};
 
 }  // namespace
@@ -58,12 +69,14 @@ std::vector<MenuEntry> popupMenuEntries(const Strings& strings, const std::vecto
     if (strings.language().active()) {
         int slot = kFirstMenuSlot;
         for (const auto& translated : kTranslated) {
-            entries[translated.position] = {cp1251ToUtf8(strings.language().text(slot++)), translated.command, {}, false};
+            entries[translated.position] = {
+                cp1251ToUtf8(strings.language().text(slot++)), translated.command, {}, false};
         }
     }
     std::vector<MenuEntry> recent;
     for (std::size_t i = 0; i < recentFiles.size(); ++i) {
-        recent.push_back({recentFileLabel(i, recentFiles[i]), kCommandFirstRecentFile + static_cast<int>(i), {}, false});
+        recent.push_back(
+            {recentFileLabel(i, recentFiles[i]), kCommandFirstRecentFile + static_cast<int>(i), {}, false});
     }
     if (!recent.empty()) recent.push_back(separator());
     entries.insert(entries.begin() + kRecentFilesPosition, recent.begin(), recent.end());

@@ -76,7 +76,8 @@ Preferences parsePreferences(std::string_view content) {
 
 std::string serializePreferences(const Preferences& p) {
     std::string out = p.lastEditedFile + '\r';
-    for (const int value : {p.downloadVia, p.receiveVia, p.portNumber, p.baudRate, int{p.autoPreload}, int{p.alwaysOnTop}}) {
+    for (const int value :
+         {p.downloadVia, p.receiveVia, p.portNumber, p.baudRate, int{p.autoPreload}, int{p.alwaysOnTop}}) {
         out += std::to_string(value) + '\r';
     }
     out += p.language + '\r';

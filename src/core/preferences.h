@@ -19,13 +19,13 @@ struct Preferences {
     std::string lastEditedFile{kNoLastFile};
     int downloadVia = 0;  // index into the family's interface list
     int receiveVia = 0;
-    int portNumber = 1;   // n of the port named COMn, used when no port index is stored
-    int baudRate = 0;     // 0 = 115200, 1 = 57600, 2 = 38400, 3 = 19200, 4 = 9600
+    int portNumber = 1;  // n of the port named COMn, used when no port index is stored
+    int baudRate = 0;    // 0 = 115200, 1 = 57600, 2 = 38400, 3 = 19200, 4 = 9600
     bool autoPreload = false;
     bool alwaysOnTop = false;
     std::string language{kBuiltinLanguage};
     std::vector<std::string> recentFiles;  // most recent first
-    int portIndex = -1;  // position in the port list; -1 when none is chosen
+    int portIndex = -1;                    // position in the port list; -1 when none is chosen
 
     bool operator==(const Preferences&) const = default;
 };

@@ -16,7 +16,8 @@ PreferencesForm::PreferencesForm(Preferences values, int family, std::vector<std
                                  std::vector<std::string> languageNames)
     : values_(std::move(values)), family_(family), languageNames_(std::move(languageNames)) {
     for (std::size_t i = 0; i < portLines.size(); ++i) ports_.push_back({std::move(portLines[i]), static_cast<int>(i)});
-    std::stable_sort(ports_.begin(), ports_.end(), [](const PortEntry& a, const PortEntry& b) { return a.line < b.line; });
+    std::stable_sort(ports_.begin(), ports_.end(),
+                     [](const PortEntry& a, const PortEntry& b) { return a.line < b.line; });
     const int stored = values_.portIndex;
     const int shown = stored < 0 || stored >= static_cast<int>(ports_.size()) ? 0 : stored;
     portRow_ = std::max(rowOfPort(shown), 0);

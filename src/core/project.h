@@ -11,7 +11,7 @@ namespace tessel {
 struct Project {
     Definition definition{};
     int family = kFamilyAtStartup;
-    std::string currentPath;   // empty for a new definition
+    std::string currentPath;  // empty for a new definition
     bool modified = false;
     DefaultTexts defaults{};
     unsigned recordCounter = 0;  // forms completed in the simulator

@@ -30,7 +30,8 @@ std::string_view zeroTerminated(std::string_view bytes, std::size_t size) {
 
 void setBytes(SystemSettings& settings, std::size_t from, std::size_t to, Byte value) {
     auto bytes = recordBytes(settings);
-    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.begin() + static_cast<std::ptrdiff_t>(to) + 1, value);
+    std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.begin() + static_cast<std::ptrdiff_t>(to) + 1,
+              value);
 }
 
 // Brings settings of an older generation up to the current one; true when
@@ -133,8 +134,9 @@ std::string saveAsName(std::string_view chosen) {
     const auto dot = chosen.rfind('.');
     if (dot != std::string_view::npos) {
         const auto extension = chosen.substr(dot + 1, 3);
-        const bool isTsx = extension.size() == 3 && std::equal(extension.begin(), extension.end(), "TSX",
-                                                                [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+        const bool isTsx = extension.size() == 3 &&
+                           std::equal(extension.begin(), extension.end(), "TSX",
+                                      [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
         if (isTsx) return std::string(chosen);
     }
     return std::string(chosen) + ".TSX";

@@ -66,7 +66,8 @@ Json recordOf(std::span<const FieldLayout> layout, ConstByteSpan record) {
             continue;
         }
         Json list = Json::array();
-        for (std::size_t i = 0; i < field.count; ++i) list.push_back(elementOf(field, bytes.subspan(i * element, element)));
+        for (std::size_t i = 0; i < field.count; ++i)
+            list.push_back(elementOf(field, bytes.subspan(i * element, element)));
         out[std::string(field.name)] = std::move(list);
     }
     return out;
@@ -176,7 +177,8 @@ public:
                 element(field, value, bytes);
                 continue;
             }
-            if (!value.is_array() || value.size() != field.count) fail("must be a list of " + std::to_string(field.count));
+            if (!value.is_array() || value.size() != field.count)
+                fail("must be a list of " + std::to_string(field.count));
             const std::size_t size = field.size / field.count;
             for (std::size_t i = 0; i < field.count; ++i) {
                 auto item = enter(i);
@@ -213,7 +215,8 @@ void forEachTrailingBlock(Definition& d, Visit&& visit) {
 
 std::string screenName(int number) {
     if (number == 1) return "";
-    std::string name = cp1251ToUtf8(StringTable::builtin().text(kTextBlocks[static_cast<std::size_t>(number - 1)].nameId));
+    std::string name =
+        cp1251ToUtf8(StringTable::builtin().text(kTextBlocks[static_cast<std::size_t>(number - 1)].nameId));
     while (!name.empty() && name.back() == ' ') name.pop_back();
     return name;
 }
@@ -233,7 +236,8 @@ std::string projectFileToJson(std::string_view file) {
     Json out = Json::object();
     out["magic"] = textOf(raw(0, kMagicSize));
     out["headerWord"] = definition.headerWord.value();
-    const auto exportBlock = [&](const char* name, ByteSpan bytes, std::span<const FieldLayout> layout, std::size_t count) {
+    const auto exportBlock = [&](const char* name, ByteSpan bytes, std::span<const FieldLayout> layout,
+                                 std::size_t count) {
         if (count == 1) {
             out[name] = recordOf(layout, bytes);
             return;
@@ -253,7 +257,8 @@ std::string projectFileToJson(std::string_view file) {
     out["texts"] = std::move(texts);
     forEachTrailingBlock(definition, exportBlock);
     const auto trailer = raw(kMagicSize + sizeof(Definition), kProjectTrailerSize);
-    if (std::any_of(trailer.begin(), trailer.end(), [](Byte b) { return b != 0; })) out["trailer"] = numbersOf(trailer, true);
+    if (std::any_of(trailer.begin(), trailer.end(), [](Byte b) { return b != 0; }))
+        out["trailer"] = numbersOf(trailer, true);
     return out.dump(1) + "\n";
 }
 
@@ -275,7 +280,8 @@ std::string projectFileFromJson(std::string_view text) {
         auto scope = reader.enter("headerWord");
         definition.headerWord.set(static_cast<std::uint16_t>(reader.number(reader.member(json, "headerWord"), 0xFFFF)));
     }
-    const auto importBlock = [&](const char* name, ByteSpan out, std::span<const FieldLayout> layout, std::size_t count) {
+    const auto importBlock = [&](const char* name, ByteSpan out, std::span<const FieldLayout> layout,
+                                 std::size_t count) {
         const Json& value = reader.member(json, name);
         auto scope = reader.enter(name);
         if (count == 1) return reader.record(layout, value, out);
@@ -294,7 +300,8 @@ std::string projectFileFromJson(std::string_view text) {
             auto block = reader.enter(static_cast<std::size_t>(number - 1));
             auto lines = definition.texts.block(number);
             auto linesScope = reader.enter("lines");
-            const Json& values = reader.list(reader.member(texts[static_cast<std::size_t>(number - 1)], "lines"), lines.size());
+            const Json& values =
+                reader.list(reader.member(texts[static_cast<std::size_t>(number - 1)], "lines"), lines.size());
             for (std::size_t i = 0; i < lines.size(); ++i) {
                 auto line = reader.enter(i);
                 reader.text(values[i], lines[i]);

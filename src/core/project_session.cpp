@@ -12,7 +12,12 @@ constexpr const char* kProgramTitle = "Tessel Studio";
 
 ProjectSession::ProjectSession(Project& project, Strings& strings, PreferencesStore& preferences,
                                MessageService& messages, FileDialogs& dialogs, SessionView& view)
-    : project_(project), strings_(strings), preferences_(preferences), messages_(messages), dialogs_(dialogs), view_(view) {}
+    : project_(project),
+      strings_(strings),
+      preferences_(preferences),
+      messages_(messages),
+      dialogs_(dialogs),
+      view_(view) {}
 
 void ProjectSession::start(const std::vector<std::filesystem::path>& languageFolders) {
     preferences_.load();

@@ -11,9 +11,7 @@ constexpr int kSources = 4;
 constexpr int kVariables = 3;
 
 // A stored choice outside its list shows the first entry.
-int listIndex(unsigned stored, int count) {
-    return static_cast<int>(stored) < count ? static_cast<int>(stored) : 0;
-}
+int listIndex(unsigned stored, int count) { return static_cast<int>(stored) < count ? static_cast<int>(stored) : 0; }
 
 }  // namespace
 
@@ -39,8 +37,7 @@ ListEntries SummationModel::sourceEntries(const Strings& strings) {
 
 void SummationModel::accept() {
     const unsigned multiplier = multiply ? static_cast<unsigned>(multiplierField + 1) : 0;
-    form_.sumSpec[key_] =
-        static_cast<Byte>(kSumMultiplierField.with(static_cast<unsigned>(sumField), multiplier));
+    form_.sumSpec[key_] = static_cast<Byte>(kSumMultiplierField.with(static_cast<unsigned>(sumField), multiplier));
     form_.sumSource[key_] = static_cast<Byte>(source);
 }
 

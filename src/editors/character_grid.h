@@ -36,8 +36,7 @@ std::string gridResultText(std::span<const Byte> value, std::size_t capacity, co
 // One run of the grid dialog over a value of at most `capacity` bytes.
 class CharacterGrid {
 public:
-    CharacterGrid(std::span<const Byte> value, std::size_t capacity, const Strings& strings,
-                  MessageService& messages);
+    CharacterGrid(std::span<const Byte> value, std::size_t capacity, const Strings& strings, MessageService& messages);
 
     // A click on cell (column, row), both 0..15: selects the cell and appends
     // its byte, or says why it cannot.

@@ -9,8 +9,7 @@ namespace {
 constexpr int kProgramNameSlot = 2;
 constexpr int kNewFileSlot = 3;
 constexpr std::array<int, kEditorPages> kTabTitleSlots{51, 201, 251, 301, 601, 701};
-constexpr std::array<const char*, kEditorPages> kTabTitles{"Form",    "Menu",     "Lookup",
-                                                           "Barcode", "Settings", "Startup"};
+constexpr std::array<const char*, kEditorPages> kTabTitles{"Form", "Menu", "Lookup", "Barcode", "Settings", "Startup"};
 
 // While a language is active its slot is used as it stands, even when empty.
 std::string languageOr(const Strings& strings, int slot, std::string_view builtin) {

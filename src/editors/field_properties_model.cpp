@@ -45,13 +45,9 @@ ListEntries FieldPropertiesModel::decimalPlaceEntries(const Strings& strings) {
     return entries;
 }
 
-ListEntries FieldPropertiesModel::checkDigitEntries(const Strings& strings) {
-    return entriesOf(strings, 1381, 1388);
-}
+ListEntries FieldPropertiesModel::checkDigitEntries(const Strings& strings) { return entriesOf(strings, 1381, 1388); }
 
-ListEntries FieldPropertiesModel::autoEnterEntries(const Strings& strings) {
-    return entriesOf(strings, 1401, 1404);
-}
+ListEntries FieldPropertiesModel::autoEnterEntries(const Strings& strings) { return entriesOf(strings, 1401, 1404); }
 
 bool FieldPropertiesModel::decimalPlacesEnabled() const { return type() == kFieldReal; }
 
@@ -88,9 +84,7 @@ std::string FieldPropertiesModel::setLeadingCode(std::string_view text) {
     return cp1251ToUtf8(code);
 }
 
-std::string FieldPropertiesModel::initialValue() const {
-    return cp1251ToUtf8(cellText(form_.initialValue[field_]));
-}
+std::string FieldPropertiesModel::initialValue() const { return cp1251ToUtf8(cellText(form_.initialValue[field_])); }
 
 std::string FieldPropertiesModel::inputMark() const {
     const Byte mark = form_.inputMark[field_];
@@ -101,9 +95,7 @@ std::string FieldPropertiesModel::partialStart() const {
     return std::to_string(kPartialStartPosition.get(form_.partialStart[field_]));
 }
 
-std::string FieldPropertiesModel::leadingCode() const {
-    return cp1251ToUtf8(cellText(form_.leadingCode[field_]));
-}
+std::string FieldPropertiesModel::leadingCode() const { return cp1251ToUtf8(cellText(form_.leadingCode[field_])); }
 
 void FieldPropertiesModel::accept() {
     storeAffixes();

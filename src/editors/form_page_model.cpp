@@ -78,8 +78,7 @@ std::string FormPageModel::setMaxLength(std::size_t field, std::string_view text
     return setLength(form().maxLength, field, text);
 }
 
-std::string FormPageModel::setLength(Bytes<kFieldsPerForm>& lengths, std::size_t field,
-                                     std::string_view text) {
+std::string FormPageModel::setLength(Bytes<kFieldsPerForm>& lengths, std::size_t field, std::string_view text) {
     auto corrected = correctNumber(text, kMaxDataLength);
     // A boolean holds one character, whatever was typed.
     lengths[field] = form().fieldType[field] == kFieldBoolean ? 1 : static_cast<Byte>(corrected.value);
@@ -94,9 +93,7 @@ ListEntries FormPageModel::linkEntries(std::size_t field) const {
     return fieldLinkEntries(strings_, form().formLookup, form().fieldType[field]);
 }
 
-std::string FormPageModel::prompt(std::size_t field) const {
-    return cp1251ToUtf8(cellText(form().fieldPrompt[field]));
-}
+std::string FormPageModel::prompt(std::size_t field) const { return cp1251ToUtf8(cellText(form().fieldPrompt[field])); }
 
 void FormPageModel::rebuildLinks(std::size_t field) {
     FormRecord& record = form();

@@ -40,9 +40,7 @@ public:
     void setFormLookup(int value);
 
     void setFieldType(std::size_t field, int type);
-    void setInputSource(std::size_t field, int value) {
-        form().inputSource[field] = static_cast<Byte>(value);
-    }
+    void setInputSource(std::size_t field, int value) { form().inputSource[field] = static_cast<Byte>(value); }
     void setFieldLink(std::size_t field, int value) { form().fieldLink[field] = static_cast<Byte>(value); }
     // Each returns the text the edit must show (UTF-8), corrected in place.
     std::string setPrompt(std::size_t field, std::string_view text);

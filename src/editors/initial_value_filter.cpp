@@ -30,19 +30,16 @@ std::size_t initialValueLimit(int type) { return type == kFieldBoolean ? 1 : kIn
 std::string filterInitialValue(int type, std::string_view text) {
     text = text.substr(0, initialValueLimit(type));
     switch (type) {
-        case kFieldInteger:
-            return digitsOnly(text);
+        case kFieldInteger: return digitsOnly(text);
         case kFieldReal:
-        case kFieldAuto:
-            return decimalNumber(text);
+        case kFieldAuto: return decimalNumber(text);
         case kFieldBoolean:
             if (!text.empty() && kBooleanFirstCharacters.find(text[0]) == std::string_view::npos) return {};
             return std::string(text);
         case kFieldAlphameric:
             return std::string(
                 text.substr(0, std::find_if_not(text.begin(), text.end(), isLetterOrDigit) - text.begin()));
-        default:
-            return std::string(text);
+        default: return std::string(text);
     }
 }
 

@@ -13,9 +13,7 @@ constexpr int kFields = 8;
 constexpr std::size_t kQuantityDigits = 3;
 constexpr unsigned kMaxQuantity = 255;
 
-std::string lineLabel(const PrintDataTexts& texts, int field) {
-    return texts.line + " " + std::to_string(field);
-}
+std::string lineLabel(const PrintDataTexts& texts, int field) { return texts.line + " " + std::to_string(field); }
 
 }  // namespace
 
@@ -55,8 +53,7 @@ ListEntries PrinterDialogModel::quantityFieldEntries(const PrintDataTexts& texts
 
 std::string PrinterDialogModel::setQuantity(std::string_view text) {
     quantity_ = digitsOnly(text).substr(0, kQuantityDigits);
-    if (quantity_.size() > 2 && std::stoul(quantity_) > kMaxQuantity)
-        quantity_ = std::to_string(kMaxQuantity);
+    if (quantity_.size() > 2 && std::stoul(quantity_) > kMaxQuantity) quantity_ = std::to_string(kMaxQuantity);
     return quantity_;
 }
 
@@ -67,8 +64,7 @@ std::string PrinterDialogModel::stepQuantity(int delta) {
 }
 
 void PrinterDialogModel::accept() {
-    form_.printQuantity =
-        quantityFixed_ ? static_cast<Byte>(correctNumber(quantity_, kMaxQuantity).value) : 0;
+    form_.printQuantity = quantityFixed_ ? static_cast<Byte>(correctNumber(quantity_, kMaxQuantity).value) : 0;
     auto& data = form_.printData;
     std::fill(std::find(data.begin(), data.end(), Byte{0}), data.end(), Byte{0});
 }

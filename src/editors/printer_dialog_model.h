@@ -41,9 +41,7 @@ public:
     // The up-down control: one label more or fewer, within 1..255.
     std::string stepQuantity(int delta);
     void setQuantityField(int value) { form_.printQuantityField = static_cast<Byte>(value); }
-    void setPrintData(std::size_t variable, int value) {
-        form_.printData[variable] = static_cast<Byte>(value);
-    }
+    void setPrintData(std::size_t variable, int value) { form_.printData[variable] = static_cast<Byte>(value); }
 
     int bluetoothMode() const { return settings_.btPrintMode; }
     bool quantityFixed() const { return quantityFixed_; }

@@ -36,9 +36,7 @@ ListEntries StampDialogModel::positionEntries(const Strings& strings) {
 
 ListEntries StampDialogModel::yearDigitEntries() { return {"4 Digits (YYYY)", "2 Digits (YY)"}; }
 
-ListEntries StampDialogModel::dateStyleEntries() {
-    return {"Year.Month.Day", "Month.Day.Year", "Day.Month.Year"};
-}
+ListEntries StampDialogModel::dateStyleEntries() { return {"Year.Month.Day", "Month.Day.Year", "Day.Month.Year"}; }
 
 std::string StampDialogModel::setDateSeparator(std::string_view text) {
     return storeSeparator(form_.stampDateSeparator, text);
@@ -48,13 +46,9 @@ std::string StampDialogModel::setTimeSeparator(std::string_view text) {
     return storeSeparator(form_.stampTimeSeparator, text);
 }
 
-std::string StampDialogModel::dateSeparator() const {
-    return cp1251ToUtf8(cellText(form_.stampDateSeparator));
-}
+std::string StampDialogModel::dateSeparator() const { return cp1251ToUtf8(cellText(form_.stampDateSeparator)); }
 
-std::string StampDialogModel::timeSeparator() const {
-    return cp1251ToUtf8(cellText(form_.stampTimeSeparator));
-}
+std::string StampDialogModel::timeSeparator() const { return cp1251ToUtf8(cellText(form_.stampTimeSeparator)); }
 
 std::string StampDialogModel::dateCaption() const {
     const char* year = form_.stampYearDigits == 1 ? "YY" : "YYYY";
@@ -63,15 +57,9 @@ std::string StampDialogModel::dateCaption() const {
     const char* d = form_.stampDay ? "DD" : nullptr;
     std::vector<const char*> ordered;
     switch (form_.stampDateStyle) {
-        case 1:
-            ordered = {m, d, y};
-            break;
-        case 2:
-            ordered = {d, m, y};
-            break;
-        default:
-            ordered = {y, m, d};
-            break;
+        case 1: ordered = {m, d, y}; break;
+        case 2: ordered = {d, m, y}; break;
+        default: ordered = {y, m, d}; break;
     }
     std::erase(ordered, nullptr);
     return "Date Format : " + joinParts(ordered, form_.stampDateSeparatorOn != 0, form_.stampDateSeparator);

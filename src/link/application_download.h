@@ -9,7 +9,7 @@
 namespace tessel::link {
 
 class ApplicationDownload final : public AnswerHandler {
-  public:
+public:
     // The definition is prepared for download in place when the terminal
     // identifies itself, as every download leaves it.
     ApplicationDownload(Definition& definition, const DefaultTexts& defaults);
@@ -17,7 +17,7 @@ class ApplicationDownload final : public AnswerHandler {
     TransferMode mode() const override { return TransferMode::Application; }
     int handleLine(std::span<const Byte> line, Exchange& exchange) override;
 
-  private:
+private:
     void sendNextFrame(Exchange& exchange);
 
     Definition& definition_;

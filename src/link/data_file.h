@@ -12,14 +12,14 @@
 namespace tessel::link {
 
 class RecordSink {
-  public:
+public:
     virtual ~RecordSink() = default;
     // Writes the record's bytes and CR LF; true once they are on disk.
     virtual bool append(std::span<const Byte> record) = 0;
 };
 
 class DataFile final : public RecordSink {
-  public:
+public:
     // Creates the file anew (an existing one is replaced); nothing when it
     // cannot be created.
     static std::unique_ptr<DataFile> create(const std::filesystem::path& path);
@@ -29,7 +29,7 @@ class DataFile final : public RecordSink {
     void close();
     const std::filesystem::path& path() const { return path_; }
 
-  private:
+private:
     DataFile(std::FILE* file, std::filesystem::path path) : file_(file), path_(std::move(path)) {}
 
     std::FILE* file_;

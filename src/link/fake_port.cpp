@@ -67,8 +67,7 @@ ReadResult FakePort::read(std::span<Byte> into, Milliseconds wait) {
         if (!inbox_.empty() || clock_.now() >= end) break;
         TimePoint next = end;
         if (terminal_) {
-            if (const auto due = terminal_->deadline(); due && *due > clock_.now())
-                next = std::min(next, *due);
+            if (const auto due = terminal_->deadline(); due && *due > clock_.now()) next = std::min(next, *due);
         }
         clock_.advanceTo(next);
     }
@@ -84,9 +83,7 @@ void FakePort::discardInput() {
     log_.push_back({Kind::DiscardInput});
 }
 
-void FakePort::discardOutput() {
-    log_.push_back({Kind::DiscardOutput});
-}
+void FakePort::discardOutput() { log_.push_back({Kind::DiscardOutput}); }
 
 void FakePort::collectArrivals() {
     if (cradle_) {

@@ -14,7 +14,7 @@
 namespace tessel::link {
 
 class FakePort final : public SerialPort {
-  public:
+public:
     struct Step {
         enum class Kind { Open, Close, Rate, Rts, Dtr, Write, DiscardInput, DiscardOutput };
         Kind kind;
@@ -53,7 +53,7 @@ class FakePort final : public SerialPort {
     int rate() const { return rate_; }
     bool rts() const { return rts_; }
 
-  private:
+private:
     void collectArrivals();
 
     ManualClock& clock_;

@@ -2,8 +2,7 @@
 
 namespace tessel::link {
 
-int LineAssembler::feed(std::span<const Byte> chunk,
-                        const std::function<int(std::span<const Byte>)>& handle) {
+int LineAssembler::feed(std::span<const Byte> chunk, const std::function<int(std::span<const Byte>)>& handle) {
     for (const Byte b : chunk) {
         if (b > 0x7F && !keepHighBytes_) continue;
         if (line_.size() < kMaxLineLength) line_.push_back(b);

@@ -11,7 +11,7 @@ namespace tessel::link {
 inline constexpr std::size_t kMaxLineLength = 1024;
 
 class LineAssembler {
-  public:
+public:
     // Downloads only ever expect ASCII answers, so bytes above 0x7F are noise
     // there; received records keep them.
     explicit LineAssembler(bool keepHighBytes) : keepHighBytes_(keepHighBytes) {}
@@ -23,7 +23,7 @@ class LineAssembler {
 
     void clear() { line_.clear(); }
 
-  private:
+private:
     bool keepHighBytes_;
     ByteString line_;
 };

@@ -8,8 +8,7 @@ namespace {
 std::optional<double> parseProbability(std::string_view text) {
     double value = 0;
     const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (problem != std::errc{} || end != text.data() + text.size() || value < 0 || value > 1)
-        return std::nullopt;
+    if (problem != std::errc{} || end != text.data() + text.size() || value < 0 || value > 1) return std::nullopt;
     return value;
 }
 
@@ -58,8 +57,7 @@ ByteString LineFaults::damage(std::span<const Byte> bytes) {
     ByteString out(bytes.begin(), bytes.end());
     if (out.empty()) return out;
     auto anyByte = [&] {
-        return static_cast<std::ptrdiff_t>(
-            std::uniform_int_distribution<std::size_t>(0, out.size() - 1)(random_));
+        return static_cast<std::ptrdiff_t>(std::uniform_int_distribution<std::size_t>(0, out.size() - 1)(random_));
     };
     if (chance(spec_.corrupt)) {
         const auto flip = static_cast<Byte>(std::uniform_int_distribution<int>(1, 255)(random_));

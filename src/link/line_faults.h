@@ -28,7 +28,7 @@ struct FaultSpec {
 std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& error);
 
 class LineFaults {
-  public:
+public:
     LineFaults(FaultSpec spec, std::uint32_t seed) : spec_(spec), random_(seed) {}
 
     // The message after dropping and corrupting.
@@ -37,7 +37,7 @@ class LineFaults {
     // How long an answer is held back; zero for most.
     Milliseconds holdBack();
 
-  private:
+private:
     bool chance(double probability);
 
     FaultSpec spec_;

@@ -8,28 +8,28 @@
 namespace tessel::link {
 
 class LinkClock {
-  public:
+public:
     virtual ~LinkClock() = default;
     virtual TimePoint now() const = 0;
     virtual void sleepFor(Milliseconds duration) = 0;
 };
 
 class SteadyLinkClock final : public LinkClock {
-  public:
+public:
     TimePoint now() const override { return Clock::now(); }
     void sleepFor(Milliseconds duration) override { std::this_thread::sleep_for(duration); }
 };
 
 // Moves only when slept on or advanced; for simulated links.
 class ManualClock final : public LinkClock {
-  public:
+public:
     TimePoint now() const override { return now_; }
     void sleepFor(Milliseconds duration) override { now_ += duration; }
     void advanceTo(TimePoint time) {
         if (time > now_) now_ = time;
     }
 
-  private:
+private:
     TimePoint now_{};
 };
 

@@ -4,8 +4,7 @@
 
 namespace tessel::link {
 
-LookupDownload::LookupDownload(std::istream& file, std::uint64_t fileSize)
-    : reader_(file), fileSize_(fileSize) {}
+LookupDownload::LookupDownload(std::istream& file, std::uint64_t fileSize) : reader_(file), fileSize_(fileSize) {}
 
 int LookupDownload::handleLine(std::span<const Byte> line, Exchange& exchange) {
     if (!exchange.answersLatestFrame()) return kCompleted;

@@ -9,7 +9,7 @@
 namespace tessel::link {
 
 class LookupDownload final : public AnswerHandler {
-  public:
+public:
     // `fileSize` is the size of the file when it was opened: a file that
     // yields its last record before that many bytes could not be read whole.
     LookupDownload(std::istream& file, std::uint64_t fileSize);
@@ -19,7 +19,7 @@ class LookupDownload final : public AnswerHandler {
 
     const LookupReader& reader() const { return reader_; }
 
-  private:
+private:
     int barPosition() const;
 
     LookupReader reader_;

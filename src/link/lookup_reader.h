@@ -12,7 +12,7 @@
 namespace tessel::link {
 
 class LookupReader {
-  public:
+public:
     explicit LookupReader(std::istream& file);
 
     // The frame of the next record, or nothing when the file holds no further
@@ -28,7 +28,7 @@ class LookupReader {
     // characters; the rest of such a line is dropped.
     std::uint64_t cutRecords() const { return cutRecords_; }
 
-  private:
+private:
     std::optional<Byte> nextByte();
 
     std::istream& file_;

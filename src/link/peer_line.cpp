@@ -4,8 +4,7 @@
 
 namespace tessel::link {
 
-PeerLine::PeerLine(TerminalPeer& peer, FaultSpec faults, std::uint32_t seed)
-    : peer_(peer), faults_(faults, seed) {}
+PeerLine::PeerLine(TerminalPeer& peer, FaultSpec faults, std::uint32_t seed) : peer_(peer), faults_(faults, seed) {}
 
 void PeerLine::fromPc(std::span<const Byte> bytes, TimePoint now) {
     const ByteString arrived = faults_.damage(bytes);

@@ -9,7 +9,7 @@
 namespace tessel::link {
 
 class PeerLine {
-  public:
+public:
     PeerLine(TerminalPeer& peer, FaultSpec faults = {}, std::uint32_t seed = 1);
 
     void fromPc(std::span<const Byte> bytes, TimePoint now);
@@ -20,7 +20,7 @@ class PeerLine {
 
     TerminalPeer& peer() { return peer_; }
 
-  private:
+private:
     void collectAnswers(TimePoint now);
 
     struct Pending {

@@ -8,9 +8,8 @@ namespace {
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char wanted, char c) {
-               return std::tolower(static_cast<unsigned char>(c)) == wanted;
-           });
+           std::equal(prefix.begin(), prefix.end(), text.begin(),
+                      [](char wanted, char c) { return std::tolower(static_cast<unsigned char>(c)) == wanted; });
 }
 
 int leadingNumber(std::string_view text) {
@@ -53,14 +52,10 @@ PortKind portKindAt(const PortList& ports, int index) {
 
 std::string portListLine(const PortEntry& port, const Strings& strings) {
     switch (portKindOf(port.devicePath)) {
-        case PortKind::Serial:
-            return port.portName + " - " + strings.text(32);
-        case PortKind::Virtual:
-            return port.portName + " - " + strings.text(33);
-        case PortKind::Bluetooth:
-            return port.portName + " - " + strings.text(31);
-        default:
-            return port.portName + " - Unknown port";
+        case PortKind::Serial: return port.portName + " - " + strings.text(32);
+        case PortKind::Virtual: return port.portName + " - " + strings.text(33);
+        case PortKind::Bluetooth: return port.portName + " - " + strings.text(31);
+        default: return port.portName + " - Unknown port";
     }
 }
 

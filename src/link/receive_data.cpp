@@ -13,8 +13,7 @@ int ReceiveData::handleLine(std::span<const Byte> line, Exchange& exchange) {
     }
     if (!exchange.answersLatestFrame()) return kCompleted;
     const auto body = line.first(line.size() - 1);
-    if (previousRecord_ &&
-        std::equal(body.begin(), body.end(), previousRecord_->begin(), previousRecord_->end())) {
+    if (previousRecord_ && std::equal(body.begin(), body.end(), previousRecord_->begin(), previousRecord_->end())) {
         // The terminal missed the "ACK\r" and sent the accepted record again.
         exchange.send(bytesOf(kAck));
         return kCompleted;

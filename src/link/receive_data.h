@@ -9,14 +9,14 @@
 namespace tessel::link {
 
 class ReceiveData final : public AnswerHandler {
-  public:
+public:
     TransferMode mode() const override { return TransferMode::Receive; }
     int handleLine(std::span<const Byte> line, Exchange& exchange) override;
     ByteString frameAfterSilence(const ByteString& lastFrame) const override;
 
     int recordsReceived() const { return recordsReceived_; }
 
-  private:
+private:
     bool isValidRecord(std::span<const Byte> line) const;
 
     Byte sequence_ = 0;                         // expected in the next record

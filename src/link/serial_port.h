@@ -33,7 +33,7 @@ struct ReadResult {
 };
 
 class SerialPort {
-  public:
+public:
     virtual ~SerialPort() = default;
 
     virtual OpenResult open(const PortEntry& port) = 0;

@@ -11,7 +11,7 @@
 namespace tessel::link {
 
 class SimulatedCradle {
-  public:
+public:
     explicit SimulatedCradle(int rate = 9600) : rate_(rate) {}
 
     // Bytes the PC wrote at `pcRate` with RTS as given; returns what the
@@ -26,7 +26,7 @@ class SimulatedCradle {
     // Every command byte the cradle understood, in order.
     const ByteString& commands() const { return commands_; }
 
-  private:
+private:
     void command(Byte b);
 
     enum class Setup { Closed, AwaitingRate, AwaitingClose };

@@ -24,9 +24,7 @@ bool startsWith(const ByteString& bytes, std::string_view text) {
     return bytes.size() >= text.size() && std::equal(text.begin(), text.end(), bytes.begin());
 }
 
-bool isExactly(std::span<const Byte> line, std::string_view keyword) {
-    return textOf(line) == keyword;
-}
+bool isExactly(std::span<const Byte> line, std::string_view keyword) { return textOf(line) == keyword; }
 
 // The characters of a lookup record frame whose checksum holds.
 std::optional<ByteString> lookupCharacters(std::span<const Byte> line) {
@@ -54,8 +52,7 @@ void TerminalPeer::receive(std::span<const Byte> bytes, TimePoint now) {
 void TerminalPeer::tick(TimePoint now) {
     now_ = now;
     if (state_ == State::Image && !input_.empty() && now - lastInput_ >= kFrameGap) input_.clear();
-    if (state_ == State::Lookup && !incomingRecords_.empty() && now - lastInput_ >= kLookupQuiet)
-        finishLookup();
+    if (state_ == State::Lookup && !incomingRecords_.empty() && now - lastInput_ >= kLookupQuiet) finishLookup();
 }
 
 std::optional<TimePoint> TerminalPeer::deadline() const {
@@ -99,8 +96,7 @@ void TerminalPeer::handleImageFrame() {
     const bool intact = frame[kFrameDataSize] == (sum >> 8) && frame[kFrameDataSize + 1] == (sum & 0xFF);
     const std::size_t number = frame[kFrameDataSize + 2];
     if (intact && number == nextFrame_ && nextFrame_ < kFrameCount) {
-        std::copy(frame.begin(), frame.begin() + kFrameDataSize,
-                  incoming_->begin() + number * kFrameDataSize);
+        std::copy(frame.begin(), frame.begin() + kFrameDataSize, incoming_->begin() + number * kFrameDataSize);
         ++nextFrame_;
         answer(kAck);
         if (nextFrame_ == kFrameCount) {
@@ -209,8 +205,6 @@ void TerminalPeer::sendCurrentUpload() {
     output_.insert(output_.end(), record.begin(), record.end());
 }
 
-void TerminalPeer::answer(std::string_view keyword) {
-    output_.insert(output_.end(), keyword.begin(), keyword.end());
-}
+void TerminalPeer::answer(std::string_view keyword) { output_.insert(output_.end(), keyword.begin(), keyword.end()); }
 
 }  // namespace tessel::link

@@ -27,7 +27,7 @@ struct PeerSettings {
 };
 
 class TerminalPeer {
-  public:
+public:
     enum class Event { ImageReceived, LookupReceived, UploadFinished };
 
     explicit TerminalPeer(PeerSettings settings);
@@ -46,7 +46,7 @@ class TerminalPeer {
     // Records the PC acknowledged; the terminal has deleted them.
     std::size_t uploadsAcknowledged() const { return uploadNext_; }
 
-  private:
+private:
     enum class State { Idle, Image, Lookup, Upload };
 
     void handleBufferedInput();

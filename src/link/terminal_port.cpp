@@ -2,8 +2,8 @@
 
 namespace tessel::link {
 
-PortOpening openTerminalPort(SerialPort& port, const PortList& ports, int portIndex, int linkKind,
-                             int baudIndex, LinkClock& clock, CradleTiming& timing) {
+PortOpening openTerminalPort(SerialPort& port, const PortList& ports, int portIndex, int linkKind, int baudIndex,
+                             LinkClock& clock, CradleTiming& timing) {
     if (portKindAt(ports, portIndex) == PortKind::None) return {message::kNoPort, {}};
     const PortEntry& entry = ports[static_cast<std::size_t>(portIndex)];
     const OpenResult opened = port.open(entry);
@@ -30,12 +30,9 @@ std::string explainOpenFailure(const PortEntry& port, const OpenResult& result) 
             return "No permission to use " + name +
                    ". Add yourself to the group that owns it (usually: sudo usermod -aG dialout $USER) "
                    "and log in again.";
-        case OpenResult::Status::NotFound:
-            return name + " does not exist (any more). Is the device plugged in?";
-        case OpenResult::Status::Busy:
-            return name + " is in use by another program.";
-        default:
-            return result.detail.empty() ? std::string{} : name + ": " + result.detail;
+        case OpenResult::Status::NotFound: return name + " does not exist (any more). Is the device plugged in?";
+        case OpenResult::Status::Busy: return name + " is in use by another program.";
+        default: return result.detail.empty() ? std::string{} : name + ": " + result.detail;
     }
 }
 

@@ -16,8 +16,8 @@ struct PortOpening {
 
 // Leaves whatever it opened in place when it fails: the caller's closing step
 // releases it.
-PortOpening openTerminalPort(SerialPort& port, const PortList& ports, int portIndex, int linkKind,
-                             int baudIndex, LinkClock& clock, CradleTiming& timing);
+PortOpening openTerminalPort(SerialPort& port, const PortList& ports, int portIndex, int linkKind, int baudIndex,
+                             LinkClock& clock, CradleTiming& timing);
 
 // The transfer's settings: the rate of the baud-rate index, 8N1, DTR and RTS
 // on. False when the port refuses them.

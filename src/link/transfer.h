@@ -59,7 +59,7 @@ struct Action {
 
 // What an answer handler may do to the exchange.
 class Exchange {
-  public:
+public:
     virtual ~Exchange() = default;
     // Sends a frame, keeps it for resending and arms the response timer.
     virtual void send(ByteString frame) = 0;
@@ -86,7 +86,7 @@ class Exchange {
 
 // The meaning of the terminal's answer lines in one transfer mode.
 class AnswerHandler {
-  public:
+public:
     virtual ~AnswerHandler() = default;
     virtual TransferMode mode() const = 0;
     // 1 to go on, otherwise the message id that ends the exchange.
@@ -94,9 +94,7 @@ class AnswerHandler {
     // What the response timer sends when the terminal stays silent.
     virtual ByteString frameAfterSilence(const ByteString& lastFrame) const { return lastFrame; }
 
-    std::string_view openingKeyword() const {
-        return mode() == TransferMode::Receive ? kOpenReceive : kOpenDownload;
-    }
+    std::string_view openingKeyword() const { return mode() == TransferMode::Receive ? kOpenReceive : kOpenDownload; }
     int sendFailureMessage() const {
         return mode() == TransferMode::Receive ? message::kUploadError : message::kDownloadError;
     }

@@ -50,13 +50,9 @@ void TransferEngine::cancel() {
     actions_.clear();
 }
 
-void TransferEngine::sendFailed() {
-    failAction(handler_.sendFailureMessage());
-}
+void TransferEngine::sendFailed() { failAction(handler_.sendFailureMessage()); }
 
-void TransferEngine::recordWriteFailed() {
-    failAction(message::kFileCreateFailed);
-}
+void TransferEngine::recordWriteFailed() { failAction(message::kFileCreateFailed); }
 
 void TransferEngine::failAction(int result) {
     if (state_ == State::Finished && result_ == kCancelled) return;
@@ -67,9 +63,7 @@ void TransferEngine::failAction(int result) {
     finish(result);
 }
 
-std::vector<Action> TransferEngine::takeActions() {
-    return std::exchange(actions_, {});
-}
+std::vector<Action> TransferEngine::takeActions() { return std::exchange(actions_, {}); }
 
 bool TransferEngine::answersLatestFrame() {
     if (unanswered_ == 0) return false;
@@ -90,17 +84,11 @@ int TransferEngine::sendAsRetry(ByteString frame) {
     return kCompleted;
 }
 
-void TransferEngine::progress(int position) {
-    actions_.push_back({Action::Kind::Progress, {}, position});
-}
+void TransferEngine::progress(int position) { actions_.push_back({Action::Kind::Progress, {}, position}); }
 
-void TransferEngine::received(int count) {
-    actions_.push_back({Action::Kind::Received, {}, count});
-}
+void TransferEngine::received(int count) { actions_.push_back({Action::Kind::Received, {}, count}); }
 
-void TransferEngine::writeRecord(ByteString data) {
-    actions_.push_back({Action::Kind::WriteRecord, std::move(data)});
-}
+void TransferEngine::writeRecord(ByteString data) { actions_.push_back({Action::Kind::WriteRecord, std::move(data)}); }
 
 void TransferEngine::done() {
     if (state_ != State::Running) return;

@@ -11,7 +11,7 @@
 namespace tessel::link {
 
 class TransferEngine final : private Exchange {
-  public:
+public:
     enum class State { Ready, Running, Finished };
 
     explicit TransferEngine(AnswerHandler& handler);
@@ -38,7 +38,7 @@ class TransferEngine final : private Exchange {
     int result() const { return result_; }
     int retries() const { return retries_; }
 
-  private:
+private:
     void send(ByteString frame) override;
     int resend() override { return sendAsRetry(lastFrame_); }
     int sendAsRetry(ByteString frame) override;

@@ -13,8 +13,7 @@ constexpr int kSlotDataReceived = 6;
 
 std::string receivedCountText(const Strings& strings, int count) {
     const auto& language = strings.language();
-    const std::string label =
-        language.active() ? std::string(language.text(kSlotDataReceived)) : "Data received :";
+    const std::string label = language.active() ? std::string(language.text(kSlotDataReceived)) : "Data received :";
     return label + " " + std::to_string(count);
 }
 

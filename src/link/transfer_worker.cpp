@@ -42,8 +42,7 @@ TransferOutcome TransferWorker::run(const TransferJob& job, TransferObserver& ob
     return outcome;
 }
 
-TransferOutcome TransferWorker::exchange(SerialPort& port, const TransferJob& job,
-                                         TransferObserver& observer) {
+TransferOutcome TransferWorker::exchange(SerialPort& port, const TransferJob& job, TransferObserver& observer) {
     const PortOpening opening =
         openTerminalPort(port, job.ports, job.portIndex, job.linkKind, job.baudIndex, clock_, timing_);
     if (opening.result != kCompleted) return {opening.result, opening.detail};
@@ -94,15 +93,10 @@ void TransferWorker::carryOut(TransferEngine& engine, SerialPort& port, const Tr
                         failed = true;
                     }
                     break;
-                case Action::Kind::Progress:
-                    observer.progress(action.value);
-                    break;
-                case Action::Kind::Received:
-                    observer.received(action.value);
-                    break;
+                case Action::Kind::Progress: observer.progress(action.value); break;
+                case Action::Kind::Received: observer.received(action.value); break;
                 case Action::Kind::Done:
-                case Action::Kind::Abort:
-                    break;
+                case Action::Kind::Abort: break;
             }
             if (failed) break;
         }

@@ -17,7 +17,7 @@ namespace tessel::link {
 
 // Called on the worker thread; a window forwards these to its own thread.
 class TransferObserver {
-  public:
+public:
     virtual ~TransferObserver() = default;
     virtual void progress(int /*position*/) {}
     virtual void received(int /*count*/) {}
@@ -38,7 +38,7 @@ struct TransferOutcome {
 };
 
 class TransferWorker {
-  public:
+public:
     // `clock` and `timing` are used by the worker thread alone while an
     // exchange runs.
     TransferWorker(PortMaker makePort, LinkClock& clock, CradleTiming& timing);
@@ -55,11 +55,10 @@ class TransferWorker {
     // Joins the worker: the port is closed when this returns.
     TransferOutcome wait();
 
-  private:
+private:
     TransferOutcome run(const TransferJob& job, TransferObserver& observer);
     TransferOutcome exchange(SerialPort& port, const TransferJob& job, TransferObserver& observer);
-    void carryOut(TransferEngine& engine, SerialPort& port, const TransferJob& job,
-                  TransferObserver& observer);
+    void carryOut(TransferEngine& engine, SerialPort& port, const TransferJob& job, TransferObserver& observer);
 
     PortMaker makePort_;
     LinkClock& clock_;

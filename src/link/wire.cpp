@@ -15,9 +15,7 @@ std::string_view untilZero(std::span<const Byte> line) {
 
 }  // namespace
 
-ByteString bytesOf(std::string_view text) {
-    return ByteString(text.begin(), text.end());
-}
+ByteString bytesOf(std::string_view text) { return ByteString(text.begin(), text.end()); }
 
 std::string_view textOf(std::span<const Byte> bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};

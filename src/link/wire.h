@@ -25,8 +25,8 @@ inline constexpr std::string_view kFull = "FULL\r";
 
 // What a terminal answers to the opening keyword of an application download,
 // compared on these 9 characters; the line ends with CR (10 bytes in all).
-inline constexpr std::array<std::string_view, 5> kIdentifications{"4760RU004", "4130RU004", "4120RU004",
-                                                                  "4150RU004", "4140RU004"};
+inline constexpr std::array<std::string_view, 5> kIdentifications{"4760RU004", "4130RU004", "4120RU004", "4150RU004",
+                                                                  "4140RU004"};
 inline constexpr std::size_t kIdentificationLineLength = 10;
 
 // Longest lookup record a frame carries, in characters.
@@ -46,9 +46,7 @@ std::uint16_t sum16(std::span<const Byte> bytes);
 
 // A checksum byte as sent inside a CR-ended frame: 13 would end the line, so it
 // goes as 14.
-constexpr Byte lineSafe(Byte b) {
-    return b == kCr ? Byte{14} : b;
-}
+constexpr Byte lineSafe(Byte b) { return b == kCr ? Byte{14} : b; }
 
 // Lookup record frame: the characters, the sum high then low byte (each line
 // safe), CR.

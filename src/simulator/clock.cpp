@@ -11,8 +11,8 @@ using namespace std::chrono;
 // A stepping clock counts in a time line without time zone: its "UTC" is the
 // local time it shows, so stepping never meets a daylight-saving jump.
 sys_time<milliseconds> toTimeLine(const LocalTime& time) {
-    const sys_days date = year_month_day{year{time.year}, month{static_cast<unsigned>(time.month)},
-                                         day{static_cast<unsigned>(time.day)}};
+    const sys_days date =
+        year_month_day{year{time.year}, month{static_cast<unsigned>(time.month)}, day{static_cast<unsigned>(time.day)}};
     return date + hours{time.hour} + minutes{time.minute} + seconds{time.second};
 }
 

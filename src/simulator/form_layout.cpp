@@ -72,8 +72,7 @@ void FormRunner::render() {
         if (type == kFieldPassDown) spreadPassDown(i);
         // Past the last input field the extension lines still show what was
         // spread or typed onto them.
-        const bool showsInput =
-            i < count || type == kFieldCounter || type == kFieldPassDown || type == kFieldExtension;
+        const bool showsInput = i < count || type == kFieldCounter || type == kFieldPassDown || type == kFieldExtension;
         if (showsInput) {
             screen_.rows.set(i, lineText(i));
         } else if (type != kFieldNone) {

@@ -34,13 +34,9 @@ std::string_view FormRunner::promptOf(int line) const {
     return cellText(record().fieldPrompt[at(line)]).substr(0, kLineChars);
 }
 
-int FormRunner::maxLengthOf(int line) const {
-    return std::min<int>(record().maxLength[at(line)], kMaxInputLength);
-}
+int FormRunner::maxLengthOf(int line) const { return std::min<int>(record().maxLength[at(line)], kMaxInputLength); }
 
-bool FormRunner::isExtension(int line) const {
-    return line >= 0 && line < kLines && typeOf(line) == kFieldExtension;
-}
+bool FormRunner::isExtension(int line) const { return line >= 0 && line < kLines && typeOf(line) == kFieldExtension; }
 
 void FormRunner::enter(int form) {
     form_ = form;

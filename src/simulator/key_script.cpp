@@ -20,11 +20,29 @@ struct NamedKey {
 };
 
 constexpr std::array<NamedKey, 23> kNamedKeys{{
-    {"A-B", 17}, {"C-D", 18}, {"E-F", 19}, {"G-H", 20}, {"I-J", 21}, {"K-L", 22},
-    {"M-N", 23}, {"O-P", 24}, {"Q-R", 25}, {"S-T", 26}, {"U-V", 27}, {"W-X", 28},
-    {"Y-Z", 29}, {",;", kKeyCommaSemicolon}, {"$:", kKeyDollarColon}, {"SPACE", kKeySpace},
-    {"-", kKeyMinus}, {".", kKeyDot}, {"UP", kKeyUp}, {"DOWN", kKeyDown}, {"ESC", kKeyEsc},
-    {"BS", kKeyBackspace}, {"ENTER", kKeyEnter},
+    {"A-B", 17},
+    {"C-D", 18},
+    {"E-F", 19},
+    {"G-H", 20},
+    {"I-J", 21},
+    {"K-L", 22},
+    {"M-N", 23},
+    {"O-P", 24},
+    {"Q-R", 25},
+    {"S-T", 26},
+    {"U-V", 27},
+    {"W-X", 28},
+    {"Y-Z", 29},
+    {",;", kKeyCommaSemicolon},
+    {"$:", kKeyDollarColon},
+    {"SPACE", kKeySpace},
+    {"-", kKeyMinus},
+    {".", kKeyDot},
+    {"UP", kKeyUp},
+    {"DOWN", kKeyDown},
+    {"ESC", kKeyEsc},
+    {"BS", kKeyBackspace},
+    {"ENTER", kKeyEnter},
 }};
 
 std::string upper(std::string_view text) {

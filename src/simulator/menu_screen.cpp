@@ -14,9 +14,7 @@ namespace {
 constexpr int kFirstMenu = 11;
 constexpr std::size_t kSelectedItem = 0;  // runtime bytes: the selected item, then one cleared with it
 
-int itemCountOf(const MenuRecord& menu) {
-    return std::min<int>(menu.itemCount, static_cast<int>(kItemsPerMenu));
-}
+int itemCountOf(const MenuRecord& menu) { return std::min<int>(menu.itemCount, static_cast<int>(kItemsPerMenu)); }
 
 }  // namespace
 

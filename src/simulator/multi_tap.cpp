@@ -27,9 +27,7 @@ char characterOf(int code, int step) {
 
 }  // namespace
 
-bool MultiTap::handles(int code) {
-    return code == kKeySpace || (code >= kKeyLetterAB && code <= kKeyDollarColon);
-}
+bool MultiTap::handles(int code) { return code == kKeySpace || (code >= kKeyLetterAB && code <= kKeyDollarColon); }
 
 char MultiTap::press(int code) {
     ticks_ = 0;

@@ -61,8 +61,7 @@ struct StampPart {
     std::string text;
 };
 
-void appendStampParts(RecordText& record, std::initializer_list<StampPart> parts, Byte separatorOn,
-                      Byte separator) {
+void appendStampParts(RecordText& record, std::initializer_list<StampPart> parts, Byte separatorOn, Byte separator) {
     bool written = false;
     for (const auto& part : parts) {
         if (!part.enabled) continue;
@@ -104,8 +103,7 @@ std::string fixedLengthText(const std::string& text, std::size_t length, Byte al
 
 // A field's data: its input (or, for fixed data, its prompt) followed by the
 // input of the extension lines directly below it.
-std::string fieldData(const FormRecord& form, const std::array<std::string, kFieldsPerForm>& inputs,
-                      std::size_t i) {
+std::string fieldData(const FormRecord& form, const std::array<std::string, kFieldsPerForm>& inputs, std::size_t i) {
     std::string data = form.fieldType[i] == kFieldFixedData
                            ? std::string(cellText(form.fieldPrompt[i]).substr(0, kLineChars))
                            : inputs[i];

@@ -7,9 +7,7 @@ namespace {
 
 constexpr std::size_t kWidth = kScreenColumns;
 
-std::size_t clampedLength(int length) {
-    return static_cast<std::size_t>(std::clamp(length, 0, kScreenColumns));
-}
+std::size_t clampedLength(int length) { return static_cast<std::size_t>(std::clamp(length, 0, kScreenColumns)); }
 
 }  // namespace
 

@@ -50,8 +50,8 @@ struct Screen {
     SimState state = SimState::MainMenu;
     int highlightRow = 1;  // 1-based row under the highlight bar, 0 for none
     Cursor cursor;
-    int clockPhase = 0;     // 0 to 9; the clock's colon shows in phases 0 to 4
-    std::string clockText;  // the main menu's clock line, drawn over row 8
+    int clockPhase = 0;                    // 0 to 9; the clock's colon shows in phases 0 to 4
+    std::string clockText;                 // the main menu's clock line, drawn over row 8
     std::optional<char> pendingCharacter;  // shown at the cursor, not yet entered
 };
 

@@ -64,9 +64,9 @@ private:
     SimulatorObserver& observer_;
     Screen screen_;
     FormRunner forms_;
-    int currentTarget_ = 0;    // 1 to 10 a form, 11 to 20 a menu, 0 the terminal's screens
-    int utilitiesCount_ = 8;   // items of the utilities list: 9 with a lookup in use
-    int previousKey_ = 0;      // for the multi-tap rule
+    int currentTarget_ = 0;   // 1 to 10 a form, 11 to 20 a menu, 0 the terminal's screens
+    int utilitiesCount_ = 8;  // items of the utilities list: 9 with a lookup in use
+    int previousKey_ = 0;     // for the multi-tap rule
 };
 
 }  // namespace tessel::sim

@@ -38,9 +38,14 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindow& window() {
         if (!window_) {
-            window_ = std::make_unique<MainWindow>(
-                WindowServices{messages, dialogs, desktop, clock, temp.path() / "TESSEX.ini", {},
-                               [] { return link::PortList{}; }, {}});
+            window_ = std::make_unique<MainWindow>(WindowServices{messages,
+                                                                  dialogs,
+                                                                  desktop,
+                                                                  clock,
+                                                                  temp.path() / "TESSEX.ini",
+                                                                  {},
+                                                                  [] { return link::PortList{}; },
+                                                                  {}});
         }
         return *window_;
     }
@@ -99,9 +104,10 @@ TEST_F(MainWindowTest, MenuKeyOpensThePopupOnRelease) {
 }
 
 TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
-    EXPECT_EQ(menuTexts(), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                                        "&Edit\tCtrl+E", "&Preferences...", "-", "&Download Application",
-                                        "Download &Lookup File", "&Receive Data", "-", "A&bout...\tF1", "E&xit\tAlt+F4"}));
+    EXPECT_EQ(menuTexts(),
+              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "&Edit\tCtrl+E",
+                           "&Preferences...", "-", "&Download Application", "Download &Lookup File", "&Receive Data",
+                           "-", "A&bout...\tF1", "E&xit\tAlt+F4"}));
     std::vector<std::string> files;
     for (const char* name : {"one.TSX", "two.TSX", "three.TSX", "four.TSX", "five.TSX"}) {
         Project made = test::newProject(kFamilyGroup);

@@ -23,8 +23,14 @@ int main(int argc, char** argv) {
     tessel::test::ScriptedFileDialogs dialogs;
     tessel::test::RecordingDesktop desktop;
     tessel::sim::SteppingClock clock({2026, 3, 5, 9, 5, 0});
-    tessel::ui::MainWindow window({messages, dialogs, desktop, clock, temp.path() / "TESSEX.ini", {},
-                                   [] { return tessel::link::PortList{}; }, {}});
+    tessel::ui::MainWindow window({messages,
+                                   dialogs,
+                                   desktop,
+                                   clock,
+                                   temp.path() / "TESSEX.ini",
+                                   {},
+                                   [] { return tessel::link::PortList{}; },
+                                   {}});
     // New opens the editor sheet; close it at once.
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {

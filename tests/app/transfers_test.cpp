@@ -34,9 +34,16 @@ protected:
         });
         closer.start(20);
         const std::string device = terminal->devicePath();
-        window = std::make_unique<MainWindow>(WindowServices{
-            messages, dialogs, desktop, clock, temp.path() / "TESSEX.ini", {},
-            [device] { return link::PortList{{device, device}}; }, link::makeQtSerialPort});
+        window = std::make_unique<MainWindow>(WindowServices{messages,
+                                                             dialogs,
+                                                             desktop,
+                                                             clock,
+                                                             temp.path() / "TESSEX.ini",
+                                                             {},
+                                                             [device] {
+                                                                 return link::PortList{{device, device}};
+                                                             },
+                                                             link::makeQtSerialPort});
     }
 
     link::PeerSettings settings;
@@ -77,8 +84,15 @@ TEST_F(DesktopTransfers, ReceivingNothingDeletesTheFile) {
     settings.uploads.clear();
     terminal = std::make_unique<test::ServedTerminal>(settings);
     const std::string device = terminal->devicePath();
-    window = std::make_unique<MainWindow>(WindowServices{messages, dialogs, desktop, clock, temp.path() / "TESSEX.ini",
-                                                         {}, [device] { return link::PortList{{device, device}}; },
+    window = std::make_unique<MainWindow>(WindowServices{messages,
+                                                         dialogs,
+                                                         desktop,
+                                                         clock,
+                                                         temp.path() / "TESSEX.ini",
+                                                         {},
+                                                         [device] {
+                                                             return link::PortList{{device, device}};
+                                                         },
                                                          link::makeQtSerialPort});
     const auto data = temp.path() / "nothing.txt";
     dialogs.answer(data.string());
@@ -101,8 +115,14 @@ TEST_F(DesktopTransfers, AFailureIsShownAndOffersARetry) {
 }
 
 TEST_F(DesktopTransfers, WithoutAnyPortThePreferencesSaySo) {
-    window = std::make_unique<MainWindow>(WindowServices{messages, dialogs, desktop, clock, temp.path() / "none.ini",
-                                                         {}, [] { return link::PortList{}; }, link::makeQtSerialPort});
+    window = std::make_unique<MainWindow>(WindowServices{messages,
+                                                         dialogs,
+                                                         desktop,
+                                                         clock,
+                                                         temp.path() / "none.ini",
+                                                         {},
+                                                         [] { return link::PortList{}; },
+                                                         link::makeQtSerialPort});
     window->runCommand(kCommandDownloadApplication);
     ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown().back().text, "Don't have any COM port device!");

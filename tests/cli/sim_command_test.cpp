@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/project_file.h"
-#include "support/run_tessel.h"
 #include "support/projects.h"
+#include "support/run_tessel.h"
 #include "support/temp_dir.h"
 
 namespace tessel {

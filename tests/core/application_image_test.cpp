@@ -30,7 +30,7 @@ TEST(ApplicationImage, NewDefinitionGoldenBytes) {
         EXPECT_EQ(textAt(image, kImageTexts, 84), blankLine + blankLine + blankLine + blankLine);
         EXPECT_EQ(textAt(image, kImageTexts + 84, 21), std::string("1. Collect data     ") + '\0');
         EXPECT_TRUE(std::all_of(image.begin() + kImageEnd, image.end(), [](Byte b) { return b == 0; }));
-        EXPECT_EQ(image[0], 0x9B);  // symbology block first
+        EXPECT_EQ(image[0], 0x9B);      // symbology block first
         EXPECT_EQ(image[19155], 0xDA);  // weight code last
         // Settings as the terminal takes them.
         EXPECT_EQ(image[kImageSettings + 1], 1);      // program start: form 1
@@ -107,7 +107,8 @@ TEST(PrepareForDownload, FieldCountsAndClearedFields) {
     EXPECT_EQ(form.fieldPrompt[0][0], 0);
     EXPECT_EQ(form.fieldPrompt[1][0], 0);
     EXPECT_EQ(std::string(cellText(form.fieldPrompt[2])), "prompt");
-    EXPECT_EQ(std::vector<Byte>(form.fieldLink.begin(), form.fieldLink.begin() + 5), (std::vector<Byte>{0, 0, 0, 3, 3}));
+    EXPECT_EQ(std::vector<Byte>(form.fieldLink.begin(), form.fieldLink.begin() + 5),
+              (std::vector<Byte>{0, 0, 0, 3, 3}));
 }
 
 TEST(ApplicationImage, IsTheSameAfterADownloadOrAReopen) {

@@ -53,7 +53,8 @@ TEST(ResetDefaults, SetsEveryListedByte) {
     EXPECT_EQ(recordBytes(d.symbology)[0], 0x9B);
     EXPECT_EQ(recordBytes(d.symbology)[22], 0xC0);
     const auto reader = recordBytes(d.reader);
-    EXPECT_EQ(std::vector<Byte>(reader.begin(), reader.begin() + 6), (std::vector<Byte>{0xD8, 0x57, 0x80, 0x06, 0xE0, 0x80}));
+    EXPECT_EQ(std::vector<Byte>(reader.begin(), reader.begin() + 6),
+              (std::vector<Byte>{0xD8, 0x57, 0x80, 0x06, 0xE0, 0x80}));
     EXPECT_EQ(reader[14], 0x80);
     EXPECT_EQ(reader[30], 0x39);
     EXPECT_EQ(reader[31], 0);

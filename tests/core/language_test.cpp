@@ -87,7 +87,8 @@ TEST_F(LanguageFolders, FindsLanguagesAcrossFoldersInOrder) {
 }
 
 TEST_F(LanguageFolders, KnowsAtMostTwentyLanguages) {
-    for (int i = 0; i < 25; ++i) write(temp.path(), "l" + std::to_string(100 + i) + ".lng", "L" + std::to_string(i) + "\r\n");
+    for (int i = 0; i < 25; ++i)
+        write(temp.path(), "l" + std::to_string(100 + i) + ".lng", "L" + std::to_string(i) + "\r\n");
     EXPECT_EQ(findLanguages({temp.path()})->size(), kMaxKnownLanguages);
 }
 

@@ -11,9 +11,17 @@ TEST(LinkKind, FollowsTheFamilysInterfaceList) {
         std::optional<int> kind;
     };
     const Case cases[] = {
-        {kFamily4760, 0, 0}, {kFamily4760, 1, 1}, {kFamily4760, 2, 2}, {kFamily4760, 3, std::nullopt},
-        {kFamilyGroup, 0, 2}, {kFamilyGroup, 1, 2}, {kFamilyGroup, 2, 2}, {kFamilyGroup, 3, 3},
-        {kFamilyAtStartup, 3, 3}, {kFamilyGroup, -1, std::nullopt}, {kFamilyGroup, 4, std::nullopt},
+        {kFamily4760, 0, 0},
+        {kFamily4760, 1, 1},
+        {kFamily4760, 2, 2},
+        {kFamily4760, 3, std::nullopt},
+        {kFamilyGroup, 0, 2},
+        {kFamilyGroup, 1, 2},
+        {kFamilyGroup, 2, 2},
+        {kFamilyGroup, 3, 3},
+        {kFamilyAtStartup, 3, 3},
+        {kFamilyGroup, -1, std::nullopt},
+        {kFamilyGroup, 4, std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(linkKindOf(c.family, c.choice), c.kind) << c.family << "/" << c.choice;
 }

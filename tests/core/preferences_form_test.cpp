@@ -22,7 +22,7 @@ TEST(PreferencesForm, DetectCradleRule) {
         bool enabled;
     };
     const Case cases[] = {
-        {kFamily4760, 0, 2, true},  {kFamily4760, 1, 0, true},      {kFamily4760, 1, 2, false},
+        {kFamily4760, 0, 2, true},   {kFamily4760, 1, 0, true},      {kFamily4760, 1, 2, false},
         {kFamilyGroup, 0, 0, false}, {kFamilyAtStartup, 0, 3, true}, {kFamilyAtStartup, 3, 3, false},
     };
     for (const auto& c : cases) {

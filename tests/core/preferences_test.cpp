@@ -40,9 +40,9 @@ TEST(PreferencesParse, OutOfRangeFieldsKeepTheirDefaults) {
     };
     const Case cases[] = {
         {"f\r4\r0\r0\r5\r0\r0\r0\r0\r", 0, 1, 0, -1, false},
-        {"f\r9\r0\r256\r9\rx\r0\r0\r128\r", 0, 1, 0, -1, true},   // a non-'0' flag is on
+        {"f\r9\r0\r256\r9\rx\r0\r0\r128\r", 0, 1, 0, -1, true},  // a non-'0' flag is on
         {"f\r2\r0\r255\r3\r0\r0\r0\r127\r", 2, 255, 3, 126, false},
-        {"f\r2\r0\r-4\r3\r0\r0\r0\r1x\r", 2, 1, 3, -1, false},   // a port field with a letter
+        {"f\r2\r0\r-4\r3\r0\r0\r0\r1x\r", 2, 1, 3, -1, false},  // a port field with a letter
         {"f\r2\r0\r99999999999999\r3\r0\r0\r0\r1\r", 2, 1, 3, 0, false},
     };
     for (const auto& c : cases) {

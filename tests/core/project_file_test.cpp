@@ -106,7 +106,7 @@ TEST(ProjectFile, ShortFilesFillTheBlocksAsFarAsTheyReach) {
     Project original = test::newProject(kFamily4760);
     auto file = projectFileBytes(original.definition, original.family);
     Project target = test::newProject(kFamilyGroup);
-    target.definition.forms[0].fieldType[0] = 7;     // before the cut: overwritten
+    target.definition.forms[0].fieldType[0] = 7;       // before the cut: overwritten
     target.definition.weightCode.prefixCode[0] = 'X';  // after the cut: kept
     file.resize(10 + 2 + 23 + 3500 + 10);
     file[10 + 2 + 23 + 3500] = 42;  // first byte of form 1
@@ -139,7 +139,8 @@ TEST(ProjectFile, OlderSettingsAreUpgraded) {
         EXPECT_EQ(read.settings.settingsVersion, '4');
         for (const auto& form : read.forms) EXPECT_EQ(form.errorAction, 0);
         EXPECT_EQ(read.weightCode.prefixCode[0], c.weightCodeReset ? '2' : 'Q') << c.version;
-        EXPECT_EQ(cellText(read.settings.textLines[3]), c.linesReset ? "2.Barcode Read      " : "old line") << c.version;
+        EXPECT_EQ(cellText(read.settings.textLines[3]), c.linesReset ? "2.Barcode Read      " : "old line")
+            << c.version;
         EXPECT_EQ(read.settings.keyClick, c.linesReset ? 2 : 5) << c.version;
     }
 }

@@ -27,9 +27,7 @@ struct RecordLayoutCase {
     std::size_t recordSize;
 };
 
-void PrintTo(const RecordLayoutCase& c, std::ostream* os) {
-    *os << c.record;
-}
+void PrintTo(const RecordLayoutCase& c, std::ostream* os) { *os << c.record; }
 
 const RecordLayoutCase kRecordLayouts[] = {
     {"FormRecord", kFormRecordLayout, sizeof(FormRecord)},
@@ -64,23 +62,13 @@ TEST_P(RecordLayoutTest, EachFieldSplitsIntoElementsFittingItsKind) {
         ASSERT_EQ(field.size % field.count, 0u);
         const std::size_t element = field.size / field.count;
         switch (field.kind) {
-            case FieldKind::Number:
-                EXPECT_EQ(element, 1u);
-                break;
-            case FieldKind::Word:
-                EXPECT_EQ(element, 2u);
-                break;
-            case FieldKind::Text:
-                EXPECT_GE(element, 2u) << "no room for a character and its zero";
-                break;
-            case FieldKind::Bytes:
-                break;
-            case FieldKind::Bits:
-                EXPECT_TRUE(element == 1 || element == 2);
-                break;
+            case FieldKind::Number: EXPECT_EQ(element, 1u); break;
+            case FieldKind::Word: EXPECT_EQ(element, 2u); break;
+            case FieldKind::Text: EXPECT_GE(element, 2u) << "no room for a character and its zero"; break;
+            case FieldKind::Bytes: break;
+            case FieldKind::Bits: EXPECT_TRUE(element == 1 || element == 2); break;
         }
-        EXPECT_EQ(field.kind == FieldKind::Bits, !field.bits.empty())
-            << "bit ranges belong to Bits fields only";
+        EXPECT_EQ(field.kind == FieldKind::Bits, !field.bits.empty()) << "bit ranges belong to Bits fields only";
     }
 }
 

@@ -26,9 +26,11 @@ TEST(TextEncoding, RefusesWhatHasNoByte) {
         const char* lossy;
     };
     const Case cases[] = {
-        {"日本", "??"},        // no Windows-1251 byte
-        {"a\xC3", "a?"},        // truncated sequence
-        {"\xFF" "b", "?b"},     // invalid lead byte
+        {"日本", "??"},   // no Windows-1251 byte
+        {"a\xC3", "a?"},  // truncated sequence
+        {"\xFF"
+         "b",
+         "?b"},  // invalid lead byte
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(utf8ToCp1251(c.utf8).has_value()) << c.utf8;

@@ -42,8 +42,7 @@ TEST(GridNames, ResultTextOfAValue) {
         {{0x41, 0x20, 0x0F}, 9, " A SP F1"}, {{0x1E, 0x41}, 9, " variable2"},  // a variable ends the value
         {{0x41, 0x00, 0x42}, 9, " A"},       {{0x31, 0x32, 0x33}, 2, " 1 2"}, {{}, 9, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(gridResultText(c.value, c.capacity, test::builtinStrings()), c.text);
+    for (const auto& c : cases) EXPECT_EQ(gridResultText(c.value, c.capacity, test::builtinStrings()), c.text);
 }
 
 TEST_F(Grid, ClicksBuildTheValue) {

@@ -46,12 +46,9 @@ TEST(FormLists, FixedListsHaveTheirEntries) {
         const char* text;
     };
     const Case cases[] = {
-        {formNameEntries(strings()), 10, 9, "form  10"},
-        {formLookupEntries(strings()), 4, 3, "3rd lookup file"},
-        {recordActionEntries(strings()), 9, 8, "nothing"},
-        {fieldTypeEntries(strings()), 19, 12, "extension"},
-        {fieldTypeEntries(strings()), 19, 18, "compare"},
-        {inputSourceEntries(strings()), 8, 4, "ALL"},
+        {formNameEntries(strings()), 10, 9, "form  10"},    {formLookupEntries(strings()), 4, 3, "3rd lookup file"},
+        {recordActionEntries(strings()), 9, 8, "nothing"},  {fieldTypeEntries(strings()), 19, 12, "extension"},
+        {fieldTypeEntries(strings()), 19, 18, "compare"},   {inputSourceEntries(strings()), 8, 4, "ALL"},
         {inputSourceEntries(strings()), 8, 7, "variable3"},
     };
     for (const auto& c : cases) {

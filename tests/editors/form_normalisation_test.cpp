@@ -38,8 +38,7 @@ TEST(Normalisation, ExtensionLinesTakeWhatRunsOnFromTheirField) {
     };
     const Case cases[] = {
         // 15-character prompt, 30 characters of data: 25 then 5 on the extension lines.
-        {{{kFieldText, "123456789012345", 30}, {kFieldExtension, "", 0}, {kFieldExtension, "", 0}},
-         {30, 25, 5}},
+        {{{kFieldText, "123456789012345", 30}, {kFieldExtension, "", 0}, {kFieldExtension, "", 0}}, {30, 25, 5}},
         // A share below zero stores 0.
         {{{kFieldText, "ab", 10}, {kFieldExtension, "", 99}, {kFieldExtension, "", 99}}, {10, 0, 0}},
         // Extension lines after a field that collects no data stay as they are.
@@ -55,8 +54,7 @@ TEST(Normalisation, ExtensionLinesTakeWhatRunsOnFromTheirField) {
         FormTable forms = formWith(c.lines);
         normaliseForms(forms);
         for (std::size_t f = 0; f < c.expectedMax.size(); ++f) {
-            EXPECT_EQ(forms[0].maxLength[f], c.expectedMax[f])
-                << "line " << f + 1 << " of " << c.lines[0].prompt;
+            EXPECT_EQ(forms[0].maxLength[f], c.expectedMax[f]) << "line " << f + 1 << " of " << c.lines[0].prompt;
         }
     }
 }
@@ -140,10 +138,9 @@ TEST(CleanupOnAccept, ClearsPropertiesOfLinesThatCannotUseThem) {
         bool cleared;
     };
     const Case cases[] = {
-        {kFieldNone, 1, true},       {kFieldPrompt, 1, true},    {kFieldCounter, 1, true},
-        {kFieldPassDown, 1, true},   {kFieldExtension, 1, true}, {kFieldPause, 1, true},
-        {kFieldLookup, 0, true},     {kFieldLookup, 1, false},   {kFieldText, 1, false},
-        {kFieldFixedData, 1, false}, {kFieldCompare, 0, false},
+        {kFieldNone, 1, true},      {kFieldPrompt, 1, true},     {kFieldCounter, 1, true},  {kFieldPassDown, 1, true},
+        {kFieldExtension, 1, true}, {kFieldPause, 1, true},      {kFieldLookup, 0, true},   {kFieldLookup, 1, false},
+        {kFieldText, 1, false},     {kFieldFixedData, 1, false}, {kFieldCompare, 0, false},
     };
     for (const auto& c : cases) {
         FormTable forms = newForms();
@@ -160,12 +157,12 @@ TEST(CleanupOnAccept, ClearsPropertiesOfLinesThatCannotUseThem) {
         form.fixedLengthOn[0] = 1;
         setCellText(form.initialValue[0], "9");
         cleanupFieldsOnAccept(forms);
-        const bool allCleared = !form.inputMark[0] && !form.suffix[0][0] && !form.suffixOn[0] &&
-                                !form.prefix[0][0] && !form.prefixOn[0] && !form.alignment[0] &&
-                                !form.fixedLength[0] && !form.fixedLengthOn[0] && !form.initialValue[0][0];
-        const bool noneCleared = form.inputMark[0] && form.suffix[0][0] && form.suffixOn[0] &&
-                                 form.prefix[0][0] && form.prefixOn[0] && form.alignment[0] &&
-                                 form.fixedLength[0] && form.fixedLengthOn[0] && form.initialValue[0][0];
+        const bool allCleared = !form.inputMark[0] && !form.suffix[0][0] && !form.suffixOn[0] && !form.prefix[0][0] &&
+                                !form.prefixOn[0] && !form.alignment[0] && !form.fixedLength[0] &&
+                                !form.fixedLengthOn[0] && !form.initialValue[0][0];
+        const bool noneCleared = form.inputMark[0] && form.suffix[0][0] && form.suffixOn[0] && form.prefix[0][0] &&
+                                 form.prefixOn[0] && form.alignment[0] && form.fixedLength[0] &&
+                                 form.fixedLengthOn[0] && form.initialValue[0][0];
         EXPECT_TRUE(c.cleared ? allCleared : noneCleared) << "type " << c.type;
         EXPECT_EQ(form.initialValueOn[0], c.saveData) << "the flag itself stays, type " << c.type;
     }

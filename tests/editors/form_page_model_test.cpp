@@ -36,10 +36,9 @@ protected:
     }
     bool fieldPropertiesCleared() const {
         const FormRecord& form = page.form();
-        return !form.fixedLengthOn[0] && !form.alignment[0] && !form.fixedLength[0] &&
-               !form.initialValueOn[0] && !form.initialValue[0][0] && !form.prefixOn[0] &&
-               !form.prefix[0][0] && !form.suffixOn[0] && !form.suffix[0][0] && !form.inputMark[0] &&
-               !form.checkDigit[0];
+        return !form.fixedLengthOn[0] && !form.alignment[0] && !form.fixedLength[0] && !form.initialValueOn[0] &&
+               !form.initialValue[0][0] && !form.prefixOn[0] && !form.prefix[0][0] && !form.suffixOn[0] &&
+               !form.suffix[0][0] && !form.inputMark[0] && !form.checkDigit[0];
     }
 
     Project project = test::newProject(kFamilyGroup);
@@ -74,8 +73,7 @@ TEST_F(FormPage, TypeChangeKeepsOrClearsProperties) {
         page.setFieldType(0, c.from);
         giveFieldProperties();
         page.setFieldType(0, c.to);
-        EXPECT_EQ(c.keeps ? fieldHasProperties() : fieldPropertiesCleared(), true)
-            << c.from << " -> " << c.to;
+        EXPECT_EQ(c.keeps ? fieldHasProperties() : fieldPropertiesCleared(), true) << c.from << " -> " << c.to;
     }
 }
 

@@ -11,7 +11,7 @@ using namespace std::chrono_literals;
 using Kind = Action::Kind;
 
 class ApplicationDownloadTest : public ::testing::Test {
-  protected:
+protected:
     Project project = test::newProject(kFamily4760);
     ApplicationDownload handler{project.definition, project.defaults};
     test::EngineHarness harness{handler};

@@ -12,7 +12,7 @@ using link::Action;
 using link::ByteString;
 
 class EngineHarness {
-  public:
+public:
     explicit EngineHarness(link::AnswerHandler& handler) : engine_(handler) {}
 
     void start() {
@@ -46,7 +46,7 @@ class EngineHarness {
     }
     void clear() { actions_.clear(); }
 
-  private:
+private:
     template <typename Step>
     void collect(Step step) {
         step();

@@ -111,8 +111,7 @@ TEST(LineFaults, TheSameSeedDamagesTheSameWay) {
     }
     EXPECT_EQ(first, same);
     EXPECT_NE(first, other);
-    const auto damaged =
-        std::count_if(first.begin(), first.end(), [&](const ByteString& m) { return m != message; });
+    const auto damaged = std::count_if(first.begin(), first.end(), [&](const ByteString& m) { return m != message; });
     EXPECT_GT(damaged, 10);
     EXPECT_LT(damaged, 40);
 }

@@ -12,21 +12,11 @@ using namespace std::chrono_literals;
 using Kind = FakePort::Step::Kind;
 using Step = FakePort::Step;
 
-Step rate(int value) {
-    return {Kind::Rate, value};
-}
-Step rts(bool on) {
-    return {Kind::Rts, on ? 1 : 0};
-}
-Step dtr(bool on) {
-    return {Kind::Dtr, on ? 1 : 0};
-}
-Step write(Byte b, bool rtsOn, int atRate) {
-    return {Kind::Write, 0, ByteString{b}, rtsOn, atRate};
-}
-std::vector<Step> probe(int at) {
-    return {rate(at), rts(false), write(0x0F, false, at), rts(true)};
-}
+Step rate(int value) { return {Kind::Rate, value}; }
+Step rts(bool on) { return {Kind::Rts, on ? 1 : 0}; }
+Step dtr(bool on) { return {Kind::Dtr, on ? 1 : 0}; }
+Step write(Byte b, bool rtsOn, int atRate) { return {Kind::Write, 0, ByteString{b}, rtsOn, atRate}; }
+std::vector<Step> probe(int at) { return {rate(at), rts(false), write(0x0F, false, at), rts(true)}; }
 
 struct CradleBench {
     explicit CradleBench(int cradleRate) : cradle(cradleRate), port(clock, nullptr, &cradle) {
@@ -48,8 +38,8 @@ TEST(IrCradle, SetUpFindsTheCradleAtItsRateThenSetsTheTransferRate) {
         const auto steps = probe(at);
         expected.insert(expected.end(), steps.begin(), steps.end());
     }
-    for (const Step& step : {rts(false), write(0x07, false, 57600), write('4', false, 57600),
-                             write('Q', false, 57600), rate(38400), rts(true)})
+    for (const Step& step : {rts(false), write(0x07, false, 57600), write('4', false, 57600), write('Q', false, 57600),
+                             rate(38400), rts(true)})
         expected.push_back(step);
     EXPECT_EQ(bench.port.log(), expected);
     EXPECT_EQ(bench.cradle.rate(), 38400);

@@ -36,10 +36,9 @@ TEST(LookupDownload, AnEmptyFileIsAnsweredWithOverAndCompletes) {
 
 TEST(LookupDownload, SendsEveryLineAsARecordThenOver) {
     LookupRun run("ABC\r\n\r\nD\r\nlast");
-    EXPECT_EQ(run.acknowledgeAll(),
-              (std::vector<ByteString>{test::bytes({0x41, 0x42, 0x43, 0x00, 0xC6, 0x0D}),
-                                       lookupRecordFrame(bytesOf("D")), lookupRecordFrame(bytesOf("last")),
-                                       bytesOf("OVER\r")}));
+    EXPECT_EQ(run.acknowledgeAll(), (std::vector<ByteString>{test::bytes({0x41, 0x42, 0x43, 0x00, 0xC6, 0x0D}),
+                                                             lookupRecordFrame(bytesOf("D")),
+                                                             lookupRecordFrame(bytesOf("last")), bytesOf("OVER\r")}));
     EXPECT_EQ(run.harness.values(Kind::Progress), (std::vector<int>{0, 28, 64, 100}));
 }
 
@@ -52,9 +51,8 @@ TEST(LookupDownload, AnythingButAckHasTheRecordSentAgain) {
     run.harness.answer("NAK\r");
     run.harness.answer("garbage\r");
     const auto sent = run.harness.sent();
-    EXPECT_EQ(sent, (std::vector<ByteString>{bytesOf("KORVAN\r"), bytesOf("KORVAN\r"),
-                                             lookupRecordFrame(bytesOf("A")), lookupRecordFrame(bytesOf("A")),
-                                             lookupRecordFrame(bytesOf("A"))}));
+    EXPECT_EQ(sent, (std::vector<ByteString>{bytesOf("KORVAN\r"), bytesOf("KORVAN\r"), lookupRecordFrame(bytesOf("A")),
+                                             lookupRecordFrame(bytesOf("A")), lookupRecordFrame(bytesOf("A"))}));
     EXPECT_EQ(run.harness.values(Kind::Progress), std::vector<int>({0, 50}));
 }
 

@@ -49,7 +49,7 @@ TEST(LookupReader, ReadsFilesLargerThanItsBlock) {
 
 // A stream whose device fails, as a file on a vanishing disk does.
 class FailingBuffer : public std::streambuf {
-  protected:
+protected:
     int_type underflow() override { throw std::ios_base::failure("device gone"); }
 };
 

@@ -10,7 +10,7 @@ using namespace std::chrono_literals;
 using Kind = Action::Kind;
 
 class ReceiveDataTest : public ::testing::Test {
-  protected:
+protected:
     ReceiveData handler;
     test::EngineHarness harness{handler};
 

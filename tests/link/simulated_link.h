@@ -14,7 +14,7 @@ namespace tessel::test {
 // Lets the worker own "its" port while the test keeps the fake one to
 // inspect afterwards.
 class ForwardingPort final : public link::SerialPort {
-  public:
+public:
     explicit ForwardingPort(link::SerialPort& target) : target_(target) {}
     link::OpenResult open(const link::PortEntry& port) override { return target_.open(port); }
     void close() override { target_.close(); }
@@ -22,16 +22,12 @@ class ForwardingPort final : public link::SerialPort {
     bool setRate(int rate) override { return target_.setRate(rate); }
     bool setRts(bool on) override { return target_.setRts(on); }
     bool setDtr(bool on) override { return target_.setDtr(on); }
-    bool write(std::span<const Byte> bytes, link::Milliseconds limit) override {
-        return target_.write(bytes, limit);
-    }
-    link::ReadResult read(std::span<Byte> into, link::Milliseconds wait) override {
-        return target_.read(into, wait);
-    }
+    bool write(std::span<const Byte> bytes, link::Milliseconds limit) override { return target_.write(bytes, limit); }
+    link::ReadResult read(std::span<Byte> into, link::Milliseconds wait) override { return target_.read(into, wait); }
     void discardInput() override { target_.discardInput(); }
     void discardOutput() override { target_.discardOutput(); }
 
-  private:
+private:
     link::SerialPort& target_;
 };
 
@@ -59,8 +55,8 @@ struct SimulatedLink {
     }
 
     // Runs one exchange to its end on the worker thread.
-    link::TransferOutcome run(link::AnswerHandler& handler, link::RecordSink* records = nullptr,
-                              int linkKind = 2, int baudIndex = 0) {
+    link::TransferOutcome run(link::AnswerHandler& handler, link::RecordSink* records = nullptr, int linkKind = 2,
+                              int baudIndex = 0) {
         link::TransferWorker worker(portMaker(), clock, timing);
         link::TransferJob job{ports, 0, linkKind, baudIndex, &handler, records};
         worker.start(job, observer);

@@ -9,15 +9,13 @@ namespace {
 using namespace std::chrono_literals;
 
 class TerminalPeerTest : public ::testing::Test {
-  protected:
+protected:
     PeerSettings settings;
     std::unique_ptr<TerminalPeer> peer;
     TimePoint now{};
 
     void make() { peer = std::make_unique<TerminalPeer>(settings); }
-    std::string say(std::string_view text, Milliseconds after = 10ms) {
-        return sayBytes(bytesOf(text), after);
-    }
+    std::string say(std::string_view text, Milliseconds after = 10ms) { return sayBytes(bytesOf(text), after); }
     std::string sayBytes(const ByteString& bytes, Milliseconds after = 10ms) {
         now += after;
         peer->receive(bytes, now);
@@ -46,8 +44,7 @@ TEST_F(TerminalPeerTest, TakesFramesCheckingSumAndNumber) {
     bad[3] ^= 1;
     EXPECT_EQ(sayBytes(bad), "NAK\r");
     EXPECT_EQ(sayBytes(ByteString(frame.begin(), frame.end())), "ACK\r");
-    EXPECT_EQ(sayBytes(ByteString(frame.begin(), frame.end())), "ACK\r")
-        << "a frame sent again is acknowledged";
+    EXPECT_EQ(sayBytes(ByteString(frame.begin(), frame.end())), "ACK\r") << "a frame sent again is acknowledged";
     auto skipped = applicationFrame(image, 2);
     EXPECT_EQ(sayBytes(ByteString(skipped.begin(), skipped.end())), "NAK\r");
 }

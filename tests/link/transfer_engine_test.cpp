@@ -11,7 +11,7 @@ using Kind = Action::Kind;
 
 // A handler that takes every line for progress, to watch the engine alone.
 class AcceptEverything : public AnswerHandler {
-  public:
+public:
     explicit AcceptEverything(TransferMode mode) : mode_(mode) {}
     TransferMode mode() const override { return mode_; }
     int handleLine(std::span<const Byte>, Exchange& exchange) override {
@@ -20,7 +20,7 @@ class AcceptEverything : public AnswerHandler {
         return kCompleted;
     }
 
-  private:
+private:
     TransferMode mode_;
 };
 

@@ -100,8 +100,7 @@ TEST(TransferWorker, PortFailuresEndWithTheirMessageAndReleaseThePort) {
         {"permission", [](SimulatedLink& l) { l.port->refuseOpen(OpenResult::Status::PermissionDenied); }, 2,
          message::kCannotOpenPort},
         {"no cradle", [](SimulatedLink&) {}, 0, message::kCannotConfigureCradle},
-        {"unplugged mid-transfer", [](SimulatedLink& l) { l.port->unplugAfter(20); }, 2,
-         message::kDownloadError},
+        {"unplugged mid-transfer", [](SimulatedLink& l) { l.port->unplugAfter(20); }, 2, message::kDownloadError},
     };
     for (const auto& c : cases) {
         Project project = test::newProject(kFamily4760);

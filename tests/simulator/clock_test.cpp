@@ -53,9 +53,10 @@ TEST(LocalTimeText, OnlyValidDatesAndTimesInTheExactForm) {
     EXPECT_EQ(parseLocalTime("2026-03-05 09:05:00"), (LocalTime{2026, 3, 5, 9, 5, 0}));
     EXPECT_EQ(parseLocalTime("2024-02-29 23:59:59"), (LocalTime{2024, 2, 29, 23, 59, 59}));
     const char* const bad[] = {
-        "2026-02-29 00:00:00", "2026-13-01 00:00:00", "2026-03-05 24:00:00", "2026-03-05 09:60:00",
-        "2026-3-5 9:05:00",    "2026-03-05T09:05:00", "2026-03-05 09:05:00x", "2026-03-05",
-        "",                    "2026-03-05 09:05:+1", "abcd-ef-gh ij:kl:mn",
+        "2026-02-29 00:00:00",  "2026-13-01 00:00:00", "2026-03-05 24:00:00",
+        "2026-03-05 09:60:00",  "2026-3-5 9:05:00",    "2026-03-05T09:05:00",
+        "2026-03-05 09:05:00x", "2026-03-05",          "",
+        "2026-03-05 09:05:+1",  "abcd-ef-gh ij:kl:mn",
     };
     for (const char* text : bad) {
         EXPECT_EQ(parseLocalTime(text), std::nullopt) << text;

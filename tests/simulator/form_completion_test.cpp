@@ -42,14 +42,16 @@ TEST_F(Completion, EnterNeedsTheMinimumLength) {
     form(1).minLength = {3, 1, 0, 0, 0, 0, 0, 0};
     const std::string status = "state=FormScreen highlight=0 cursor=";
     const Golden cases[] = {
-        {"1 1 2 ENTER", "state=MessageScreen highlight=0 cursor=4,0 counter=0",
-         {row("T:12"), row("N:"), kBlankRow, kBlankRow, kStarsRow, row("Data is too short!"),
-          row("Press any key..."), kStarsRow}},
+        {"1 1 2 ENTER",
+         "state=MessageScreen highlight=0 cursor=4,0 counter=0",
+         {row("T:12"), row("N:"), kBlankRow, kBlankRow, kStarsRow, row("Data is too short!"), row("Press any key..."),
+          kStarsRow}},
         {"1 1 2 ENTER 3", status + "4,0 counter=0", {row("T:12"), row("N:")}},
         {"1 1 2 3 ENTER", status + "2,1 counter=0", {row("T:123"), row("N:")}},
-        {"1 1 2 3 ENTER ENTER", "state=MessageScreen highlight=0 cursor=2,1 counter=0",
-         {row("T:123"), row("N:"), kBlankRow, kBlankRow, kStarsRow, row("Data is too short!"),
-          row("Press any key..."), kStarsRow}},
+        {"1 1 2 3 ENTER ENTER",
+         "state=MessageScreen highlight=0 cursor=2,1 counter=0",
+         {row("T:123"), row("N:"), kBlankRow, kBlankRow, kStarsRow, row("Data is too short!"), row("Press any key..."),
+          kStarsRow}},
     };
     for (const auto& golden : cases) expectGolden(golden);
     expectGolden({"1 1 2 3 ENTER 4 ENTER", "state=MainMenu highlight=1 cursor=3,1 counter=1",
@@ -58,10 +60,12 @@ TEST_F(Completion, EnterNeedsTheMinimumLength) {
 
 TEST_F(Completion, NextTargetStartsTheFormAgainWithTheCounterRaised) {
     form(1).nextTarget = 1;
-    expectGolden({kEnterAB + " 7 ENTER", "state=FormScreen highlight=0 cursor=2,0 counter=1",
-                  {row("T:"), row("N:")}, "AB,007"});
-    expectGolden({kEnterAB + " 7 ENTER 1 ENTER 2 ENTER", "state=FormScreen highlight=0 cursor=2,0 counter=2",
-                  {row("T:"), row("N:")}, "1,002"});
+    expectGolden(
+        {kEnterAB + " 7 ENTER", "state=FormScreen highlight=0 cursor=2,0 counter=1", {row("T:"), row("N:")}, "AB,007"});
+    expectGolden({kEnterAB + " 7 ENTER 1 ENTER 2 ENTER",
+                  "state=FormScreen highlight=0 cursor=2,0 counter=2",
+                  {row("T:"), row("N:")},
+                  "1,002"});
 }
 
 TEST_F(Completion, OnlyPassDownBuildsAnOutputRecord) {
@@ -92,12 +96,14 @@ TEST_F(Completion, EscapeKeepsTheTargetMenusSelectionAndCompletionResetsIt) {
     menu(2).runtime[0] = 2;
     form(1).escTarget = 12;
     // The form's cursor stays remembered, though only forms draw it.
-    expectGolden({"1 ESC", "state=MenuScreen highlight=3 cursor=2,0 counter=0",
-                  {row("One"), row("Two"), row("Three")}});
+    expectGolden(
+        {"1 ESC", "state=MenuScreen highlight=3 cursor=2,0 counter=0", {row("One"), row("Two"), row("Three")}});
     menu(2).runtime[0] = 2;
     form(1).nextTarget = 12;
-    expectGolden({kEnterAB + " 7 ENTER", "state=MenuScreen highlight=1 cursor=3,1 counter=1",
-                  {row("One"), row("Two"), row("Three")}, "AB,007"});
+    expectGolden({kEnterAB + " 7 ENTER",
+                  "state=MenuScreen highlight=1 cursor=3,1 counter=1",
+                  {row("One"), row("Two"), row("Three")},
+                  "AB,007"});
 }
 
 TEST_F(Completion, NextFormShowsTheOutputRecordAndTheCounter) {
@@ -106,8 +112,10 @@ TEST_F(Completion, NextFormShowsTheOutputRecordAndTheCounter) {
     setField(2, 1, kFieldExtension, "");
     setField(2, 2, kFieldCounter, "No:");
     setField(2, 3, kFieldText, "X:", 10);
-    expectGolden({kEnterAB + " 7 ENTER", "state=FormScreen highlight=0 cursor=2,3 counter=1",
-                  {row("In:AB,007"), kBlankRow, row("No:0001"), row("X:")}, "AB,007"});
+    expectGolden({kEnterAB + " 7 ENTER",
+                  "state=FormScreen highlight=0 cursor=2,3 counter=1",
+                  {row("In:AB,007"), kBlankRow, row("No:0001"), row("X:")},
+                  "AB,007"});
     // A longer record runs on over the extension line.
     form(1).maxLength[0] = 30;
     expectGolden({"1" + std::string(" 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8") + " ENTER 7 ENTER",
@@ -120,8 +128,10 @@ TEST_F(Completion, CounterLinesShowFourDigits) {
     form(1).nextTarget = 2;
     setField(2, 0, kFieldCounter, "No:");
     setField(2, 1, kFieldText, "X:", 10);
-    expectGolden({kEnterAB + " 7 ENTER", "state=FormScreen highlight=0 cursor=2,1 counter=12346",
-                  {row("No:2346"), row("X:")}, "AB,007"},
+    expectGolden({kEnterAB + " 7 ENTER",
+                  "state=FormScreen highlight=0 cursor=2,1 counter=12346",
+                  {row("No:2346"), row("X:")},
+                  "AB,007"},
                  12345);
 }
 

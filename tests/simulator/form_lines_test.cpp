@@ -67,13 +67,13 @@ TEST_F(LongFields, ExtensionLineContinuesTheField) {
         {onExtension, status + "1,1 counter=0", {row(fullFirstLine), row("6"), row("N:")}},
         {onExtension + " BS", status + "0,1 counter=0", {row(fullFirstLine), row(""), row("N:")}},
         {onExtension + " BS BS", status + "19,0 counter=0", {row("Desc:12345678901234"), row(""), row("N:")}},
-        {onExtension + " BS BS 9", status + "0,1 counter=0",
-         {row("Desc:123456789012349"), row(""), row("N:")}},
+        {onExtension + " BS BS 9", status + "0,1 counter=0", {row("Desc:123456789012349"), row(""), row("N:")}},
         {onExtension + " UP", status + "1,1 counter=0", {row(fullFirstLine), row("6"), row("N:")}},
         {onExtension + " ENTER", status + "2,2 counter=0", {row(fullFirstLine), row("6"), row("N:")}},
         {onExtension + " ENTER UP", status + "5,0 counter=0", {row(fullFirstLine), row("6"), row("N:")}},
         {onExtension + " ENTER UP 7", status + "6,0 counter=0", {row("Desc:7"), row(""), row("N:")}},
-        {onExtension + " ENTER UP 7" + digits(15), status + "1,1 counter=0",
+        {onExtension + " ENTER UP 7" + digits(15),
+         status + "1,1 counter=0",
          {row("Desc:712345678901234"), row("5"), row("N:")}},
     };
     for (const auto& golden : cases) expectGolden(golden);
@@ -93,11 +93,11 @@ TEST_F(LongFields, ExtensionOfTheLastFieldKeepsWhatWasTypedOnIt) {
     form(1).minLength[1] = 5;
     // The line count ends at the text field; a message and its dismissal
     // render the form again, extension line included.
-    expectGolden({"1" + digits(17) + " ENTER", "state=MessageScreen highlight=0 cursor=2,1 counter=0",
-                  {row("Desc:123456789012345"), row("67"), kBlankRow, kBlankRow, kStarsRow,
-                   row("Data is too short!"), row("Press any key..."), kStarsRow}});
-    expectGolden({"1" + digits(17) + " ENTER ESC", status + "2,1 counter=0",
-                  {row("Desc:123456789012345"), row("67")}});
+    expectGolden({"1" + digits(17) + " ENTER",
+                  "state=MessageScreen highlight=0 cursor=2,1 counter=0",
+                  {row("Desc:123456789012345"), row("67"), kBlankRow, kBlankRow, kStarsRow, row("Data is too short!"),
+                   row("Press any key..."), kStarsRow}});
+    expectGolden({"1" + digits(17) + " ENTER ESC", status + "2,1 counter=0", {row("Desc:123456789012345"), row("67")}});
 }
 
 TEST_F(LongFields, FieldWithoutRoomTakesNothing) {

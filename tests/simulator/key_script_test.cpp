@@ -12,11 +12,10 @@ TEST(KeyScript, TokensNameKeyCodesInAnyCase) {
         int code;
     };
     const Case cases[] = {
-        {"1", 1},      {"2", 2},     {"3", 3},       {"4", 5},    {"5", 6},     {"6", 7},     {"7", 9},
-        {"8", 10},     {"9", 11},    {"0", 14},      {"A-B", 17}, {"c-d", 18},  {"M-n", 23},  {"W-X", 28},
-        {"y-z", 29},   {",;", 30},   {"$:", 31},     {"SPACE", 4}, {"space", 4}, {"-", 13},    {".", 15},
-        {"UP", 32},    {"Down", 33}, {"esc", 36},    {"BS", 37},  {"ENTER", 42}, {"#43", 43}, {"#0", 0},
-        {"#255", 255},
+        {"1", 1},   {"2", 2},      {"3", 3},     {"4", 5},    {"5", 6},      {"6", 7},    {"7", 9},     {"8", 10},
+        {"9", 11},  {"0", 14},     {"A-B", 17},  {"c-d", 18}, {"M-n", 23},   {"W-X", 28}, {"y-z", 29},  {",;", 30},
+        {"$:", 31}, {"SPACE", 4},  {"space", 4}, {"-", 13},   {".", 15},     {"UP", 32},  {"Down", 33}, {"esc", 36},
+        {"BS", 37}, {"ENTER", 42}, {"#43", 43},  {"#0", 0},   {"#255", 255},
     };
     for (const auto& c : cases) {
         const auto step = parseKeyToken(c.token);
@@ -31,8 +30,8 @@ TEST(KeyScript, TicksAndBadTokens) {
     ASSERT_TRUE(ticks);
     EXPECT_EQ(ticks->kind, ScriptStep::Kind::Ticks);
     EXPECT_EQ(ticks->value, 7);
-    for (const char* bad : {"A-C", "B-C", "AB", "10", "#256", "#-1", "#", "#1x", "tick:", "tick:-2", "tick:x",
-                            "tick", "F1", "ENTERX", "99999999999"}) {
+    for (const char* bad : {"A-C", "B-C", "AB", "10", "#256", "#-1", "#", "#1x", "tick:", "tick:-2", "tick:x", "tick",
+                            "F1", "ENTERX", "99999999999"}) {
         EXPECT_FALSE(parseKeyToken(bad)) << bad;
     }
 }

@@ -13,8 +13,12 @@ protected:
         project.definition.settings.programStart = 1;  // menu 1
         menu(1).captionOn = 1;
         setText(menu(1).caption, "STOCK");
-        setMenu(1, {{"1.Receive", 1}, {"2.Count", 2}, {"3.More", kMenu2},  //
-                    {"4.Main", 0}, {"5.Five", 0}, {"6.Six", 0}});
+        setMenu(1, {{"1.Receive", 1},
+                    {"2.Count", 2},
+                    {"3.More", kMenu2},  //
+                    {"4.Main", 0},
+                    {"5.Five", 0},
+                    {"6.Six", 0}});
         setMenu(2, {{"Alpha", 1}, {"Beta", 2}});
         menu(2).menuEscTarget = kMenu1;
         setField(1, 0, kFieldText, "Item:");
@@ -46,7 +50,8 @@ TEST_F(Menus, ItemsLeadToTheirTargets) {
         {"1 1", "state=FormScreen highlight=0 cursor=5,0 counter=0", {"|Item:               |"}},
         {"1 DOWN ENTER", "state=FormScreen highlight=0 cursor=4,0 counter=0", {"|Qty:                |"}},
         {"1 3", "state=MenuScreen highlight=1 cursor=0,0 counter=0", kSecondMenuRows},
-        {"1 4", "state=MainMenu highlight=1 cursor=0,0 counter=0",
+        {"1 4",
+         "state=MainMenu highlight=1 cursor=0,0 counter=0",
          {row("1. Collect data"), row("2. Upload data"), row("3. Utilities"), kBlankRow, kBlankRow, kBlankRow,
           kBlankRow, kBlankRow, "|МАР 05, 09:05  00000|"}},
     };
@@ -84,7 +89,8 @@ TEST_F(Menus, UntitledMenuShowsNineItemsAndReachesTheTenthWithTheArrows) {
     expectGolden({"1 DOWN DOWN DOWN DOWN DOWN DOWN DOWN DOWN DOWN DOWN",
                   "state=MenuScreen highlight=10 cursor=0,0 counter=0", rows});
     expectGolden({"1 DOWN DOWN DOWN DOWN DOWN DOWN DOWN DOWN DOWN ENTER",
-                  "state=FormScreen highlight=0 cursor=4,0 counter=0", {"|Qty:                |"}});
+                  "state=FormScreen highlight=0 cursor=4,0 counter=0",
+                  {"|Qty:                |"}});
 }
 
 TEST_F(Menus, TitledMenuHidesItemsBelowTheLastRow) {

@@ -5,9 +5,9 @@ namespace tessel::sim::test {
 namespace {
 
 const std::vector<std::string> kMainMenuRows{
-    "|1. Collect data     |", "|2. Upload data      |", "|3. Utilities        |", "|                    |",
-    "|                    |", "|                    |", "|                    |", "|                    |",
-    "|МАР 05, 09:05  00000|",
+    "|1. Collect data     |", "|2. Upload data      |", "|3. Utilities        |",
+    "|                    |", "|                    |", "|                    |",
+    "|                    |", "|                    |", "|МАР 05, 09:05  00000|",
 };
 
 const std::vector<std::string> kUtilitiesRows{

@@ -27,7 +27,7 @@ using link::TransferWorker;
 
 // A simulated terminal served on its own thread for the life of the fixture.
 class ServedTerminal {
-  public:
+public:
     explicit ServedTerminal(PeerSettings settings) : peer_(std::move(settings)), line_(peer_) {
         std::string error;
         server_ = PseudoTerminalServer::open(error);
@@ -41,8 +41,7 @@ class ServedTerminal {
         CradleTiming timing;
         TransferWorker worker(makeQtSerialPort, clock, timing);
         link::TransferObserver observer;
-        worker.start({{{server_->devicePath(), server_->devicePath()}}, 0, 2, 0, &handler, records},
-                     observer);
+        worker.start({{{server_->devicePath(), server_->devicePath()}}, 0, 2, 0, &handler, records}, observer);
         return worker.wait();
     }
     // The terminal's state may be read once serving has stopped.
@@ -53,7 +52,7 @@ class ServedTerminal {
     }
     const std::string& devicePath() const { return server_->devicePath(); }
 
-  private:
+private:
     TerminalPeer peer_;
     PeerLine line_;
     std::unique_ptr<PseudoTerminalServer> server_;

@@ -11,17 +11,17 @@
 namespace tessel {
 
 enum class FieldKind {
-    Number,   // each element one unsigned byte
-    Word,     // each element a 16-bit little-endian word
-    Text,     // each element a zero-terminated 8-bit text cell
-    Bytes,    // each element a byte string that is not text (codes, prefixes, reserved)
-    Bits,     // one byte (or word, when size is 2) made of named bit ranges
+    Number,  // each element one unsigned byte
+    Word,    // each element a 16-bit little-endian word
+    Text,    // each element a zero-terminated 8-bit text cell
+    Bytes,   // each element a byte string that is not text (codes, prefixes, reserved)
+    Bits,    // one byte (or word, when size is 2) made of named bit ranges
 };
 
 struct FieldLayout {
     std::string_view name;
     std::size_t offset;
-    std::size_t size;       // bytes in all
+    std::size_t size;  // bytes in all
     FieldKind kind;
     std::size_t count = 1;  // elements; element size is size / count
     std::span<const BitRange> bits = {};

@@ -304,8 +304,7 @@ inline constexpr std::array<BitRange, 7> kReaderByte29Bits{{
 }};
 
 // byte30
-inline constexpr BitRange kReaderLedIllumination{"ledIllumination", 5,
-                                                 3};  // 0 off, 1 internal, 2 external, 3 both
+inline constexpr BitRange kReaderLedIllumination{"ledIllumination", 5, 3};  // 0 off, 1 internal, 2 external, 3 both
 inline constexpr BitRange kReaderAimerPattern{"aimerPattern", 4, 1};
 inline constexpr BitRange kReaderReadTimeout{"readTimeout", 0, 4};  // seconds
 inline constexpr std::array<BitRange, 3> kReaderByte30Bits{{

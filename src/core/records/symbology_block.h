@@ -157,10 +157,8 @@ inline constexpr BitRange kSymbologyCode39StartStop{"code39StartStop", 7, 1};
 inline constexpr BitRange kSymbologyCode39VerifyChecksum{"code39VerifyChecksum", 6, 1};
 inline constexpr BitRange kSymbologyCode39TransmitChecksum{"code39TransmitChecksum", 5, 1};
 inline constexpr BitRange kSymbologyCode39FullAscii{"code39FullAscii", 4, 1};
-inline constexpr BitRange kSymbologyItalianPharmacodeTransmitChecksum{"italianPharmacodeTransmitChecksum", 3,
-                                                                      1};
-inline constexpr BitRange kSymbologyFrenchPharmacodeTransmitChecksum{"frenchPharmacodeTransmitChecksum", 2,
-                                                                     1};
+inline constexpr BitRange kSymbologyItalianPharmacodeTransmitChecksum{"italianPharmacodeTransmitChecksum", 3, 1};
+inline constexpr BitRange kSymbologyFrenchPharmacodeTransmitChecksum{"frenchPharmacodeTransmitChecksum", 2, 1};
 inline constexpr BitRange kSymbologyInterleaved25VerifyChecksum{"interleaved25VerifyChecksum", 1, 1};
 inline constexpr BitRange kSymbologyInterleaved25TransmitChecksum{"interleaved25TransmitChecksum", 0, 1};
 inline constexpr std::array<BitRange, 8> kSymbologyByte5Bits{{

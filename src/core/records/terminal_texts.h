@@ -15,18 +15,18 @@ inline constexpr std::size_t kTerminalTextLines = 133;
 struct TextBlockInfo {
     std::size_t firstLine;  // index of the block's first line in TerminalTexts
     std::size_t lineCount;
-    int nameId;             // string id of the screen's name; 0 for block 1
-    int defaultId4760;      // string id of the first default line; 0 when none
-    int defaultIdGroup;     // the same for the group family
+    int nameId;          // string id of the screen's name; 0 for block 1
+    int defaultId4760;   // string id of the first default line; 0 when none
+    int defaultIdGroup;  // the same for the group family
 };
 
 // Blocks 1 to 27 at indexes 0 to 26.
 inline constexpr std::array<TextBlockInfo, kTextBlockCount> kTextBlocks = [] {
     constexpr std::array<std::array<int, 3>, kTextBlockCount> rows{{
-        {4, 0, 0},      {4, 721, 721},  {8, 761, 761},   {4, 981, 981},   {4, 991, 991},   {4, 1021, 1021},
-        {7, 1031, 1031}, {8, 781, 781},  {6, 801, 811},   {6, 841, 851},   {5, 861, 861},   {4, 881, 881},
-        {4, 901, 901},  {6, 921, 921},  {8, 941, 941},   {3, 1091, 1091}, {5, 741, 741},   {4, 821, 821},
-        {5, 731, 731},  {5, 971, 971},  {3, 751, 751},   {2, 961, 961},   {4, 1001, 1001}, {3, 1011, 1011},
+        {4, 0, 0},       {4, 721, 721},   {8, 761, 761},   {4, 981, 981},   {4, 991, 991},   {4, 1021, 1021},
+        {7, 1031, 1031}, {8, 781, 781},   {6, 801, 811},   {6, 841, 851},   {5, 861, 861},   {4, 881, 881},
+        {4, 901, 901},   {6, 921, 921},   {8, 941, 941},   {3, 1091, 1091}, {5, 741, 741},   {4, 821, 821},
+        {5, 731, 731},   {5, 971, 971},   {3, 751, 751},   {2, 961, 961},   {4, 1001, 1001}, {3, 1011, 1011},
         {6, 1071, 1071}, {8, 1041, 1041}, {3, 1051, 1051},
     }};
     std::array<TextBlockInfo, kTextBlockCount> blocks{};

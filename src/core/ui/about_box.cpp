@@ -46,7 +46,8 @@ AboutBox::AboutBox(Desktop& desktop, QWidget* parent) : QDialog(parent) {
 
     auto* title = new QLabel("<b>Tessel Studio</b>", this);
     auto* version = new QLabel(tr("Version %1").arg(QStringLiteral(TESSEL_VERSION)), this);
-    auto* web = new LinkLabel(QString::fromUtf8(kProjectWebAddress), QString::fromUtf8(kProjectWebAddress), desktop, this);
+    auto* web =
+        new LinkLabel(QString::fromUtf8(kProjectWebAddress), QString::fromUtf8(kProjectWebAddress), desktop, this);
     web->setObjectName("webLink");
     const QString support = QString::fromUtf8(kSupportAddress);
     auto* mail = new LinkLabel(support, "mailto:" + support, desktop, this);
@@ -55,7 +56,8 @@ AboutBox::AboutBox(Desktop& desktop, QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    for (QWidget* widget : std::initializer_list<QWidget*>{title, version, web, mail, buttons}) layout->addWidget(widget);
+    for (QWidget* widget : std::initializer_list<QWidget*>{title, version, web, mail, buttons})
+        layout->addWidget(widget);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

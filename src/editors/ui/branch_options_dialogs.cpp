@@ -21,8 +21,7 @@ SummationDialog::SummationDialog(FormRecord& form, std::size_t key, const String
     multiplierField_->setEnabled(model_.multiply);
     connect(source, &QComboBox::currentIndexChanged, this, [this](int i) { model_.source = i; });
     connect(sumField, &QComboBox::currentIndexChanged, this, [this](int i) { model_.sumField = i; });
-    connect(multiplierField_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { model_.multiplierField = i; });
+    connect(multiplierField_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.multiplierField = i; });
     connect(multiply, &QCheckBox::toggled, this, [this](bool on) {
         model_.multiply = on;
         multiplierField_->setEnabled(on);

@@ -18,8 +18,7 @@
 namespace tessel {
 
 FieldPropertiesDialog::FieldPropertiesDialog(FormRecord& form, std::size_t formIndex, std::size_t field,
-                                             const Strings& strings, MessageService& messages,
-                                             QWidget* parent)
+                                             const Strings& strings, MessageService& messages, QWidget* parent)
     : QDialog(parent), model_(form, field) {
     setObjectName("ADVANCEDLG");
     setWindowTitle("Properties");
@@ -44,22 +43,20 @@ QWidget* FieldPropertiesDialog::buildDataGroup(const Strings& strings, MessageSe
     const std::size_t f = model_.field();
     auto* group = new QGroupBox("Field data", this);
 
-    fixedLengthOn_ = optionBox("fixedLengthOn", "Fixed data length", form.fixedLengthOn[f],
-                               &FieldOptionsEdit::setFixedLengthOn);
+    fixedLengthOn_ =
+        optionBox("fixedLengthOn", "Fixed data length", form.fixedLengthOn[f], &FieldOptionsEdit::setFixedLengthOn);
     fixedLength_ = newEdit(group, "fixedLength", std::to_string(form.fixedLength[f]), 3);
-    connect(fixedLength_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        showCorrected(fixedLength_, model_.setFixedLength(toUtf8(text)));
-    });
+    connect(fixedLength_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { showCorrected(fixedLength_, model_.setFixedLength(toUtf8(text))); });
     alignment_ = newList(group, "alignment", FieldOptionsEdit::alignmentEntries(strings), form.alignment[f]);
     connect(alignment_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setAlignment(i); });
 
     initialValueOn_ = optionBox("initialValueOn", "Initial value or text", form.initialValueOn[f],
                                 &FieldPropertiesModel::setInitialValueOn);
-    initialValue_ = newEdit(group, "initialValue", model_.initialValue(),
-                            static_cast<int>(initialValueLimit(model_.type())));
-    connect(initialValue_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        showCorrected(initialValue_, model_.setInitialValue(toUtf8(text)));
-    });
+    initialValue_ =
+        newEdit(group, "initialValue", model_.initialValue(), static_cast<int>(initialValueLimit(model_.type())));
+    connect(initialValue_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { showCorrected(initialValue_, model_.setInitialValue(toUtf8(text))); });
 
     prefixOn_ = optionBox("prefixOn", "Add prefix code", form.prefixOn[f], &FieldOptionsEdit::setPrefixOn);
     prefix_ = new GridTargetBox(model_.prefix(), kAffixCapacity, strings, messages, group);
@@ -68,16 +65,15 @@ QWidget* FieldPropertiesDialog::buildDataGroup(const Strings& strings, MessageSe
     suffix_ = new GridTargetBox(model_.suffix(), kAffixCapacity, strings, messages, group);
     suffix_->setObjectName("suffix");
 
-    showInputMark_ = optionBox("showInputMark", "Show input mark", model_.showInputMark(),
-                               &FieldPropertiesModel::setShowInputMark);
+    showInputMark_ =
+        optionBox("showInputMark", "Show input mark", model_.showInputMark(), &FieldPropertiesModel::setShowInputMark);
     inputMark_ = newEdit(group, "inputMark", model_.inputMark(), 1);
     connect(inputMark_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(inputMark_, model_.setInputMark(toUtf8(text))); });
 
-    decimalPlaces_ = newList(group, "decimalPlaces", FieldPropertiesModel::decimalPlaceEntries(strings),
-                             form.decimalPlaces[f]);
-    connect(decimalPlaces_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { model_.setDecimalPlaces(i); });
+    decimalPlaces_ =
+        newList(group, "decimalPlaces", FieldPropertiesModel::decimalPlaceEntries(strings), form.decimalPlaces[f]);
+    connect(decimalPlaces_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setDecimalPlaces(i); });
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(fixedLengthOn_, 0, 0);
@@ -102,16 +98,13 @@ QWidget* FieldPropertiesDialog::buildBarcodeGroup(const Strings& strings) {
     const std::size_t f = model_.field();
     auto* group = new QGroupBox("Barcode", this);
 
-    partialOn_ = optionBox("partialOn", "Read partial barcode", form.partialOn[f],
-                           &FieldPropertiesModel::setPartialOn);
+    partialOn_ = optionBox("partialOn", "Read partial barcode", form.partialOn[f], &FieldPropertiesModel::setPartialOn);
     partialStart_ = newEdit(group, "partialStart", model_.partialStart(), 2);
-    connect(partialStart_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        showCorrected(partialStart_, model_.setPartialStart(toUtf8(text)));
-    });
+    connect(partialStart_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { showCorrected(partialStart_, model_.setPartialStart(toUtf8(text))); });
     partialLength_ = newEdit(group, "partialLength", std::to_string(form.partialLength[f]), 2);
-    connect(partialLength_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        showCorrected(partialLength_, model_.setPartialLength(toUtf8(text)));
-    });
+    connect(partialLength_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { showCorrected(partialLength_, model_.setPartialLength(toUtf8(text))); });
     saveFullBarcode_ =
         newCheckBox(group, "saveFullBarcode", "Save full barcode in Data File", model_.saveFullBarcode());
     connect(saveFullBarcode_, &QCheckBox::toggled, this, [this](bool on) { model_.setSaveFullBarcode(on); });
@@ -119,22 +112,20 @@ QWidget* FieldPropertiesDialog::buildBarcodeGroup(const Strings& strings) {
     leadingCodeOn_ = optionBox("leadingCodeOn", "Check leading code", form.leadingCodeOn[f],
                                &FieldPropertiesModel::setLeadingCodeOn);
     leadingCode_ = newEdit(group, "leadingCode", model_.leadingCode(), 6);
-    connect(leadingCode_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        showCorrected(leadingCode_, model_.setLeadingCode(toUtf8(text)));
-    });
+    connect(leadingCode_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { showCorrected(leadingCode_, model_.setLeadingCode(toUtf8(text))); });
 
     checkDigitOn_ = optionBox("checkDigitOn", "Check digit verification", form.checkDigit[f] != 0,
                               &FieldPropertiesModel::setCheckDigitOn);
     connect(checkDigitOn_, &QCheckBox::toggled, this,
             [this](bool on) { selectQuietly(checkDigitMethod_, on ? 0 : -1); });
-    checkDigitMethod_ = newList(group, "checkDigitMethod", FieldPropertiesModel::checkDigitEntries(strings),
-                                form.checkDigit[f] - 1);
+    checkDigitMethod_ =
+        newList(group, "checkDigitMethod", FieldPropertiesModel::checkDigitEntries(strings), form.checkDigit[f] - 1);
     connect(checkDigitMethod_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i >= 0) model_.setCheckDigitMethod(i);
     });
 
-    auto* autoEnter =
-        newList(group, "autoEnter", FieldPropertiesModel::autoEnterEntries(strings), form.autoEnter[f]);
+    auto* autoEnter = newList(group, "autoEnter", FieldPropertiesModel::autoEnterEntries(strings), form.autoEnter[f]);
     connect(autoEnter, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setAutoEnter(i); });
 
     auto* grid = new QGridLayout(group);

@@ -29,8 +29,7 @@ std::string numbered(const char* stem, std::size_t field) { return stem + std::t
 
 }  // namespace
 
-FormPage::FormPage(Project& project, const Strings& strings, MessageService& messages, SendKey sendKey,
-                   QWidget* parent)
+FormPage::FormPage(Project& project, const Strings& strings, MessageService& messages, SendKey sendKey, QWidget* parent)
     : QWidget(parent),
       project_(project),
       strings_(strings),
@@ -87,8 +86,7 @@ QWidget* FormPage::buildFormControls() {
     connect(stamp, &QPushButton::clicked, this, [this] { runDialog<StampDialog>(model_.form(), strings_); });
     auto* branch = new QPushButton("Branch", box);
     branch->setObjectName("branchButton");
-    connect(branch, &QPushButton::clicked, this,
-            [this] { runDialog<BranchDialog>(model_.form(), strings_); });
+    connect(branch, &QPushButton::clicked, this, [this] { runDialog<BranchDialog>(model_.form(), strings_); });
     auto* print = new QPushButton("Print Label", box);
     print->setObjectName("printLabelButton");
     connect(print, &QPushButton::clicked, this,
@@ -118,8 +116,7 @@ QWidget* FormPage::buildFieldRows() {
     linkHeading_ = new QLabel(group);
     linkHeading_->setObjectName("linkHeading");
     const char* headings[] = {"", "Data type", "Prompt", "Input source", "Min length", "Max length"};
-    for (int column = 0; column < 6; ++column)
-        grid->addWidget(new QLabel(headings[column], group), 0, column);
+    for (int column = 0; column < 6; ++column) grid->addWidget(new QLabel(headings[column], group), 0, column);
     grid->addWidget(linkHeading_, 0, 6);
     for (std::size_t f = 0; f < kFieldsPerForm; ++f) {
         rows_[f] = buildRow(group, f);

@@ -18,8 +18,8 @@ class Strings;
 class GridDialog : public QDialog {
     Q_OBJECT
 public:
-    GridDialog(std::span<const Byte> value, std::size_t capacity, const Strings& strings,
-               MessageService& messages, QWidget* parent = nullptr);
+    GridDialog(std::span<const Byte> value, std::size_t capacity, const Strings& strings, MessageService& messages,
+               QWidget* parent = nullptr);
 
     const CharacterGrid& grid() const { return grid_; }
     GridView* view() const { return view_; }

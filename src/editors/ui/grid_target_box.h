@@ -17,8 +17,8 @@ class GridTargetBox : public QFrame {
     Q_OBJECT
 public:
     // `value` is the owner's buffer; the grid offers at most `capacity` bytes.
-    GridTargetBox(std::span<Byte> value, std::size_t capacity, const Strings& strings,
-                  MessageService& messages, QWidget* parent = nullptr);
+    GridTargetBox(std::span<Byte> value, std::size_t capacity, const Strings& strings, MessageService& messages,
+                  QWidget* parent = nullptr);
 
     QString text() const;
 

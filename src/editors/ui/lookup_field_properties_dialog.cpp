@@ -13,9 +13,9 @@
 
 namespace tessel {
 
-LookupFieldPropertiesDialog::LookupFieldPropertiesDialog(FormRecord& form, std::size_t formIndex,
-                                                         std::size_t field, const Strings& strings,
-                                                         MessageService& messages, QWidget* parent)
+LookupFieldPropertiesDialog::LookupFieldPropertiesDialog(FormRecord& form, std::size_t formIndex, std::size_t field,
+                                                         const Strings& strings, MessageService& messages,
+                                                         QWidget* parent)
     : QDialog(parent), model_(form, field) {
     setObjectName("LOOKUPADVANCEDLG");
     setWindowTitle("Properties");
@@ -26,18 +26,14 @@ LookupFieldPropertiesDialog::LookupFieldPropertiesDialog(FormRecord& form, std::
     fixedLengthOn_ = optionBox("fixedLengthOn", "Fixed data length", record.fixedLengthOn[field],
                                &FieldOptionsEdit::setFixedLengthOn);
     fixedLength_ = newEdit(this, "fixedLength", std::to_string(record.fixedLength[field]), 3);
-    connect(fixedLength_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        showCorrected(fixedLength_, model_.setFixedLength(toUtf8(text)));
-    });
-    alignment_ =
-        newList(this, "alignment", FieldOptionsEdit::alignmentEntries(strings), record.alignment[field]);
+    connect(fixedLength_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { showCorrected(fixedLength_, model_.setFixedLength(toUtf8(text))); });
+    alignment_ = newList(this, "alignment", FieldOptionsEdit::alignmentEntries(strings), record.alignment[field]);
     connect(alignment_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setAlignment(i); });
-    prefixOn_ =
-        optionBox("prefixOn", "Add prefix code", record.prefixOn[field], &FieldOptionsEdit::setPrefixOn);
+    prefixOn_ = optionBox("prefixOn", "Add prefix code", record.prefixOn[field], &FieldOptionsEdit::setPrefixOn);
     prefix_ = new GridTargetBox(model_.prefix(), kAffixCapacity, strings, messages, this);
     prefix_->setObjectName("prefix");
-    suffixOn_ =
-        optionBox("suffixOn", "Add suffix code", record.suffixOn[field], &FieldOptionsEdit::setSuffixOn);
+    suffixOn_ = optionBox("suffixOn", "Add suffix code", record.suffixOn[field], &FieldOptionsEdit::setSuffixOn);
     suffix_ = new GridTargetBox(model_.suffix(), kAffixCapacity, strings, messages, this);
     suffix_->setObjectName("suffix");
 

@@ -16,8 +16,8 @@ class MessageService;
 class LookupFieldPropertiesDialog : public QDialog {
     Q_OBJECT
 public:
-    LookupFieldPropertiesDialog(FormRecord& form, std::size_t formIndex, std::size_t field,
-                                const Strings& strings, MessageService& messages, QWidget* parent = nullptr);
+    LookupFieldPropertiesDialog(FormRecord& form, std::size_t formIndex, std::size_t field, const Strings& strings,
+                                MessageService& messages, QWidget* parent = nullptr);
 
     void accept() override;
     void reject() override;

@@ -23,23 +23,20 @@ const PrintDataTexts kBuiltinPrintDataTexts{"", "Line #", ""};
 
 }  // namespace
 
-PrinterDialog::PrinterDialog(FormRecord& form, SystemSettings& settings, const Strings& strings,
-                             QWidget* parent)
+PrinterDialog::PrinterDialog(FormRecord& form, SystemSettings& settings, const Strings& strings, QWidget* parent)
     : QDialog(parent), model_(form, settings) {
     setObjectName("FORMBTPRINTDLG");
     setWindowTitle("Printer settings");
     const auto& texts = kBuiltinPrintDataTexts;
 
-    auto* method =
-        newList(this, "printMethod", PrinterDialogModel::methodEntries(strings), model_.form().printMethod);
+    auto* method = newList(this, "printMethod", PrinterDialogModel::methodEntries(strings), model_.form().printMethod);
     connect(method, &QComboBox::currentIndexChanged, this, [this](int i) {
         model_.setMethod(i);
         showEnabling();
     });
-    bluetoothMode_ = newList(this, "bluetoothMode", PrinterDialogModel::bluetoothModeEntries(strings),
-                             model_.bluetoothMode());
-    connect(bluetoothMode_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { model_.setBluetoothMode(i); });
+    bluetoothMode_ =
+        newList(this, "bluetoothMode", PrinterDialogModel::bluetoothModeEntries(strings), model_.bluetoothMode());
+    connect(bluetoothMode_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setBluetoothMode(i); });
 
     auto* top = new QFormLayout;
     top->addRow("Printing method:", method);
@@ -85,8 +82,7 @@ QWidget* PrinterDialog::buildQuantityGroup(const PrintDataTexts& texts) {
     }
     quantityField_ = newList(group, "quantityField", PrinterDialogModel::quantityFieldEntries(texts),
                              model_.form().printQuantityField);
-    connect(quantityField_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { model_.setQuantityField(i); });
+    connect(quantityField_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setQuantityField(i); });
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(fixed, 0, 0);
@@ -105,8 +101,7 @@ QWidget* PrinterDialog::buildDataGroup(const PrintDataTexts& texts) {
     auto* rows = new QFormLayout(group);
     for (std::size_t variable = 0; variable < kPrintVariables; ++variable) {
         const auto number = std::to_string(variable + 1);
-        auto* list =
-            newList(group, ("printData" + number).c_str(), entries, model_.form().printData[variable]);
+        auto* list = newList(group, ("printData" + number).c_str(), entries, model_.form().printData[variable]);
         connect(list, &QComboBox::currentIndexChanged, this,
                 [this, variable](int i) { model_.setPrintData(variable, i); });
         rows->addRow(toQString(number + " variable:"), list);

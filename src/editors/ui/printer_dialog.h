@@ -15,8 +15,7 @@ namespace tessel {
 class PrinterDialog : public QDialog {
     Q_OBJECT
 public:
-    PrinterDialog(FormRecord& form, SystemSettings& settings, const Strings& strings,
-                  QWidget* parent = nullptr);
+    PrinterDialog(FormRecord& form, SystemSettings& settings, const Strings& strings, QWidget* parent = nullptr);
 
     void accept() override;
     void reject() override;

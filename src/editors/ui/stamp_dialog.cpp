@@ -20,14 +20,11 @@ StampDialog::StampDialog(FormRecord& form, const Strings& strings, QWidget* pare
     setWindowTitle("Date & Time Stamp settings");
     const FormRecord& record = model_.form();
 
-    auto* position =
-        newList(this, "stampPosition", StampDialogModel::positionEntries(strings), record.stampPosition);
+    auto* position = newList(this, "stampPosition", StampDialogModel::positionEntries(strings), record.stampPosition);
     connect(position, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setPosition(i); });
 
-    auto* yearDigits =
-        newList(this, "stampYearDigits", StampDialogModel::yearDigitEntries(), record.stampYearDigits);
-    auto* dateStyle =
-        newList(this, "stampDateStyle", StampDialogModel::dateStyleEntries(), record.stampDateStyle);
+    auto* yearDigits = newList(this, "stampYearDigits", StampDialogModel::yearDigitEntries(), record.stampYearDigits);
+    auto* dateStyle = newList(this, "stampDateStyle", StampDialogModel::dateStyleEntries(), record.stampDateStyle);
     auto* dateSeparator = newEdit(this, "dateSeparator", model_.dateSeparator(), 2);
     auto* timeSeparator = newEdit(this, "timeSeparator", model_.timeSeparator(), 2);
     dateSeparator->setMaximumWidth(40);

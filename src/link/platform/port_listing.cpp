@@ -18,15 +18,13 @@ namespace {
 PortList systemPorts() {
     PortList ports;
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Hardware\\DeviceMap\\SerialComm", 0, KEY_READ, &key) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Hardware\\DeviceMap\\SerialComm", 0, KEY_READ, &key) != ERROR_SUCCESS)
         return ports;
     for (DWORD index = 0;; ++index) {
         char path[128];
         BYTE name[64];
         DWORD pathSize = sizeof path, nameSize = sizeof name, type = 0;
-        if (RegEnumValueA(key, index, path, &pathSize, nullptr, &type, name, &nameSize) != ERROR_SUCCESS)
-            break;
+        if (RegEnumValueA(key, index, path, &pathSize, nullptr, &type, name, &nameSize) != ERROR_SUCCESS) break;
         if (type == REG_SZ) ports.push_back({path, reinterpret_cast<const char*>(name)});
     }
     RegCloseKey(key);

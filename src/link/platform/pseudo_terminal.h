@@ -11,7 +11,7 @@
 namespace tessel::link {
 
 class PseudoTerminalServer {
-  public:
+public:
     // A new pseudo-terminal in raw mode; nothing, with the reason in
     // `error`, when none can be made.
     static std::unique_ptr<PseudoTerminalServer> open(std::string& error);
@@ -26,7 +26,7 @@ class PseudoTerminalServer {
     // set; `afterEvents` runs after each step on the serving thread.
     void serve(PeerLine& line, const std::atomic<bool>& stop, const std::function<void()>& afterEvents);
 
-  private:
+private:
     PseudoTerminalServer(int controller, int device, std::string path)
         : controller_(controller), device_(device), devicePath_(std::move(path)) {}
 

@@ -11,45 +11,32 @@ void quietNotifierWarnings() {
     static std::once_flag installed;
     std::call_once(installed, [] {
         static QtMessageHandler previous = nullptr;
-        previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-                if (text.startsWith(
-                        QLatin1String("QSocketNotifier: Can only be used with threads started with QThread")))
-                    return;
-                if (previous) previous(type, context, text);
-            });
+        previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (text.startsWith(QLatin1String("QSocketNotifier: Can only be used with threads started with QThread")))
+                return;
+            if (previous) previous(type, context, text);
+        });
     });
 }
 
 OpenResult::Status statusOf(QSerialPort::SerialPortError error) {
     switch (error) {
-        case QSerialPort::NoError:
-            return OpenResult::Status::Opened;
-        case QSerialPort::DeviceNotFoundError:
-            return OpenResult::Status::NotFound;
-        case QSerialPort::PermissionError:
-            return OpenResult::Status::PermissionDenied;
-        case QSerialPort::OpenError:
-            return OpenResult::Status::Busy;
-        default:
-            return OpenResult::Status::Failed;
+        case QSerialPort::NoError: return OpenResult::Status::Opened;
+        case QSerialPort::DeviceNotFoundError: return OpenResult::Status::NotFound;
+        case QSerialPort::PermissionError: return OpenResult::Status::PermissionDenied;
+        case QSerialPort::OpenError: return OpenResult::Status::Busy;
+        default: return OpenResult::Status::Failed;
     }
 }
 
 // Pseudo-terminals carry data but have no RTS or DTR line to drive.
-bool isPseudoTerminal(const std::string& path) {
-    return path.rfind("/dev/pts/", 0) == 0;
-}
+bool isPseudoTerminal(const std::string& path) { return path.rfind("/dev/pts/", 0) == 0; }
 
 }  // namespace
 
-QtSerialPort::QtSerialPort() {
-    quietNotifierWarnings();
-}
+QtSerialPort::QtSerialPort() { quietNotifierWarnings(); }
 
-std::unique_ptr<SerialPort> makeQtSerialPort() {
-    return std::make_unique<QtSerialPort>();
-}
+std::unique_ptr<SerialPort> makeQtSerialPort() { return std::make_unique<QtSerialPort>(); }
 
 OpenResult QtSerialPort::open(const PortEntry& port) {
     // Windows opens by port name (COM3); elsewhere the device file is named.
@@ -76,13 +63,9 @@ bool QtSerialPort::setModemLine(bool applied) {
     return !hasModemLines_ && port_.isOpen();
 }
 
-bool QtSerialPort::setRts(bool on) {
-    return setModemLine(port_.setRequestToSend(on));
-}
+bool QtSerialPort::setRts(bool on) { return setModemLine(port_.setRequestToSend(on)); }
 
-bool QtSerialPort::setDtr(bool on) {
-    return setModemLine(port_.setDataTerminalReady(on));
-}
+bool QtSerialPort::setDtr(bool on) { return setModemLine(port_.setDataTerminalReady(on)); }
 
 bool QtSerialPort::write(std::span<const Byte> bytes, Milliseconds limit) {
     if (!port_.isOpen()) return false;
@@ -99,8 +82,7 @@ bool QtSerialPort::write(std::span<const Byte> bytes, Milliseconds limit) {
 ReadResult QtSerialPort::read(std::span<Byte> into, Milliseconds wait) {
     if (!port_.isOpen()) return {0, true};
     if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(static_cast<int>(wait.count()))) {
-        const bool failed =
-            port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::TimeoutError;
+        const bool failed = port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::TimeoutError;
         port_.clearError();
         return {0, failed};
     }
@@ -109,12 +91,8 @@ ReadResult QtSerialPort::read(std::span<Byte> into, Milliseconds wait) {
     return {static_cast<std::size_t>(count), false};
 }
 
-void QtSerialPort::discardInput() {
-    port_.clear(QSerialPort::Input);
-}
+void QtSerialPort::discardInput() { port_.clear(QSerialPort::Input); }
 
-void QtSerialPort::discardOutput() {
-    port_.clear(QSerialPort::Output);
-}
+void QtSerialPort::discardOutput() { port_.clear(QSerialPort::Output); }
 
 }  // namespace tessel::link

@@ -8,7 +8,7 @@
 namespace tessel::link {
 
 class QtSerialPort final : public SerialPort {
-  public:
+public:
     QtSerialPort();
 
     OpenResult open(const PortEntry& port) override;
@@ -22,7 +22,7 @@ class QtSerialPort final : public SerialPort {
     void discardInput() override;
     void discardOutput() override;
 
-  private:
+private:
     bool setModemLine(bool applied);
 
     QSerialPort port_;

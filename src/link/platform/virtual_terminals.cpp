@@ -14,25 +14,13 @@ namespace tessel::link {
 namespace {
 
 #ifndef _WIN32
-bool processRuns(long pid) {
-    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
-}
-long ownPid() {
-    return static_cast<long>(::getpid());
-}
-std::string userTag() {
-    return std::to_string(::getuid());
-}
+bool processRuns(long pid) { return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM); }
+long ownPid() { return static_cast<long>(::getpid()); }
+std::string userTag() { return std::to_string(::getuid()); }
 #else
-bool processRuns(long) {
-    return true;
-}
-long ownPid() {
-    return 0;
-}
-std::string userTag() {
-    return "user";
-}
+bool processRuns(long) { return true; }
+long ownPid() { return 0; }
+std::string userTag() { return "user"; }
 #endif
 
 }  // namespace
@@ -65,8 +53,7 @@ PortList listVirtualTerminals() {
         std::string device;
         std::getline(std::ifstream(entry.path()) >> std::ws, device);
         std::error_code missing;
-        if (*end != '\0' || !processRuns(pid) || device.empty() ||
-            !std::filesystem::exists(device, missing)) {
+        if (*end != '\0' || !processRuns(pid) || device.empty() || !std::filesystem::exists(device, missing)) {
             std::filesystem::remove(entry.path(), missing);
             continue;
         }

@@ -17,13 +17,13 @@ std::filesystem::path virtualTerminalFolder();
 // Registers the device of this process's terminal until the returned entry
 // is destroyed.
 class VirtualTerminalEntry {
-  public:
+public:
     explicit VirtualTerminalEntry(const std::string& devicePath);
     ~VirtualTerminalEntry();
     VirtualTerminalEntry(const VirtualTerminalEntry&) = delete;
     VirtualTerminalEntry& operator=(const VirtualTerminalEntry&) = delete;
 
-  private:
+private:
     std::filesystem::path file_;
 };
 

@@ -60,11 +60,13 @@ void ProgressDialog::reject() {
 }
 
 void ProgressDialog::progress(int position) {
-    QMetaObject::invokeMethod(this, [this, position] { bar_->setValue(position); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, position] { bar_->setValue(position); }, Qt::QueuedConnection);
 }
 
 void ProgressDialog::received(int count) {
-    QMetaObject::invokeMethod(this, [this, count] { showReceived(count); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, count] { showReceived(count); }, Qt::QueuedConnection);
 }
 
 void ProgressDialog::showReceived(int count) {

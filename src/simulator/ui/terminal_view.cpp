@@ -19,12 +19,12 @@ constexpr QPoint kGroupKeypadOrigin(36, 284);
 
 // Where the screen's parts lie in each family's picture.
 struct ScreenGeometry {
-    int top;          // y of row 0
-    int barX;         // x of the highlight bar
-    int cursorX;      // x of column 0's cursor cell
+    int top;      // y of row 0
+    int barX;     // x of the highlight bar
+    int cursorX;  // x of column 0's cursor cell
     QPoint clockBackground;
     QPoint clockText;
-    QRect area;       // the whole text area
+    QRect area;  // the whole text area
 
     QRect rowArea(int row) const { return QRect(kTextX, top + kRowPitch * row, 216 - kTextX + 1, kRowPitch + 1); }
 };
@@ -83,7 +83,8 @@ void TerminalView::showPendingCharacter(char) { repaintScreen(); }
 
 void TerminalView::drawClock() {
     const auto geometry = geometryOf(family_);
-    update(QRect(geometry.clockBackground, artwork_ ? artwork_->clockBackground().deviceIndependentSize().toSize() : QSize()));
+    update(QRect(geometry.clockBackground,
+                 artwork_ ? artwork_->clockBackground().deviceIndependentSize().toSize() : QSize()));
 }
 
 void TerminalView::requestNewProject(int family) { emit newProjectRequested(family); }
@@ -115,8 +116,8 @@ void TerminalView::paintScreen(QPainter& painter) const {
     const auto geometry = geometryOf(family_);
     const auto& screen = simulator_->screen();
     painter.setFont(screenFont());
-    const auto cursorCell = QPoint(geometry.cursorX + kCharPitch * screen.cursor.column,
-                                   geometry.top + kRowPitch * screen.cursor.row);
+    const auto cursorCell =
+        QPoint(geometry.cursorX + kCharPitch * screen.cursor.column, geometry.top + kRowPitch * screen.cursor.row);
     if (screen.state == sim::SimState::FormScreen) painter.drawPixmap(cursorCell, artwork_->cursor());
     for (int row = 0; row < sim::kScreenRows; ++row) {
         const QPoint origin(kTextX, geometry.top + kRowPitch * row);

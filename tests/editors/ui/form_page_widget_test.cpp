@@ -25,8 +25,7 @@ protected:
     Project project = test::newProject(kFamilyGroup);
     CapturedMessages messages;
     std::vector<int> keysSent;
-    EditorSheet sheet{project, test::builtinStrings(), messages,
-                      [this](int key) { keysSent.push_back(key); }};
+    EditorSheet sheet{project, test::builtinStrings(), messages, [this](int key) { keysSent.push_back(key); }};
 };
 
 TEST_F(EditorSheetTest, TabsAndCaption) {

@@ -48,8 +48,7 @@ void designSampleForm(FormRecord& form) {
         Byte type;
         const char* prompt;
         Byte maxLength;
-    } lines[] = {
-        {7, "Article:", 160}, {2, "Quantity:", 6}, {1, "Note:", 35}, {12, "", 0}, {13, "Press a key", 160}};
+    } lines[] = {{7, "Article:", 160}, {2, "Quantity:", 6}, {1, "Note:", 35}, {12, "", 0}, {13, "Press a key", 160}};
     for (std::size_t f = 0; f < std::size(lines); ++f) {
         form.fieldType[f] = lines[f].type;
         setCellText(form.fieldPrompt[f], lines[f].prompt);

@@ -43,8 +43,7 @@ TEST(PseudoTerminalLink, LookupAndReceiveRoundTrip) {
     test::MemoryRecords records;
     ASSERT_EQ(terminal.run(receive, &records).result, kCompleted);
     EXPECT_EQ(records.lines, settings.uploads);
-    EXPECT_EQ(terminal.stopServing().lookupRecords(),
-              (std::vector<ByteString>{bytesOf("ABC"), bytesOf("DEF")}));
+    EXPECT_EQ(terminal.stopServing().lookupRecords(), (std::vector<ByteString>{bytesOf("ABC"), bytesOf("DEF")}));
 }
 
 TEST(PseudoTerminalLink, ServedTerminalsAreListedWhileRegistered) {
