@@ -73,6 +73,8 @@ bool loadLanguage(LanguageTable& table, const std::vector<LanguageFile>& known, 
         if (language.name != preferred) continue;
         const auto content = readFileBytes(language.path, kLanguageFileMax);
         if (!content || content->empty()) continue;
+        // A text the new language lacks must not show the previous language's.
+        table.clear();
         table.loadContent(*content);
         table.setActive(true);
         return true;

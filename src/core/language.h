@@ -21,8 +21,7 @@ struct LanguageFile {
     std::filesystem::path path;
 };
 
-// One text slot per id 0..2499. Slots keep their text until a later load
-// replaces or clears it.
+// One text slot per id 0..2499, filled from the loaded language file.
 class LanguageTable {
 public:
     bool active() const { return active_; }
@@ -32,6 +31,8 @@ public:
     std::string_view text(int id) const;
     // Stores `text` cut to 80 characters; ids outside the table are ignored.
     void store(int id, std::string_view text);
+    // Empties every slot.
+    void clear() { slots_.fill({}); }
 
     // Reads the content of a language file (name line, then "id=text" lines)
     // into the slots.

@@ -106,6 +106,17 @@ TEST_F(LanguageFolders, LoadingReplacesTextsWhileOthersStayBuiltIn) {
     EXPECT_EQ(strings.text(1131), "Save current program ?");
 }
 
+TEST_F(LanguageFolders, SwitchingLanguagesLeavesNoTextOfThePreviousOne) {
+    write(temp.path(), "de.lng", "Deutsch\r\n1131=Speichern ?\r\n1171=Falsches Format\r\n");
+    write(temp.path(), "pl.lng", "Polski\r\n1131=Zapisac ?\r\n");
+    Strings strings;
+    const auto known = *findLanguages({temp.path()});
+    ASSERT_TRUE(loadLanguage(strings.language(), known, "Deutsch"));
+    ASSERT_TRUE(loadLanguage(strings.language(), known, "Polski"));
+    EXPECT_EQ(strings.text(1131), "Zapisac ?");
+    EXPECT_EQ(strings.text(1171), "Format mismatch !!!");
+}
+
 TEST(MessageByIds, ShowsNothingWhenATextIsMissing) {
     const auto table = StringTable::parse("1121=Error\n1171=Format mismatch !!!\n");
     Strings strings(table);
