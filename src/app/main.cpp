@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     tessel::sim::SystemClock clock;
     tessel::ui::MainWindow window({messages, dialogs, desktop, clock, tessel::preferencesFilePath(),
                                    tessel::languageSearchFolders(), tessel::link::listSerialPorts,
-                                   tessel::link::makeQtSerialPort});
+                                   tessel::link::makeQtSerialPort, tessel::skinArtworkFolder()});
     messages.setOwner(&window);
     dialogs.setOwner(&window);
     application.exec();

@@ -127,7 +127,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::refreshForFamily() {
     setMask(outlineOf(project_.family));
-    terminal_->setFamily(project_.family);
+    terminal_->setFamily(project_.family, QString::fromStdString(services_.skinFolder.string()));
     simulator_->restart();
 }
 

@@ -36,6 +36,7 @@ struct WindowServices {
     std::vector<std::filesystem::path> languageFolders;
     std::function<link::PortList()> listPorts;
     link::PortMaker makePort;
+    std::filesystem::path skinFolder = {};  // PNG files replacing the drawn pictures
 };
 
 class MainWindow : public QWidget, private SessionView {

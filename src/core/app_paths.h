@@ -13,4 +13,10 @@ std::filesystem::path programDirectory();
 // in the user's data folder ($XDG_DATA_HOME or ~/.local/share, tessel-studio/languages).
 std::vector<std::filesystem::path> languageSearchFolders();
 
+// The first folder that exists of: "skin" beside the program, the installed
+// data folder's "skin", the user's data folder's "skin". PNG files in it named
+// by image id replace the terminal pictures drawn by the program; empty when
+// there is none.
+std::filesystem::path skinArtworkFolder();
+
 }  // namespace tessel
