@@ -100,7 +100,9 @@ bool ProjectSession::mayDiscardChanges() {
     const auto text = strings_.utf8(kSaveCurrentProgram);
     const int answer = messages_.show(kProgramTitle, text, {MessageIcon::Question, MessageButtons::YesNoCancel});
     if (answer == kAnswerCancel) return false;
-    if (answer == kAnswerYes) save();
+    // A save that fails or is cancelled keeps the changes: nothing goes on
+    // that would drop them.
+    if (answer == kAnswerYes) return save();
     return true;
 }
 

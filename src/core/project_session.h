@@ -45,7 +45,7 @@ public:
     bool save();
     bool saveAs();
     // Asks "Save current program ?" while there are unsaved changes; false
-    // when the user cancels.
+    // when the user cancels, or answers Yes and the save does not happen.
     bool mayDiscardChanges();
 
     // After the preferences dialog's OK: the new language and default texts.

@@ -99,6 +99,17 @@ TEST_F(Session, YesSavesTheOldDefinitionWithItsOwnMagicFirst) {
     EXPECT_EQ(readFileBytes(path("old.TSX"), 10)->substr(0, 9), "4130RU004");
 }
 
+TEST_F(Session, ASaveThatDoesNotHappenKeepsTheChanges) {
+    project.modified = true;
+    project.definition.forms[2].fieldType[1] = 3;
+    messages.setAnswer(kAnswerYes);
+    dialogs.answer(std::nullopt);  // Save As cancelled
+    session.newProject(kFamily4760);
+    EXPECT_EQ(project.definition.forms[2].fieldType[1], 3);
+    EXPECT_TRUE(project.modified);
+    EXPECT_FALSE(session.mayDiscardChanges());
+}
+
 TEST_F(Session, CancelledOrFailedOpenKeepsTheDefinitionAndPath) {
     project.currentPath = path("current.TSX");
     project.definition.forms[1].fieldType[0] = 4;
