@@ -23,10 +23,10 @@ ListEntries branchFieldEntries(const Strings& strings) {
 }
 
 SummationModel::SummationModel(FormRecord& form, std::size_t key) : form_(form), key_(key) {
-    const Byte spec = form.sumSpec[key];
+    const Byte packed = form.sumSpec[key];
     source = listIndex(form.sumSource[key], kSources);
-    sumField = listIndex(kSumField.get(spec), kFields);
-    const unsigned multiplier = kSumMultiplierField.get(spec);
+    sumField = listIndex(kSumField.get(packed), kFields);
+    const unsigned multiplier = kSumMultiplierField.get(packed);
     multiply = multiplier != 0;
     multiplierField = multiply ? listIndex(multiplier - 1, kFields) : 0;
 }
@@ -42,12 +42,12 @@ void SummationModel::accept() {
 }
 
 RemainsModel::RemainsModel(FormRecord& form, std::size_t key) : form_(form), key_(key) {
-    const Byte spec = form.remainsSpec[key];
+    const Byte packed = form.remainsSpec[key];
     const Byte filter = form.remainsFilter[key];
-    filterOn = spec >= 16;
+    filterOn = packed >= 16;
     filterIsSuffix = kRemainsFilterIsSuffix.get(filter) != 0;
     variable = listIndex(kRemainsFilterVariable.get(filter), kVariables);
-    lookupField = listIndex(kRemainsLookupField.get(spec), kFields);
+    lookupField = listIndex(kRemainsLookupField.get(packed), kFields);
 }
 
 ListEntries RemainsModel::variableEntries(const Strings& strings) {

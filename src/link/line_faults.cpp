@@ -15,7 +15,7 @@ std::optional<double> parseProbability(std::string_view text) {
 }  // namespace
 
 std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& error) {
-    FaultSpec spec;
+    FaultSpec faults;
     while (!text.empty()) {
         const auto comma = text.find(',');
         const auto item = text.substr(0, comma);
@@ -30,13 +30,13 @@ std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& erro
                 error = "maxdelay takes milliseconds: " + std::string(item);
                 return std::nullopt;
             }
-            spec.maxDelay = Milliseconds(ms);
+            faults.maxDelay = Milliseconds(ms);
             continue;
         }
-        double* field = name == "drop"      ? &spec.drop
-                        : name == "corrupt" ? &spec.corrupt
-                        : name == "delay"   ? &spec.delay
-                        : name == "silence" ? &spec.silence
+        double* field = name == "drop"      ? &faults.drop
+                        : name == "corrupt" ? &faults.corrupt
+                        : name == "delay"   ? &faults.delay
+                        : name == "silence" ? &faults.silence
                                             : nullptr;
         const auto probability = parseProbability(value);
         if (!field || !probability) {
@@ -46,7 +46,7 @@ std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& erro
         }
         *field = *probability;
     }
-    return spec;
+    return faults;
 }
 
 bool LineFaults::chance(double probability) {
