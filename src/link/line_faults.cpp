@@ -59,18 +59,18 @@ ByteString LineFaults::damage(std::span<const Byte> bytes) {
     auto anyByte = [&] {
         return static_cast<std::ptrdiff_t>(std::uniform_int_distribution<std::size_t>(0, out.size() - 1)(random_));
     };
-    if (chance(spec_.corrupt)) {
+    if (chance(faults_.corrupt)) {
         const auto flip = static_cast<Byte>(std::uniform_int_distribution<int>(1, 255)(random_));
         Byte& victim = out[static_cast<std::size_t>(anyByte())];
         victim = static_cast<Byte>(victim ^ flip);
     }
-    if (chance(spec_.drop)) out.erase(out.begin() + anyByte());
+    if (chance(faults_.drop)) out.erase(out.begin() + anyByte());
     return out;
 }
 
 Milliseconds LineFaults::holdBack() {
-    if (!chance(spec_.delay) || spec_.maxDelay.count() == 0) return Milliseconds{0};
-    return Milliseconds(std::uniform_int_distribution<long long>(1, spec_.maxDelay.count())(random_));
+    if (!chance(faults_.delay) || faults_.maxDelay.count() == 0) return Milliseconds{0};
+    return Milliseconds(std::uniform_int_distribution<long long>(1, faults_.maxDelay.count())(random_));
 }
 
 }  // namespace tessel::link

@@ -29,18 +29,18 @@ std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& erro
 
 class LineFaults {
 public:
-    LineFaults(FaultSpec spec, std::uint32_t seed) : spec_(spec), random_(seed) {}
+    LineFaults(FaultSpec faults, std::uint32_t seed) : faults_(faults), random_(seed) {}
 
     // The message after dropping and corrupting.
     ByteString damage(std::span<const Byte> bytes);
-    bool silenced() { return chance(spec_.silence); }
+    bool silenced() { return chance(faults_.silence); }
     // How long an answer is held back; zero for most.
     Milliseconds holdBack();
 
 private:
     bool chance(double probability);
 
-    FaultSpec spec_;
+    FaultSpec faults_;
     std::mt19937 random_;
 };
 

@@ -41,7 +41,7 @@ TEST_F(BranchDialog, SummationStoresFieldMultiplierAndSource) {
         int source, sumField;
         bool multiply;
         int multiplierField;
-        Byte spec;
+        Byte packed;
     };
     const Case cases[] = {
         {3, 1, true, 4, 81},  // field 2 multiplied by field 5
@@ -55,7 +55,7 @@ TEST_F(BranchDialog, SummationStoresFieldMultiplierAndSource) {
         model.multiply = c.multiply;
         model.multiplierField = c.multiplierField;
         model.accept();
-        EXPECT_EQ(form.sumSpec[1], c.spec);
+        EXPECT_EQ(form.sumSpec[1], c.packed);
         EXPECT_EQ(form.sumSource[1], c.source);
 
         SummationModel reopened(form, 1);
@@ -79,7 +79,7 @@ TEST_F(BranchDialog, RemainsStoresChoicesEvenWhenTheFilterIsOff) {
         bool on;
         int variable, lookupField;
         bool suffix;
-        Byte spec, filter;
+        Byte packed, filter;
     };
     const Case cases[] = {
         {true, 2, 5, true, 0x15, 0x21},
@@ -92,7 +92,7 @@ TEST_F(BranchDialog, RemainsStoresChoicesEvenWhenTheFilterIsOff) {
         model.lookupField = c.lookupField;
         model.filterIsSuffix = c.suffix;
         model.accept();
-        EXPECT_EQ(form.remainsSpec[3], c.spec);
+        EXPECT_EQ(form.remainsSpec[3], c.packed);
         EXPECT_EQ(form.remainsFilter[3], c.filter);
 
         RemainsModel reopened(form, 3);

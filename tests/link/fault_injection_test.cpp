@@ -86,11 +86,11 @@ INSTANTIATE_TEST_SUITE_P(Seeds, FaultInjectionTest, ::testing::Values(1u, 2u, 3u
 
 TEST(FaultSpec, ParsesItsItemsAndRefusesOthers) {
     std::string error;
-    const auto spec = parseFaultSpec("drop=0.1,silence=0.5,maxdelay=50", error);
-    ASSERT_TRUE(spec);
-    EXPECT_DOUBLE_EQ(spec->drop, 0.1);
-    EXPECT_DOUBLE_EQ(spec->silence, 0.5);
-    EXPECT_EQ(spec->maxDelay, Milliseconds(50));
+    const auto faults = parseFaultSpec("drop=0.1,silence=0.5,maxdelay=50", error);
+    ASSERT_TRUE(faults);
+    EXPECT_DOUBLE_EQ(faults->drop, 0.1);
+    EXPECT_DOUBLE_EQ(faults->silence, 0.5);
+    EXPECT_EQ(faults->maxDelay, Milliseconds(50));
     for (const char* bad : {"drop=2", "loss=0.1", "drop", "maxdelay=x"}) {
         EXPECT_FALSE(parseFaultSpec(bad, error)) << bad;
         EXPECT_FALSE(error.empty());
@@ -98,11 +98,11 @@ TEST(FaultSpec, ParsesItsItemsAndRefusesOthers) {
 }
 
 TEST(LineFaults, TheSameSeedDamagesTheSameWay) {
-    FaultSpec spec;
-    spec.drop = 0.3;
-    spec.corrupt = 0.3;
+    FaultSpec faults;
+    faults.drop = 0.3;
+    faults.corrupt = 0.3;
     const ByteString message(50, 'x');
-    LineFaults a(spec, 7), b(spec, 7), c(spec, 8);
+    LineFaults a(faults, 7), b(faults, 7), c(faults, 8);
     std::vector<ByteString> first, same, other;
     for (int i = 0; i < 50; ++i) {
         first.push_back(a.damage(message));
