@@ -33,17 +33,19 @@ protected:
             if (modal && modal->objectName() != "ProgressDlg") modal->close();
         });
         closer.start(20);
-        const std::string device = terminal->devicePath();
-        window = std::make_unique<MainWindow>(WindowServices{messages,
-                                                             dialogs,
-                                                             desktop,
-                                                             clock,
-                                                             temp.path() / "TESSEX.ini",
-                                                             {},
-                                                             [device] {
-                                                                 return link::PortList{{device, device}};
-                                                             },
-                                                             link::makeQtSerialPort});
+        window = windowOnPorts(link::PortList{{terminal->devicePath(), terminal->devicePath()}});
+    }
+
+    // The window with `ports` as the computer's ports and its preferences in `preferences`.
+    std::unique_ptr<MainWindow> windowOnPorts(link::PortList ports, const char* preferences = "TESSEX.ini") {
+        return std::make_unique<MainWindow>(WindowServices{messages,
+                                                           dialogs,
+                                                           desktop,
+                                                           clock,
+                                                           temp.path() / preferences,
+                                                           {},
+                                                           [ports] { return ports; },
+                                                           link::makeQtSerialPort});
     }
 
     link::PeerSettings settings;
@@ -83,17 +85,7 @@ TEST_F(DesktopTransfers, ReceivingNothingDeletesTheFile) {
     terminal->stopServing();
     settings.uploads.clear();
     terminal = std::make_unique<test::ServedTerminal>(settings);
-    const std::string device = terminal->devicePath();
-    window = std::make_unique<MainWindow>(WindowServices{messages,
-                                                         dialogs,
-                                                         desktop,
-                                                         clock,
-                                                         temp.path() / "TESSEX.ini",
-                                                         {},
-                                                         [device] {
-                                                             return link::PortList{{device, device}};
-                                                         },
-                                                         link::makeQtSerialPort});
+    window = windowOnPorts(link::PortList{{terminal->devicePath(), terminal->devicePath()}});
     const auto data = temp.path() / "nothing.txt";
     dialogs.answer(data.string());
     window->runCommand(kCommandReceiveData);
@@ -115,14 +107,7 @@ TEST_F(DesktopTransfers, AFailureIsShownAndOffersARetry) {
 }
 
 TEST_F(DesktopTransfers, WithoutAnyPortThePreferencesSaySo) {
-    window = std::make_unique<MainWindow>(WindowServices{messages,
-                                                         dialogs,
-                                                         desktop,
-                                                         clock,
-                                                         temp.path() / "none.ini",
-                                                         {},
-                                                         [] { return link::PortList{}; },
-                                                         link::makeQtSerialPort});
+    window = windowOnPorts({}, "none.ini");
     window->runCommand(kCommandDownloadApplication);
     ASSERT_FALSE(messages.shown().empty());
     EXPECT_EQ(messages.shown().back().text, "Don't have any COM port device!");
