@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include "app/editor_pages.h"
 #include "app/transfer_commands.h"
 #include "core/model_family.h"
 #include "core/popup_menu.h"
@@ -132,8 +133,8 @@ void MainWindow::refreshForFamily() {
 }
 
 void MainWindow::edit() {
-    EditorSheet sheet(
-        project_, strings_, services_.messages, [this](int key) { simulator_->handleKey(key); }, this);
+    EditorSheet sheet(project_, strings_, this);
+    addEditorPages(sheet, project_, strings_, services_.messages, [this](int key) { simulator_->handleKey(key); });
     sheet.exec();
     simulator_->restart();
 }

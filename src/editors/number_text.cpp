@@ -20,6 +20,12 @@ CorrectedNumber correctNumber(std::string_view text, unsigned max) {
     return {canonical == text ? std::string(text) : canonical, value};
 }
 
+CorrectedNumber correctPositiveNumber(std::string_view text, unsigned max) {
+    auto corrected = correctNumber(text, max);
+    if (corrected.value == 0) return {"1", 1};
+    return corrected;
+}
+
 std::string digitsOnly(std::string_view text) {
     std::string digits;
     std::copy_if(text.begin(), text.end(), std::back_inserter(digits), isDigit);

@@ -15,6 +15,10 @@ struct CorrectedNumber {
 // becomes `max`; leading zeros are dropped ("07" shows "7").
 CorrectedNumber correctNumber(std::string_view text, unsigned max);
 
+// The same for boxes that cannot hold 0: a text that is not a number, or 0,
+// becomes "1".
+CorrectedNumber correctPositiveNumber(std::string_view text, unsigned max);
+
 // The digits of `text`, everything else dropped.
 std::string digitsOnly(std::string_view text);
 

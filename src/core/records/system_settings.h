@@ -2,6 +2,7 @@
 // Terminal-wide settings of the application: ports and speeds, backlight,
 // data deletion, entry prompts, sounds, security, function keys, the
 // code identifiers and a few bytes of the reader settings.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <type_traits>
@@ -125,6 +126,50 @@ static_assert(offsetof(SystemSettings, vibrator) == 257);
 static_assert(offsetof(SystemSettings, fieldSeparatorReplacement) == 258);
 static_assert(offsetof(SystemSettings, btPrintMode) == 259);
 static_assert(offsetof(SystemSettings, reserved260) == 260);
+
+// Which bytes of the block each editor writes. Several pages edit this one
+// block, and each copies back only its own bytes, so an edit on one page never
+// undoes another page's; the bytes between the spans are reserved.
+//   Settings page: ports, speeds, backlight, deletion, entry prompts, security,
+//                  function keys (5..83), modem speed to the protect boxes
+//                  and the reserved bytes after them (115..149), vibrator (257)
+//   Menu page:     separateDataFiles (4)
+//   Startup page:  programStart and both field delimiters (1..3), the text lines (150..254)
+//   Barcode page:  the code identifiers (84..114), ReaderType (256) and the
+//                  field-separator replacement (258)
+//   Printer dialog of the Form page: btPrintMode (259)
+struct OwnedBytes {
+    std::size_t begin;  // first byte
+    std::size_t end;    // one past the last byte
+};
+
+inline constexpr std::array<OwnedBytes, 3> kSettingsPageBytes{{
+    {offsetof(SystemSettings, uploadPort), offsetof(SystemSettings, codeIdOn)},
+    {offsetof(SystemSettings, modemSpeed), offsetof(SystemSettings, textLines)},
+    {offsetof(SystemSettings, vibrator), offsetof(SystemSettings, fieldSeparatorReplacement)},
+}};
+inline constexpr std::array<OwnedBytes, 1> kMenuPageBytes{{
+    {offsetof(SystemSettings, separateDataFiles), offsetof(SystemSettings, uploadPort)},
+}};
+inline constexpr std::array<OwnedBytes, 2> kStartupPageBytes{{
+    {offsetof(SystemSettings, programStart), offsetof(SystemSettings, separateDataFiles)},
+    {offsetof(SystemSettings, textLines), offsetof(SystemSettings, reserved255)},
+}};
+inline constexpr std::array<OwnedBytes, 3> kBarcodePageBytes{{
+    {offsetof(SystemSettings, codeIdOn), offsetof(SystemSettings, modemSpeed)},
+    {offsetof(SystemSettings, ReaderType), offsetof(SystemSettings, vibrator)},
+    {offsetof(SystemSettings, fieldSeparatorReplacement), offsetof(SystemSettings, btPrintMode)},
+}};
+
+// Copies the bytes of `spans` from `from` into `to`, leaving every other byte.
+template <std::size_t N>
+void copyOwnedBytes(SystemSettings& to, const SystemSettings& from, const std::array<OwnedBytes, N>& spans) {
+    const auto source = recordBytes(from);
+    const auto target = recordBytes(to);
+    for (const OwnedBytes& span : spans) {
+        std::copy(source.begin() + span.begin, source.begin() + span.end, target.begin() + span.begin);
+    }
+}
 
 // ReaderType. Bits 0, 2 and 3 together name the reader: none set is the
 // 1D laser/CCD reader, bit 0 the 2D reader, bit 2 the 1D long-range laser.

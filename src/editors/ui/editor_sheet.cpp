@@ -3,29 +3,23 @@
 #include <QDialogButtonBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/project.h"
-#include "editors/ui/placeholder_page.h"
+#include "editors/editor_caption.h"
 #include "editors/ui/widget_binding.h"
 
 namespace tessel {
 
-EditorSheet::EditorSheet(Project& project, const Strings& strings, MessageService& messages, SendKey sendKey,
-                         QWidget* parent)
-    : QDialog(parent), tabs_(new QTabWidget(this)) {
+EditorSheet::EditorSheet(Project& project, const Strings& strings, QWidget* parent)
+    : QDialog(parent),
+      project_(project),
+      strings_(strings),
+      tabs_(new QTabWidget(this)),
+      before_(std::make_unique<const Definition>(project.definition)) {
     setObjectName("editorSheet");
     setWindowTitle(toQString(editorCaption(strings, project.currentPath)));
     tabs_->setObjectName("editorTabs");
-
-    const auto titles = editorTabTitles(strings);
-    auto* form = new FormPage(project, strings, messages, std::move(sendKey), tabs_);
-    pages_[0] = form;
-    tabs_->addTab(form, toQString(titles[0]));
-    for (std::size_t page = 1; page < kEditorPages; ++page) {
-        auto* placeholder = new PlaceholderPage(toQString(titles[page]), tabs_);
-        pages_[page] = placeholder;
-        tabs_->addTab(placeholder, toQString(titles[page]));
-    }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName("sheetButtons");
@@ -36,27 +30,50 @@ EditorSheet::EditorSheet(Project& project, const Strings& strings, MessageServic
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
-    loadOnFirstShow(0);
+}
+
+void EditorSheet::addPage(QWidget* widget, EditorPage* page) {
+    const auto titles = editorTabTitles(strings_);
+    pages_.push_back({page, false});
+    const std::size_t index = pages_.size() - 1;
+    tabs_->addTab(widget, index < titles.size() ? toQString(titles[index]) : QString());
+    if (index == 0) loadOnFirstShow(0);
 }
 
 void EditorSheet::loadOnFirstShow(int index) {
-    if (index < 0 || loaded_[static_cast<std::size_t>(index)]) return;
-    loaded_[static_cast<std::size_t>(index)] = true;
-    pages_[static_cast<std::size_t>(index)]->load();
+    if (index < 0 || static_cast<std::size_t>(index) >= pages_.size()) return;
+    Entry& entry = pages_[static_cast<std::size_t>(index)];
+    if (entry.loaded) return;
+    entry.loaded = true;
+    entry.page->load();
 }
 
 void EditorSheet::accept() {
-    for (std::size_t page = 0; page < kEditorPages; ++page) {
-        if (loaded_[page]) pages_[page]->accept();
+    for (std::size_t index = 0; index < pages_.size(); ++index) {
+        if (pages_[index].loaded && !pages_[index].page->mayAccept()) {
+            tabs_->setCurrentIndex(static_cast<int>(index));
+            return;
+        }
     }
+    for (Entry& entry : pages_) {
+        if (entry.loaded) entry.page->accept();
+    }
+    markModifiedIfChanged();
     QDialog::accept();
 }
 
 void EditorSheet::reject() {
-    for (std::size_t page = 0; page < kEditorPages; ++page) {
-        if (loaded_[page]) pages_[page]->discard();
+    for (Entry& entry : pages_) {
+        if (entry.loaded) entry.page->discard();
     }
+    markModifiedIfChanged();
     QDialog::reject();
+}
+
+void EditorSheet::markModifiedIfChanged() {
+    const auto before = recordBytes(*before_);
+    const auto after = recordBytes(project_.definition);
+    if (!std::equal(before.begin(), before.end(), after.begin())) project_.modified = true;
 }
 
 }  // namespace tessel

@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "core/project.h"
 #include "editors/ui/editor_sheet.h"
+#include "editors/ui/form_page.h"
 #include "support/projects.h"
 #include "support/widgets.h"
 
@@ -25,14 +26,15 @@ protected:
     Project project = test::newProject(kFamilyGroup);
     CapturedMessages messages;
     std::vector<int> keysSent;
-    EditorSheet sheet{project, test::builtinStrings(), messages, [this](int key) { keysSent.push_back(key); }};
+    EditorSheet sheet{project, test::builtinStrings()};
+    FormPage* formPage = sheet.addPage(
+        new FormPage(project, test::builtinStrings(), messages, [this](int key) { keysSent.push_back(key); }));
 };
 
-TEST_F(EditorSheetTest, TabsAndCaption) {
+TEST_F(EditorSheetTest, CaptionAndFirstTab) {
     EXPECT_EQ(sheet.windowTitle(), "Tessel Studio - [ New file ]");
-    const char* titles[] = {"Form", "Menu", "Lookup", "Barcode", "Settings", "Startup"};
-    ASSERT_EQ(sheet.tabs()->count(), 6);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(sheet.tabs()->tabText(i), titles[i]);
+    ASSERT_EQ(sheet.tabs()->count(), 1);
+    EXPECT_EQ(sheet.tabs()->tabText(0), "Form");
 }
 
 TEST_F(EditorSheetTest, TypeChangeEnablesTheRowPerType) {

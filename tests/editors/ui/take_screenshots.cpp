@@ -17,9 +17,11 @@
 #include "editors/ui/branch_options_dialogs.h"
 #include "editors/ui/editor_sheet.h"
 #include "editors/ui/field_properties_dialog.h"
+#include "editors/ui/form_page.h"
 #include "editors/ui/grid_dialog.h"
 #include "editors/ui/grid_view.h"
 #include "editors/ui/lookup_field_properties_dialog.h"
+#include "editors/ui/placeholder_page.h"
 #include "editors/ui/printer_dialog.h"
 #include "editors/ui/stamp_dialog.h"
 
@@ -79,7 +81,9 @@ void takeAll(const QDir& folder) {
     FormRecord& form = project.definition.forms[0];
     designSampleForm(form);
 
-    EditorSheet sheet(project, strings, messages, {});
+    EditorSheet sheet(project, strings);
+    sheet.addPage(new FormPage(project, strings, messages, {}));
+    for (int page = 1; page < 6; ++page) sheet.addPage(new PlaceholderPage("Placeholder"));
     sheet.resize(1000, 560);
     save(sheet, folder, "editor-sheet-form");
     sheet.tabs()->setCurrentIndex(3);
