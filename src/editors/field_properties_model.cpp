@@ -10,8 +10,10 @@
 namespace tessel {
 namespace {
 
-constexpr std::size_t kPartialDigits = 2;
-constexpr unsigned kMaxPartialValue = 160;
+constexpr unsigned kMaxPartialLength = 160;
+// The start position has seven bits of its byte; the eighth is the
+// "save full barcode" flag, so a larger start must not spill into it.
+constexpr unsigned kMaxPartialStart = kPartialStartPosition.mask() >> kPartialStartPosition.shift;
 constexpr std::size_t kLeadingCodeChars = 6;
 constexpr int kDecimalPlaceChoices = 6;
 
@@ -36,7 +38,7 @@ FieldPropertiesModel::FieldPropertiesModel(FormRecord& form, std::size_t field)
       saveFullBarcode_(kPartialSaveFullBarcode.get(form.partialStart[field]) != 0) {
     if (form_.partialStart[field_] == 0) form_.partialStart[field_] = 1;
     Byte& length = form_.partialLength[field_];
-    if (length == 0 || length > kMaxPartialValue) length = kMaxPartialValue;
+    if (length == 0 || length > kMaxPartialLength) length = kMaxPartialLength;
 }
 
 ListEntries FieldPropertiesModel::decimalPlaceEntries(const Strings& strings) {
@@ -64,14 +66,14 @@ std::string FieldPropertiesModel::setInputMark(std::string_view text) {
 }
 
 std::string FieldPropertiesModel::setPartialStart(std::string_view text) {
-    auto corrected = correctNumber(text.substr(0, kPartialDigits), kMaxPartialValue);
+    auto corrected = correctNumber(text.substr(0, kPartialDigits), kMaxPartialStart);
     Byte& start = form_.partialStart[field_];
     start = static_cast<Byte>(kPartialStartPosition.with(start, corrected.value));
     return corrected.text;
 }
 
 std::string FieldPropertiesModel::setPartialLength(std::string_view text) {
-    auto corrected = correctNumber(text.substr(0, kPartialDigits), kMaxPartialValue);
+    auto corrected = correctNumber(text.substr(0, kPartialDigits), kMaxPartialLength);
     form_.partialLength[field_] = static_cast<Byte>(corrected.value);
     return corrected.text;
 }

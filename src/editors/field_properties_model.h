@@ -9,6 +9,9 @@ namespace tessel {
 
 class FieldPropertiesModel : public FieldOptionsEdit {
 public:
+    // Digits of the partial-barcode boxes: enough for a length of 160.
+    static constexpr std::size_t kPartialDigits = 3;
+
     // Opening turns a partial start of 0 into 1 and a partial length of 0 or
     // above 160 into 160.
     FieldPropertiesModel(FormRecord& form, std::size_t field);

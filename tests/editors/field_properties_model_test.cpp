@@ -102,6 +102,18 @@ TEST_F(FieldProperties, NumbersAreCorrectedInPlace) {
     EXPECT_EQ(model.setPartialLength("a"), "0");
     EXPECT_EQ(model.setPartialLength("99"), "99");
     EXPECT_EQ(form.partialLength[0], 99);
+    EXPECT_EQ(model.setPartialLength("160"), "160");
+    EXPECT_EQ(model.setPartialLength("999"), "160");
+    EXPECT_EQ(form.partialLength[0], 160);
+}
+
+TEST_F(FieldProperties, StartPositionStaysOutOfTheSaveFullBarcodeBit) {
+    form.partialStart[0] = 0x80 | 5;
+    FieldPropertiesModel model(form, 0);
+    EXPECT_EQ(model.setPartialStart("127"), "127");
+    EXPECT_EQ(form.partialStart[0], 0x80 | 127);
+    EXPECT_EQ(model.setPartialStart("150"), "127");
+    EXPECT_EQ(form.partialStart[0], 0x80 | 127);
 }
 
 TEST_F(FieldProperties, LeadingCodeFillsItsOwnSlotOnly) {

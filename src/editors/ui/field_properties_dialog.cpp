@@ -99,10 +99,11 @@ QWidget* FieldPropertiesDialog::buildBarcodeGroup(const Strings& strings) {
     auto* group = new QGroupBox("Barcode", this);
 
     partialOn_ = optionBox("partialOn", "Read partial barcode", form.partialOn[f], &FieldPropertiesModel::setPartialOn);
-    partialStart_ = newEdit(group, "partialStart", model_.partialStart(), 2);
+    partialStart_ = newEdit(group, "partialStart", model_.partialStart(), FieldPropertiesModel::kPartialDigits);
     connect(partialStart_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(partialStart_, model_.setPartialStart(toUtf8(text))); });
-    partialLength_ = newEdit(group, "partialLength", std::to_string(form.partialLength[f]), 2);
+    partialLength_ =
+        newEdit(group, "partialLength", std::to_string(form.partialLength[f]), FieldPropertiesModel::kPartialDigits);
     connect(partialLength_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(partialLength_, model_.setPartialLength(toUtf8(text))); });
     saveFullBarcode_ =

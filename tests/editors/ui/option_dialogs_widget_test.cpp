@@ -11,6 +11,8 @@
 #include "editors/ui/grid_dialog.h"
 #include "editors/ui/grid_target_box.h"
 #include "editors/ui/grid_view.h"
+#include "editors/ui/lookup_field_properties_dialog.h"
+#include "editors/ui/printer_dialog.h"
 #include "editors/ui/stamp_dialog.h"
 #include "support/projects.h"
 #include "support/widgets.h"
@@ -104,6 +106,30 @@ TEST_F(OptionDialogs, StampCaptionsFollowTheBoxes) {
     test::press(stamp, QDialogButtonBox::Cancel);
     EXPECT_EQ(form.stampMonth, 1);
     EXPECT_EQ(form.stampDateStyle, 0);
+}
+
+// Every number box is wide enough for the largest value its byte may hold.
+TEST_F(OptionDialogs, NumberBoxesShowWhatTheRecordHolds) {
+    form.fixedLength[0] = 255;
+    form.partialStart[0] = 0x80 | 127;
+    form.partialLength[0] = 160;
+    FieldPropertiesDialog properties(form, 0, 0, test::builtinStrings(), messages);
+    EXPECT_EQ(test::child<QLineEdit>(&properties, "fixedLength")->text(), "255");
+    EXPECT_EQ(test::child<QLineEdit>(&properties, "partialStart")->text(), "127");
+    EXPECT_EQ(test::child<QLineEdit>(&properties, "partialLength")->text(), "160");
+    test::press(properties, QDialogButtonBox::Cancel);
+
+    form.fieldType[1] = kFieldLookup;
+    form.fixedLength[1] = 200;
+    LookupFieldPropertiesDialog lookup(form, 0, 1, test::builtinStrings(), messages);
+    EXPECT_EQ(test::child<QLineEdit>(&lookup, "fixedLength")->text(), "200");
+    test::press(lookup, QDialogButtonBox::Cancel);
+
+    form.printMethod = 1;
+    form.printQuantity = 255;
+    SystemSettings settings{};
+    PrinterDialog printer(form, settings, test::builtinStrings());
+    EXPECT_EQ(test::child<QLineEdit>(&printer, "quantity")->text(), "255");
 }
 
 }  // namespace
