@@ -74,7 +74,12 @@ void PreferencesDialog::buildControls() {
     auto* fields = new QFormLayout;
     fields->addRow(tr("&Download via :"), downloadVia_);
     fields->addRow(tr("&Receive data via :"), receiveVia_);
-    fields->addRow(tr("&COM port :"), portRow);
+    // The port row is a layout, which cannot take the mnemonic's focus, so
+    // the label points at the list itself.
+    auto* portLabel = new QLabel(tr("&COM port :"), this);
+    portLabel->setObjectName("portLabel");
+    portLabel->setBuddy(port_);
+    fields->addRow(portLabel, portRow);
     fields->addRow(tr("&Baud rate :"), baudRate_);
     fields->addRow(autoPreload_);
     fields->addRow(alwaysOnTop_);

@@ -58,10 +58,11 @@ int QtMessages::show(std::string_view caption, std::string_view text, MessageSty
     return answerOf(box.exec());
 }
 
-std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& request) {
+void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
     QStringList filters;
     for (const auto& filter : request.filters) filters << filterText(filter);
-    QFileDialog dialog(owner_, QString(), QString(), filters.join(";;"));
+    dialog.setNameFilters(filters);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(request.forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(fromUtf8(request.defaultExtension));
@@ -73,6 +74,11 @@ std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& reques
     } else {
         dialog.setDirectory(QDir::currentPath());
     }
+}
+
+std::optional<std::string> QtFileDialogs::choose(const FileDialogRequest& request) {
+    QFileDialog dialog(owner_);
+    prepareFileDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QFileDialog;
+
 #include "core/file_dialogs.h"
 #include "core/messages.h"
 
@@ -17,6 +19,11 @@ public:
 private:
     QPointer<QWidget> owner_;
 };
+
+// Sets up a file chooser for `request`: its filters, its mode and where it
+// starts. The filter labels already name their patterns, so Qt's own
+// pattern list after each label is hidden.
+void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request);
 
 class QtFileDialogs : public FileDialogs {
 public:

@@ -89,5 +89,16 @@ TEST_F(PreferencesDialogTest, ALanguageNamesTheDialog) {
     EXPECT_TRUE(labelled);
 }
 
+TEST_F(PreferencesDialogTest, EveryLabelShowsItsMnemonicAndPointsAtItsControl) {
+    Preferences stored;
+    PreferencesForm form(stored, kFamilyGroup, ports, {"Deutsch"});
+    PreferencesDialog dialog(form, strings, messages, {});
+    for (auto* label : dialog.findChildren<QLabel*>()) {
+        if (!label->text().contains('&')) continue;
+        EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+    }
+    EXPECT_EQ(test::child<QLabel>(&dialog, "portLabel")->buddy(), test::child<QComboBox>(&dialog, "port"));
+}
+
 }  // namespace
 }  // namespace tessel::ui
