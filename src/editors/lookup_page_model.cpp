@@ -104,11 +104,15 @@ void LookupPageModel::load(const LookupTable& lookups, int family) {
     selectLookup(0);
 }
 
-std::optional<std::size_t> LookupPageModel::overflowingLookup() const {
+bool LookupPageModel::mayAccept() {
     for (std::size_t i = 0; i < kLookupCount; ++i) {
-        if (lookups_[i].delimiter != 0 && !delimitedLayout(lookups_[i]).fitsInBytes()) return i;
+        if (lookups_[i].delimiter != 0 && !delimitedLayout(lookups_[i]).fitsInBytes()) {
+            selectLookup(i);
+            messageByIds(strings_, messages_, 1122, 1147, {MessageIcon::Warning});
+            return false;
+        }
     }
-    return std::nullopt;
+    return true;
 }
 
 void LookupPageModel::accept(Project& project) const {

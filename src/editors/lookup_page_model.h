@@ -3,7 +3,6 @@
 // the number boxes, the layout radios, the no-match list that follows "Only
 // read data once", and the delimited layout computed on accept. The page
 // widget forwards every user change here and shows what the model then holds.
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,8 +48,9 @@ public:
 
     // Copies the lookups and shows lookup 1; the family decides the SD card.
     void load(const LookupTable& lookups, int family);
-    // The first delimited lookup whose layout would not fit in its bytes.
-    std::optional<std::size_t> overflowingLookup() const;
+    // Refuses with a message while a delimited lookup's layout would pass
+    // what its bytes hold, and shows that lookup.
+    bool mayAccept();
     // Lays out the delimited lookups, copies all three back and renumbers the
     // calculator line.
     void accept(Project& project) const;

@@ -16,7 +16,7 @@ class LookupPage : public ::testing::Test {
 protected:
     void SetUp() override { page.load(project.definition.lookups, project.family); }
 
-    // Lookup 1 as a delimited lookup of the given maximum lengths.
+    // The lookup on show as a delimited lookup of the given maximum lengths.
     void delimit(const std::vector<unsigned>& lengths) {
         page.chooseDelimiter();
         page.setColumnCount(static_cast<int>(lengths.size()));
@@ -256,7 +256,9 @@ TEST_F(LookupPage, AcceptLaysOutDelimitedLookupsOnly) {
     page.setRecordLength("40");
     page.setOffset(1, "30");
     page.selectLookup(2);  // delimited, no columns
-    ASSERT_FALSE(page.overflowingLookup());
+    ASSERT_TRUE(page.mayAccept());
+    EXPECT_EQ(page.currentLookup(), 2u);
+    EXPECT_TRUE(messages.shown().empty());
     page.accept(project);
 
     const LookupTable& stored = project.definition.lookups;
@@ -270,13 +272,17 @@ TEST_F(LookupPage, AcceptLaysOutDelimitedLookupsOnly) {
     EXPECT_EQ(stored[2].delimiter, 9);
 }
 
-TEST_F(LookupPage, LayoutPastAByteIsTold) {
+TEST_F(LookupPage, LayoutPastAByteIsRefused) {
+    page.selectLookup(1);
     delimit({200, 50, 5});
     page.selectLookup(2);
-    EXPECT_EQ(page.overflowingLookup(), 0u);
-    page.selectLookup(0);
+    EXPECT_FALSE(page.mayAccept());
+    EXPECT_EQ(page.currentLookup(), 1u);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "Invalid value!");
+    // As fixed-length columns the same lengths are the user's to place.
     page.chooseFixedLength();
-    EXPECT_FALSE(page.overflowingLookup());
+    EXPECT_TRUE(page.mayAccept());
 }
 
 // The calculator entry moves behind the lookup entry while a lookup is in use.
