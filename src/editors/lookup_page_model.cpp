@@ -38,7 +38,8 @@ void resetLookup(LookupRecord& lookup) {
     lookup.negativeRemains = 0;
 }
 
-// A delimited lookup without columns has no record to speak of.
+// Offsets and record length of a delimited lookup (0 for one without
+// columns); mayAccept has made sure they fit in their bytes.
 void layOut(LookupRecord& lookup) {
     if (lookup.delimiter == 0) return;
     const DelimitedLayout layout = delimitedLayout(lookup);

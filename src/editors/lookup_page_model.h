@@ -51,8 +51,8 @@ public:
     // Refuses with a message while a delimited lookup's layout would pass
     // what its bytes hold, and shows that lookup.
     bool mayAccept();
-    // Lays out the delimited lookups, copies all three back and renumbers the
-    // calculator line.
+    // Once mayAccept agreed: lays out the delimited lookups, copies all three
+    // back and renumbers the calculator line.
     void accept(Project& project) const;
 
     const LookupTable& workingCopy() const { return lookups_; }
