@@ -2,6 +2,8 @@
 
 #include "editors/editor_caption.h"
 #include "editors/ui/editor_sheet.h"
+#include "editors/ui/lookup_page.h"
+#include "editors/ui/menu_page.h"
 #include "editors/ui/placeholder_page.h"
 #include "editors/ui/widget_binding.h"
 
@@ -11,7 +13,9 @@ void addEditorPages(EditorSheet& sheet, Project& project, const Strings& strings
                     SendKey sendKey) {
     const auto titles = editorTabTitles(strings);
     sheet.addPage(new FormPage(project, strings, messages, std::move(sendKey)));
-    for (std::size_t page = 1; page < kEditorPages; ++page) {
+    sheet.addPage(new MenuPage(project, strings));
+    sheet.addPage(new LookupPage(project, strings, messages));
+    for (std::size_t page = 3; page < kEditorPages; ++page) {
         sheet.addPage(new PlaceholderPage(toQString(titles[page])));
     }
 }

@@ -21,6 +21,8 @@
 #include "editors/ui/grid_dialog.h"
 #include "editors/ui/grid_view.h"
 #include "editors/ui/lookup_field_properties_dialog.h"
+#include "editors/ui/lookup_page.h"
+#include "editors/ui/menu_page.h"
 #include "editors/ui/placeholder_page.h"
 #include "editors/ui/printer_dialog.h"
 #include "editors/ui/stamp_dialog.h"
@@ -72,6 +74,31 @@ void designSampleForm(FormRecord& form) {
     form.partialOn[1] = 1;
 }
 
+// The main menu of the stock-taking application: two forms and a submenu.
+void designSampleMenu(MenuRecord& menu) {
+    menu.captionOn = 1;
+    setCellText(menu.caption, "Stock taking");
+    const char* items[] = {"Receive goods", "Count shelf", "Settings"};
+    const Byte targets[] = {1, 2, 12};
+    for (std::size_t item = 0; item < std::size(items); ++item) {
+        setCellText(menu.itemName[item], items[item]);
+        menu.itemTarget[item] = targets[item];
+    }
+    menu.saveCaption = 1;
+    menu.menuPassDown = 1;
+}
+
+// The articles: code, name and price, separated by commas, keyed by the code.
+void designSampleLookup(LookupRecord& lookup) {
+    lookup.columnCount = 3;
+    lookup.columnLength = {10, 5, 8, 0, 0, 0, 0, 0};
+    lookup.columnOffset = {1, 12, 18, 1, 1, 1, 1, 1};
+    lookup.recordLength = 25;
+    lookup.delimiter = ',';
+    lookup.badFormatAction = 2;
+    lookup.noMatchAction = 1;
+}
+
 void takeAll(const QDir& folder) {
     const Strings strings;
     CapturedMessages messages;
@@ -80,12 +107,20 @@ void takeAll(const QDir& folder) {
     project.currentPath = "/home/ann/stock.TSX";
     FormRecord& form = project.definition.forms[0];
     designSampleForm(form);
+    designSampleMenu(project.definition.menus[0]);
+    designSampleLookup(project.definition.lookups[0]);
 
     EditorSheet sheet(project, strings);
     sheet.addPage(new FormPage(project, strings, messages, {}));
-    for (int page = 1; page < 6; ++page) sheet.addPage(new PlaceholderPage("Placeholder"));
+    sheet.addPage(new MenuPage(project, strings));
+    sheet.addPage(new LookupPage(project, strings, messages));
+    for (int page = 3; page < 6; ++page) sheet.addPage(new PlaceholderPage("Placeholder"));
     sheet.resize(1000, 560);
     save(sheet, folder, "editor-sheet-form");
+    sheet.tabs()->setCurrentIndex(1);
+    save(sheet, folder, "editor-sheet-menu");
+    sheet.tabs()->setCurrentIndex(2);
+    save(sheet, folder, "editor-sheet-lookup");
     sheet.tabs()->setCurrentIndex(3);
     save(sheet, folder, "editor-sheet-placeholder");
 

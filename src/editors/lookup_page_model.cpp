@@ -1,0 +1,198 @@
+#include "editors/lookup_page_model.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "core/messages.h"
+#include "core/model_family.h"
+#include "core/project.h"
+#include "core/strings.h"
+#include "editors/number_text.h"
+
+namespace tessel {
+namespace {
+
+constexpr unsigned kByteMax = 255;
+constexpr Byte kTab = 9;
+constexpr Byte kCarriageReturn = 13;
+constexpr int kFirstInsertingAction = 2;  // "Insert to lookup file"
+constexpr int kInsertingActions = 2;
+
+ListEntries entriesOf(const Strings& strings, int firstId, int lastId) {
+    ListEntries entries;
+    for (int id = firstId; id <= lastId; ++id) entries.push_back(strings.utf8(id));
+    return entries;
+}
+
+void resetLookup(LookupRecord& lookup) {
+    lookup.recordLength = 0;
+    lookup.columnCount = 0;
+    lookup.keyColumn = 0;
+    lookup.columnOffset.fill(1);
+    lookup.columnLength.fill(0);
+    lookup.delimiter = 0;
+    lookup.uploadable = 1;
+    lookup.noMatchAction = 0;
+    lookup.badFormatAction = 0;
+    lookup.readOnce = 0;
+    lookup.negativeRemains = 0;
+}
+
+// Offsets and record length of a delimited lookup (0 for one without
+// columns); mayAccept has made sure they fit in their bytes.
+void layOut(LookupRecord& lookup) {
+    if (lookup.delimiter == 0) return;
+    const DelimitedLayout layout = delimitedLayout(lookup);
+    for (std::size_t k = 0; k < lookup.columnCount && k < kColumnsPerLookup; ++k) {
+        lookup.columnOffset[k] = static_cast<Byte>(layout.offsets[k]);
+    }
+    lookup.recordLength = static_cast<Byte>(layout.recordLength);
+}
+
+}  // namespace
+
+void renumberCalculatorLines(DefaultTexts& defaults, SystemSettings& settings, bool lookupInUse) {
+    applyCalculatorDigit(settings, lookupInUse);
+    // The default texts keep the five lines without their settings block; the
+    // rule is the definition's own, applied to a block that carries the line.
+    SystemSettings carrier{};
+    carrier.textLines[0] = defaults.settingsLines[0];
+    applyCalculatorDigit(carrier, lookupInUse);
+    defaults.settingsLines[0] = carrier.textLines[0];
+}
+
+bool DelimitedLayout::fitsInBytes() const {
+    return recordLength <= kByteMax &&
+           std::all_of(offsets.begin(), offsets.end(), [](unsigned offset) { return offset <= kByteMax; });
+}
+
+DelimitedLayout delimitedLayout(const LookupRecord& lookup) {
+    DelimitedLayout layout;
+    const std::size_t n = std::min<std::size_t>(lookup.columnCount, kColumnsPerLookup);
+    if (n == 0) return layout;
+    layout.offsets[0] = 1;
+    for (std::size_t k = 1; k < n; ++k) layout.offsets[k] = layout.offsets[k - 1] + lookup.columnLength[k - 1] + 1;
+    const unsigned lengths =
+        std::accumulate(lookup.columnLength.begin(), lookup.columnLength.begin() + static_cast<std::ptrdiff_t>(n), 0u);
+    layout.recordLength = lengths + static_cast<unsigned>(n) - 1;
+    return layout;
+}
+
+ListEntries LookupPageModel::nameEntries(const Strings& strings) { return entriesOf(strings, 1191, 1193); }
+
+ListEntries LookupPageModel::columnCountEntries() {
+    ListEntries entries;
+    for (std::size_t n = 0; n <= kColumnsPerLookup; ++n) entries.push_back(" " + std::to_string(n));
+    return entries;
+}
+
+ListEntries LookupPageModel::badFormatEntries(const Strings& strings) { return entriesOf(strings, 1441, 1443); }
+
+ListEntries LookupPageModel::noMatchEntries() const {
+    return lookup().readOnce != 0 ? entriesOf(strings_, 1453, 1454) : entriesOf(strings_, 1451, 1456);
+}
+
+int LookupPageModel::noMatchIndex() const {
+    const int action = lookup().noMatchAction;
+    if (lookup().readOnce == 0) return action;
+    const int index = action - kFirstInsertingAction;
+    return index >= 0 && index < kInsertingActions ? index : 0;
+}
+
+void LookupPageModel::load(const LookupTable& lookups, int family) {
+    lookups_ = lookups;
+    sdCardShown_ = !is4760(family);
+    selectLookup(0);
+}
+
+bool LookupPageModel::mayAccept() {
+    for (std::size_t i = 0; i < kLookupCount; ++i) {
+        if (lookups_[i].delimiter != 0 && !delimitedLayout(lookups_[i]).fitsInBytes()) {
+            selectLookup(i);
+            messageByIds(strings_, messages_, 1122, 1147, {MessageIcon::Warning});
+            return false;
+        }
+    }
+    return true;
+}
+
+void LookupPageModel::accept(Project& project) const {
+    LookupTable laidOut = lookups_;
+    for (LookupRecord& lookup : laidOut) layOut(lookup);
+    project.definition.lookups = laidOut;
+    renumberCalculatorLines(project.defaults, project.definition.settings, anyLookupInUse(project.definition));
+}
+
+void LookupPageModel::selectLookup(std::size_t index) {
+    current_ = index < kLookupCount ? index : 0;
+    delimited_ = lookup().delimiter != 0;
+    delimiterBox_ = lookup().delimiter;
+}
+
+void LookupPageModel::chooseFixedLength() {
+    delimited_ = false;
+    edited().delimiter = 0;
+}
+
+void LookupPageModel::chooseDelimiter() {
+    delimited_ = true;
+    if (delimiterBox_ == 0) delimiterBox_ = kTab;
+    edited().delimiter = static_cast<Byte>(delimiterBox_);
+}
+
+void LookupPageModel::setReadOnce(bool on) {
+    const int shown = noMatchIndex();
+    edited().readOnce = on ? 1 : 0;
+    int action = kFirstInsertingAction * lookup().readOnce + shown;
+    // Read once, only the inserting actions apply; the list then shows its
+    // first entry, and the record holds what the list shows.
+    if (on && action >= kFirstInsertingAction + kInsertingActions) action = kFirstInsertingAction;
+    edited().noMatchAction = static_cast<Byte>(action);
+}
+
+void LookupPageModel::setNoMatchIndex(int index) {
+    edited().noMatchAction = static_cast<Byte>(index + kFirstInsertingAction * lookup().readOnce);
+}
+
+void LookupPageModel::reset() {
+    for (LookupRecord& lookup : lookups_) resetLookup(lookup);
+    selectLookup(0);
+}
+
+std::string LookupPageModel::setRecordLength(std::string_view text) {
+    const auto corrected = correctNumber(text, kByteMax);
+    edited().recordLength = static_cast<Byte>(corrected.value);
+    return corrected.text;
+}
+
+std::string LookupPageModel::setOffset(std::size_t column, std::string_view text) {
+    const auto corrected = correctNumber(text, kByteMax);
+    edited().columnOffset[column] = static_cast<Byte>(corrected.value);
+    return corrected.text;
+}
+
+std::string LookupPageModel::setLength(std::size_t column, std::string_view text) {
+    auto corrected = correctNumber(text, kByteMax);
+    Bytes<kColumnsPerLookup>& lengths = edited().columnLength;
+    const unsigned others = std::accumulate(lengths.begin(), lengths.end(), 0u) - lengths[column];
+    if (corrected.value + others > kByteMax) {
+        corrected.value = others < kByteMax ? kByteMax - others : 0;
+        corrected.text = std::to_string(corrected.value);
+    }
+    lengths[column] = static_cast<Byte>(corrected.value);
+    return corrected.text;
+}
+
+std::string LookupPageModel::setDelimiter(std::string_view text) {
+    const auto corrected = correctNumber(text, kByteMax);
+    if (corrected.value == kCarriageReturn) {
+        messageByIds(strings_, messages_, 1122, 1147, {MessageIcon::Warning});
+        delimiterBox_ = lookup().delimiter;
+        return delimiterText();
+    }
+    delimiterBox_ = corrected.value;
+    edited().delimiter = static_cast<Byte>(corrected.value);
+    return corrected.text;
+}
+
+}  // namespace tessel
