@@ -3,16 +3,26 @@
 #include "editors/editor_caption.h"
 #include "editors/ui/editor_sheet.h"
 #include "editors/ui/placeholder_page.h"
+#include "editors/ui/settings_page.h"
 #include "editors/ui/widget_binding.h"
 
 namespace tessel {
+namespace {
+
+constexpr std::size_t kSettingsTab = 4;
+
+}  // namespace
 
 void addEditorPages(EditorSheet& sheet, Project& project, const Strings& strings, MessageService& messages,
                     SendKey sendKey) {
     const auto titles = editorTabTitles(strings);
     sheet.addPage(new FormPage(project, strings, messages, std::move(sendKey)));
     for (std::size_t page = 1; page < kEditorPages; ++page) {
-        sheet.addPage(new PlaceholderPage(toQString(titles[page])));
+        if (page == kSettingsTab) {
+            sheet.addPage(new SettingsPage(project, strings, messages));
+        } else {
+            sheet.addPage(new PlaceholderPage(toQString(titles[page])));
+        }
     }
 }
 
