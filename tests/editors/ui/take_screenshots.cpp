@@ -18,11 +18,14 @@
 #include "editors/ui/editor_sheet.h"
 #include "editors/ui/field_properties_dialog.h"
 #include "editors/ui/form_page.h"
+#include "editors/ui/function_key_dialog.h"
 #include "editors/ui/grid_dialog.h"
 #include "editors/ui/grid_view.h"
 #include "editors/ui/lookup_field_properties_dialog.h"
 #include "editors/ui/placeholder_page.h"
 #include "editors/ui/printer_dialog.h"
+#include "editors/ui/security_dialog.h"
+#include "editors/ui/settings_page.h"
 #include "editors/ui/stamp_dialog.h"
 
 namespace tessel {
@@ -72,6 +75,23 @@ void designSampleForm(FormRecord& form) {
     form.partialOn[1] = 1;
 }
 
+// Uploads by modem, a password guarding the settings, two mapped function keys.
+void designSampleSettings(SystemSettings& settings) {
+    settings.uploadPort = 3;
+    setCellText(settings.uploadPhone, "+44 20 7946 0018");
+    settings.modemSpeed = 3;
+    settings.backlightIdle = 3;
+    settings.entryOptions = 2;
+    settings.promptDuration = 15;
+    setCellText(settings.password, "Stock42");
+    settings.protectSettings = 1;
+    settings.protectDeleteData = 1;
+    settings.protectBacklight = 1;
+    settings.functionKeysOn = 1;
+    settings.functionKeyMap[0] = 1;
+    settings.functionKeyMap[1] = 19;
+}
+
 void takeAll(const QDir& folder) {
     const Strings strings;
     CapturedMessages messages;
@@ -83,11 +103,16 @@ void takeAll(const QDir& folder) {
 
     EditorSheet sheet(project, strings);
     sheet.addPage(new FormPage(project, strings, messages, {}));
-    for (int page = 1; page < 6; ++page) sheet.addPage(new PlaceholderPage("Placeholder"));
+    for (int page = 1; page < 4; ++page) sheet.addPage(new PlaceholderPage("Placeholder"));
+    sheet.addPage(new SettingsPage(project, strings, messages));
+    sheet.addPage(new PlaceholderPage("Placeholder"));
     sheet.resize(1000, 560);
     save(sheet, folder, "editor-sheet-form");
     sheet.tabs()->setCurrentIndex(3);
     save(sheet, folder, "editor-sheet-placeholder");
+    designSampleSettings(project.definition.settings);
+    sheet.tabs()->setCurrentIndex(4);
+    save(sheet, folder, "editor-sheet-settings");
 
     StampDialog stamp(form, strings);
     save(stamp, folder, "date-time-stamp");
@@ -105,6 +130,10 @@ void takeAll(const QDir& folder) {
     save(remains, folder, "remains");
     PrinterDialog printer(form, project.definition.settings, strings);
     save(printer, folder, "printer-settings");
+    SecurityDialog security(project.definition.settings, strings, messages);
+    save(security, folder, "security-settings");
+    FunctionKeyDialog functionKeys(project.definition.settings, strings);
+    save(functionKeys, folder, "function-key-mapping");
 
     GridDialog grid({}, 9, strings, messages);
     grid.resize(720, 520);
