@@ -11,7 +11,6 @@ namespace {
 constexpr int kWarningCaption = 1122;
 constexpr int kPasswordTooLong = 1141;
 constexpr int kInvalidCharacter = 1142;
-constexpr std::size_t kFirstSingleSetting = 6;  // "Upload Port"
 
 // The terminal's keypad enters letters and digits only.
 bool isLetterOrDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -41,7 +40,7 @@ std::string SecurityDialogModel::setPassword(std::string_view text) {
 }
 
 bool SecurityDialogModel::boxEnabled(std::size_t box) const {
-    return box < kFirstSingleSetting || copy_.protectSettings == 0;
+    return box < kGeneralProtectBoxes || copy_.protectSettings == 0;
 }
 
 void SecurityDialogModel::accept() {

@@ -19,6 +19,9 @@ struct ProtectBox {
 
 inline constexpr std::size_t kProtectBoxes = 15;
 inline constexpr std::size_t kPasswordChars = 10;
+// "Settings" .. "Load Lookup File"; the boxes after them are the single
+// settings that protecting "Settings" covers.
+inline constexpr std::size_t kGeneralProtectBoxes = 6;
 
 // In the order the dialog shows them.
 inline constexpr std::array<ProtectBox, kProtectBoxes> kProtectBoxList{{

@@ -48,7 +48,6 @@ public:
     const SystemSettings& settings() const { return working_; }
     // The security and function-key dialogs edit copies of this.
     SystemSettings& workingCopy() { return working_; }
-    int family() const { return family_; }
 
     void setChoice(SettingsChoice choice, int index) { working_.*choice = static_cast<Byte>(index); }
     // Each returns the text the edit must show (UTF-8), corrected in place.
@@ -81,8 +80,6 @@ private:
 class SettingsCopyEdit {
 public:
     explicit SettingsCopyEdit(SystemSettings& working) : copy_(working), working_(working) {}
-
-    const SystemSettings& settings() const { return copy_; }
 
 protected:
     void putBack() { working_ = copy_; }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cctype>
 
 #include "core/strings.h"
@@ -20,8 +21,7 @@ namespace {
 constexpr int kTitleId = 634;
 constexpr int kGroupId = 635;
 constexpr int kPasswordLabelId = 636;
-constexpr std::size_t kGeneralBoxes = 6;  // "Settings" .. "Load Lookup File"
-constexpr std::size_t kSingleSettingRows = 5;
+constexpr int kSingleSettingRows = 5;
 
 // "Set Date/Time" is the box "protectSetDateTime".
 std::string boxName(const char* label) {
@@ -48,7 +48,9 @@ SecurityDialog::SecurityDialog(SystemSettings& working, const Strings& strings, 
 QWidget* SecurityDialog::buildChecking(const Strings& strings) {
     auto* group = new QGroupBox(toQString(strings.utf8(kGroupId)), this);
     group->setObjectName("securityChecking");
-    password_ = newEdit(group, "password", model_.password(), static_cast<int>(kPasswordChars));
+    // A stored password longer than the usual limit is shown whole.
+    const auto shownChars = std::max(kPasswordChars, model_.password().size());
+    password_ = newEdit(group, "password", model_.password(), static_cast<int>(shownChars));
     password_->setMaximumWidth(120);
     connect(password_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(password_, model_.setPassword(toUtf8(text))); });
@@ -67,10 +69,12 @@ QWidget* SecurityDialog::buildChecking(const Strings& strings) {
             model_.setProtected(box, on);
             showEnabling();
         });
-        const std::size_t single = box - kGeneralBoxes;
-        const int row = static_cast<int>(box < kGeneralBoxes ? box : single % kSingleSettingRows);
-        const int column = box < kGeneralBoxes ? 0 : 1 + static_cast<int>(single / kSingleSettingRows);
-        boxes->addWidget(boxes_[box], row, column);
+        if (box < kGeneralProtectBoxes) {
+            boxes->addWidget(boxes_[box], static_cast<int>(box), 0);
+        } else {
+            const auto single = static_cast<int>(box - kGeneralProtectBoxes);
+            boxes->addWidget(boxes_[box], single % kSingleSettingRows, 1 + single / kSingleSettingRows);
+        }
     }
     boxes->setHorizontalSpacing(24);
 
