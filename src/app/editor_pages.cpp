@@ -5,6 +5,7 @@
 #include "editors/ui/lookup_page.h"
 #include "editors/ui/menu_page.h"
 #include "editors/ui/placeholder_page.h"
+#include "editors/ui/settings_page.h"
 #include "editors/ui/widget_binding.h"
 
 namespace tessel {
@@ -15,9 +16,9 @@ void addEditorPages(EditorSheet& sheet, Project& project, const Strings& strings
     sheet.addPage(new FormPage(project, strings, messages, std::move(sendKey)));
     sheet.addPage(new MenuPage(project, strings));
     sheet.addPage(new LookupPage(project, strings, messages));
-    for (std::size_t page = 3; page < kEditorPages; ++page) {
-        sheet.addPage(new PlaceholderPage(toQString(titles[page])));
-    }
+    sheet.addPage(new PlaceholderPage(toQString(titles[3])));
+    sheet.addPage(new SettingsPage(project, strings, messages));
+    sheet.addPage(new PlaceholderPage(toQString(titles[5])));
 }
 
 }  // namespace tessel

@@ -18,6 +18,7 @@
 #include "editors/ui/editor_sheet.h"
 #include "editors/ui/field_properties_dialog.h"
 #include "editors/ui/form_page.h"
+#include "editors/ui/function_key_dialog.h"
 #include "editors/ui/grid_dialog.h"
 #include "editors/ui/grid_view.h"
 #include "editors/ui/lookup_field_properties_dialog.h"
@@ -25,6 +26,8 @@
 #include "editors/ui/menu_page.h"
 #include "editors/ui/placeholder_page.h"
 #include "editors/ui/printer_dialog.h"
+#include "editors/ui/security_dialog.h"
+#include "editors/ui/settings_page.h"
 #include "editors/ui/stamp_dialog.h"
 
 namespace tessel {
@@ -99,6 +102,23 @@ void designSampleLookup(LookupRecord& lookup) {
     lookup.noMatchAction = 1;
 }
 
+// Uploads by modem, a password guarding the settings, two mapped function keys.
+void designSampleSettings(SystemSettings& settings) {
+    settings.uploadPort = 3;
+    setCellText(settings.uploadPhone, "+44 20 7946 0018");
+    settings.modemSpeed = 3;
+    settings.backlightIdle = 3;
+    settings.entryOptions = 2;
+    settings.promptDuration = 15;
+    setCellText(settings.password, "Stock42");
+    settings.protectSettings = 1;
+    settings.protectDeleteData = 1;
+    settings.protectBacklight = 1;
+    settings.functionKeysOn = 1;
+    settings.functionKeyMap[0] = 1;
+    settings.functionKeyMap[1] = 19;
+}
+
 void takeAll(const QDir& folder) {
     const Strings strings;
     CapturedMessages messages;
@@ -114,7 +134,9 @@ void takeAll(const QDir& folder) {
     sheet.addPage(new FormPage(project, strings, messages, {}));
     sheet.addPage(new MenuPage(project, strings));
     sheet.addPage(new LookupPage(project, strings, messages));
-    for (int page = 3; page < 6; ++page) sheet.addPage(new PlaceholderPage("Placeholder"));
+    sheet.addPage(new PlaceholderPage("Placeholder"));
+    sheet.addPage(new SettingsPage(project, strings, messages));
+    sheet.addPage(new PlaceholderPage("Placeholder"));
     sheet.resize(1000, 560);
     save(sheet, folder, "editor-sheet-form");
     sheet.tabs()->setCurrentIndex(1);
@@ -123,6 +145,9 @@ void takeAll(const QDir& folder) {
     save(sheet, folder, "editor-sheet-lookup");
     sheet.tabs()->setCurrentIndex(3);
     save(sheet, folder, "editor-sheet-placeholder");
+    designSampleSettings(project.definition.settings);
+    sheet.tabs()->setCurrentIndex(4);
+    save(sheet, folder, "editor-sheet-settings");
 
     StampDialog stamp(form, strings);
     save(stamp, folder, "date-time-stamp");
@@ -140,6 +165,10 @@ void takeAll(const QDir& folder) {
     save(remains, folder, "remains");
     PrinterDialog printer(form, project.definition.settings, strings);
     save(printer, folder, "printer-settings");
+    SecurityDialog security(project.definition.settings, strings, messages);
+    save(security, folder, "security-settings");
+    FunctionKeyDialog functionKeys(project.definition.settings, strings);
+    save(functionKeys, folder, "function-key-mapping");
 
     GridDialog grid({}, 9, strings, messages);
     grid.resize(720, 520);
