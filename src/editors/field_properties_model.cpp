@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "core/strings.h"
-#include "core/text_encoding.h"
 #include "editors/initial_value_filter.h"
 #include "editors/number_text.h"
+#include "editors/typed_text.h"
 
 namespace tessel {
 namespace {
@@ -16,19 +16,6 @@ constexpr unsigned kMaxPartialLength = 160;
 constexpr unsigned kMaxPartialStart = kPartialStartPosition.mask() >> kPartialStartPosition.shift;
 constexpr std::size_t kLeadingCodeChars = 6;
 constexpr int kDecimalPlaceChoices = 6;
-
-// Up to `limit` Windows-1251 characters of an edit's UTF-8 text.
-std::string editBytes(std::string_view text, std::size_t limit) {
-    std::string bytes = utf8ToCp1251Lossy(text);
-    if (bytes.size() > limit) bytes.resize(limit);
-    return bytes;
-}
-
-ListEntries entriesOf(const Strings& strings, int firstId, int lastId) {
-    ListEntries entries;
-    for (int id = firstId; id <= lastId; ++id) entries.push_back(strings.utf8(id));
-    return entries;
-}
 
 }  // namespace
 
@@ -47,9 +34,13 @@ ListEntries FieldPropertiesModel::decimalPlaceEntries(const Strings& strings) {
     return entries;
 }
 
-ListEntries FieldPropertiesModel::checkDigitEntries(const Strings& strings) { return entriesOf(strings, 1381, 1388); }
+ListEntries FieldPropertiesModel::checkDigitEntries(const Strings& strings) {
+    return stringRangeEntries(strings, 1381, 1388);
+}
 
-ListEntries FieldPropertiesModel::autoEnterEntries(const Strings& strings) { return entriesOf(strings, 1401, 1404); }
+ListEntries FieldPropertiesModel::autoEnterEntries(const Strings& strings) {
+    return stringRangeEntries(strings, 1401, 1404);
+}
 
 bool FieldPropertiesModel::decimalPlacesEnabled() const { return type() == kFieldReal; }
 
@@ -60,7 +51,7 @@ std::string FieldPropertiesModel::setInitialValue(std::string_view text) {
 }
 
 std::string FieldPropertiesModel::setInputMark(std::string_view text) {
-    const auto mark = editBytes(text, 1);
+    const auto mark = typedBytes(text, 1);
     form_.inputMark[field_] = mark.empty() ? 0 : static_cast<Byte>(mark[0]);
     return cp1251ToUtf8(mark);
 }
@@ -79,7 +70,7 @@ std::string FieldPropertiesModel::setPartialLength(std::string_view text) {
 }
 
 std::string FieldPropertiesModel::setLeadingCode(std::string_view text) {
-    const auto code = editBytes(text, kLeadingCodeChars);
+    const auto code = typedBytes(text, kLeadingCodeChars);
     auto& slot = form_.leadingCode[field_];
     slot.fill(0);
     std::copy(code.begin(), code.end(), slot.begin());

@@ -21,6 +21,12 @@ void appendRange(ListEntries& entries, const Strings& strings, int firstId, int 
 
 }  // namespace
 
+ListEntries stringRangeEntries(const Strings& strings, int firstId, int lastId) {
+    ListEntries entries;
+    appendRange(entries, strings, firstId, lastId);
+    return entries;
+}
+
 ListEntries formNameEntries(const Strings& strings) {
     ListEntries entries;
     appendNumbered(entries, strings, 1214, kTargetsPerKind);

@@ -12,6 +12,9 @@ using ListEntries = std::vector<std::string>;
 
 inline constexpr int kTargetCount = 21;  // main menu, forms 1..10, menus 1..10
 
+// The texts of string ids firstId..lastId, in order.
+ListEntries stringRangeEntries(const Strings& strings, int firstId, int lastId);
+
 ListEntries formNameEntries(const Strings& strings);
 // "main", "form  1".."form  10", "menu  1".."menu  10": a target code each.
 ListEntries targetEntries(const Strings& strings);

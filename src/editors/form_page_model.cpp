@@ -5,6 +5,7 @@
 #include "core/text_encoding.h"
 #include "editors/form_normalisation.h"
 #include "editors/number_text.h"
+#include "editors/typed_text.h"
 
 namespace tessel {
 namespace {
@@ -64,10 +65,7 @@ void FormPageModel::setFieldType(std::size_t field, int type) {
 }
 
 std::string FormPageModel::setPrompt(std::size_t field, std::string_view text) {
-    std::string bytes = utf8ToCp1251Lossy(text);
-    if (bytes.size() > kLineChars) bytes.resize(kLineChars);
-    setCellText(form().fieldPrompt[field], bytes);
-    return cp1251ToUtf8(bytes);
+    return storeTypedText(form().fieldPrompt[field], text);
 }
 
 std::string FormPageModel::setMinLength(std::size_t field, std::string_view text) {

@@ -18,12 +18,6 @@ constexpr Byte kCarriageReturn = 13;
 constexpr int kFirstInsertingAction = 2;  // "Insert to lookup file"
 constexpr int kInsertingActions = 2;
 
-ListEntries entriesOf(const Strings& strings, int firstId, int lastId) {
-    ListEntries entries;
-    for (int id = firstId; id <= lastId; ++id) entries.push_back(strings.utf8(id));
-    return entries;
-}
-
 void resetLookup(LookupRecord& lookup) {
     lookup.recordLength = 0;
     lookup.columnCount = 0;
@@ -78,7 +72,7 @@ DelimitedLayout delimitedLayout(const LookupRecord& lookup) {
     return layout;
 }
 
-ListEntries LookupPageModel::nameEntries(const Strings& strings) { return entriesOf(strings, 1191, 1193); }
+ListEntries LookupPageModel::nameEntries(const Strings& strings) { return stringRangeEntries(strings, 1191, 1193); }
 
 ListEntries LookupPageModel::columnCountEntries() {
     ListEntries entries;
@@ -86,10 +80,12 @@ ListEntries LookupPageModel::columnCountEntries() {
     return entries;
 }
 
-ListEntries LookupPageModel::badFormatEntries(const Strings& strings) { return entriesOf(strings, 1441, 1443); }
+ListEntries LookupPageModel::badFormatEntries(const Strings& strings) {
+    return stringRangeEntries(strings, 1441, 1443);
+}
 
 ListEntries LookupPageModel::noMatchEntries() const {
-    return lookup().readOnce != 0 ? entriesOf(strings_, 1453, 1454) : entriesOf(strings_, 1451, 1456);
+    return lookup().readOnce != 0 ? stringRangeEntries(strings_, 1453, 1454) : stringRangeEntries(strings_, 1451, 1456);
 }
 
 int LookupPageModel::noMatchIndex() const {

@@ -1,20 +1,9 @@
 #include "editors/menu_page_model.h"
 
-#include "core/text_encoding.h"
+#include "editors/typed_text.h"
 
 namespace tessel {
-namespace {
-
-// Stores an edit's text as at most 20 Windows-1251 characters and gives back
-// what the edit must show.
-std::string storeLine(TextCell& cell, std::string_view text) {
-    std::string bytes = utf8ToCp1251Lossy(text);
-    if (bytes.size() > kLineChars) bytes.resize(kLineChars);
-    setCellText(cell, bytes);
-    return cp1251ToUtf8(bytes);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ListEntries MenuPageModel::menuNameEntries(const Strings& strings) {
     const ListEntries targets = targetEntries(strings);
@@ -63,10 +52,10 @@ void MenuPageModel::reset() {
     selectMenu(0);
 }
 
-std::string MenuPageModel::setCaption(std::string_view text) { return storeLine(edited().caption, text); }
+std::string MenuPageModel::setCaption(std::string_view text) { return storeTypedText(edited().caption, text); }
 
 std::string MenuPageModel::setItemName(std::size_t item, std::string_view text) {
-    return storeLine(edited().itemName[item], text);
+    return storeTypedText(edited().itemName[item], text);
 }
 
 std::string MenuPageModel::caption() const { return cp1251ToUtf8(cellText(menu().caption)); }

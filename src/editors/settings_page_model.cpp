@@ -4,8 +4,8 @@
 
 #include "core/model_family.h"
 #include "core/strings.h"
-#include "core/text_encoding.h"
 #include "editors/number_text.h"
+#include "editors/typed_text.h"
 
 namespace tessel {
 namespace {
@@ -28,12 +28,6 @@ ListEntries entriesOf(const Strings& strings, const int (&ids)[N]) {
     ListEntries entries;
     for (const int id : ids) entries.push_back(strings.utf8(id));
     return entries;
-}
-
-// Phone numbers are terminal text: at most 20 characters.
-std::string storePhone(TextCell& cell, std::string_view text) {
-    setCellText(cell, utf8ToCp1251Lossy(text));
-    return cp1251ToUtf8(cellText(cell));
 }
 
 template <std::size_t N>
@@ -106,10 +100,12 @@ void SettingsPageModel::reset() {
     showPrompt();
 }
 
-std::string SettingsPageModel::setUploadPhone(std::string_view text) { return storePhone(working_.uploadPhone, text); }
+std::string SettingsPageModel::setUploadPhone(std::string_view text) {
+    return storeTypedText(working_.uploadPhone, text);
+}
 
 std::string SettingsPageModel::setDownloadPhone(std::string_view text) {
-    return storePhone(working_.downloadPhone, text);
+    return storeTypedText(working_.downloadPhone, text);
 }
 
 std::string SettingsPageModel::setBacklightIdle(std::string_view text) {

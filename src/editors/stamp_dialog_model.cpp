@@ -3,19 +3,12 @@
 #include <vector>
 
 #include "core/strings.h"
-#include "core/text_encoding.h"
+#include "editors/typed_text.h"
 
 namespace tessel {
 namespace {
 
 constexpr std::size_t kMaxSeparatorBytes = 1;
-
-std::string storeSeparator(Bytes<2>& slot, std::string_view text) {
-    std::string bytes = utf8ToCp1251Lossy(text);
-    if (bytes.size() > kMaxSeparatorBytes) bytes.resize(kMaxSeparatorBytes);
-    setCellText(slot, bytes);
-    return cp1251ToUtf8(bytes);
-}
 
 // The shown parts joined by the separator when it is on.
 std::string joinParts(const std::vector<const char*>& parts, bool separatorOn, const Bytes<2>& separator) {
@@ -39,11 +32,11 @@ ListEntries StampDialogModel::yearDigitEntries() { return {"4 Digits (YYYY)", "2
 ListEntries StampDialogModel::dateStyleEntries() { return {"Year.Month.Day", "Month.Day.Year", "Day.Month.Year"}; }
 
 std::string StampDialogModel::setDateSeparator(std::string_view text) {
-    return storeSeparator(form_.stampDateSeparator, text);
+    return storeTypedText(form_.stampDateSeparator, text, kMaxSeparatorBytes);
 }
 
 std::string StampDialogModel::setTimeSeparator(std::string_view text) {
-    return storeSeparator(form_.stampTimeSeparator, text);
+    return storeTypedText(form_.stampTimeSeparator, text, kMaxSeparatorBytes);
 }
 
 std::string StampDialogModel::dateSeparator() const { return cp1251ToUtf8(cellText(form_.stampDateSeparator)); }
