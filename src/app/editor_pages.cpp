@@ -4,16 +4,25 @@
 #include "editors/ui/editor_sheet.h"
 #include "editors/ui/placeholder_page.h"
 #include "editors/ui/widget_binding.h"
+#include "simulator/ui/startup_page.h"
 
 namespace tessel {
+namespace {
+
+constexpr std::size_t kStartupTab = 5;
+
+}  // namespace
 
 void addEditorPages(EditorSheet& sheet, Project& project, const Strings& strings, MessageService& messages,
-                    SendKey sendKey) {
+                    FileDialogs& dialogs, SendKey sendKey) {
     const auto titles = editorTabTitles(strings);
+    // The Startup page's texts, which the Lookup page's accept renumbers.
+    const auto workingTexts = std::make_shared<WorkingTexts>();
     sheet.addPage(new FormPage(project, strings, messages, std::move(sendKey)));
-    for (std::size_t page = 1; page < kEditorPages; ++page) {
+    for (std::size_t page = 1; page < kStartupTab; ++page) {
         sheet.addPage(new PlaceholderPage(toQString(titles[page])));
     }
+    sheet.addPage(new StartupPage(project, strings, messages, dialogs, workingTexts));
 }
 
 }  // namespace tessel

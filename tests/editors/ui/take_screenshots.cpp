@@ -10,6 +10,7 @@
 #include <QTextStream>
 #include <QWidget>
 
+#include "core/file_dialogs.h"
 #include "core/messages.h"
 #include "core/project.h"
 #include "core/strings.h"
@@ -24,9 +25,16 @@
 #include "editors/ui/placeholder_page.h"
 #include "editors/ui/printer_dialog.h"
 #include "editors/ui/stamp_dialog.h"
+#include "simulator/ui/startup_page.h"
 
 namespace tessel {
 namespace {
+
+// The Startup page's import is not used for the pictures.
+class NoFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> choose(const FileDialogRequest&) override { return std::nullopt; }
+};
 
 // Dialogs take their natural size unless `size` is given.
 void save(QWidget& widget, const QDir& folder, const char* name, QSize size = {}) {
@@ -83,11 +91,17 @@ void takeAll(const QDir& folder) {
 
     EditorSheet sheet(project, strings);
     sheet.addPage(new FormPage(project, strings, messages, {}));
-    for (int page = 1; page < 6; ++page) sheet.addPage(new PlaceholderPage("Placeholder"));
+    for (int page = 1; page < 5; ++page) sheet.addPage(new PlaceholderPage("Placeholder"));
+    NoFileDialogs noFiles;
+    auto* startup =
+        sheet.addPage(new StartupPage(project, strings, messages, noFiles, std::make_shared<WorkingTexts>()));
     sheet.resize(1000, 560);
     save(sheet, folder, "editor-sheet-form");
     sheet.tabs()->setCurrentIndex(3);
     save(sheet, folder, "editor-sheet-placeholder");
+    sheet.tabs()->setCurrentIndex(5);
+    startup->findChild<QComboBox*>("promptGroup")->setCurrentIndex(1);
+    save(sheet, folder, "editor-sheet-startup", {1000, 560});
 
     StampDialog stamp(form, strings);
     save(stamp, folder, "date-time-stamp");
