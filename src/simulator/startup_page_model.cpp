@@ -15,14 +15,13 @@ constexpr int kFirstGroupNameId = 1581;
 constexpr int kCaptionWarning = 1122;
 constexpr int kInvalidValue = 1147;
 constexpr unsigned kMaxCode = 255;
-constexpr Byte kCarriageReturn = 13;  // ends a record on the wire
-constexpr std::size_t kUtilitiesGroup = 1;
+constexpr Byte kCarriageReturn = 13;         // ends a record on the wire
 constexpr std::size_t kBuzzerLabelLine = 6;  // of the settings group
 constexpr std::size_t kBuzzerEntry = 1;      // of the settings text lines
 constexpr std::size_t kCalculatorEntry = 0;
 
-// Lines whose label stays blank: the lines that are not screen entries of
-// "Entry Options ", "Set Phone Number " and "Connecting ".
+// Lines whose label stays blank: line 4 of "Entry Options ", 3 of "Set Phone
+// Number " and 2 of "Connecting " (group, line from 0).
 constexpr std::array<std::pair<std::size_t, std::size_t>, 3> kBlankLabels{{{12, 3}, {16, 2}, {21, 1}}};
 
 const std::string kBlankLine(kLineChars, ' ');
@@ -165,8 +164,8 @@ std::array<PromptLine, kGroupLines> StartupPageModel::shownLines() const {
 }
 
 std::string StartupPageModel::setLine(std::size_t line, std::string_view text) {
+    if (line >= editedLines(shownGroup_, project_.family)) return kBlankLine;
     TextCell& cell = texts_.groups[shownGroup_][line];
-    if (line >= editedLines(shownGroup_, project_.family)) return shown(cell);
     std::string bytes = utf8ToCp1251Lossy(text);
     if (bytes.size() > kLineChars) bytes.resize(kLineChars);
     setCellText(cell, bytes);

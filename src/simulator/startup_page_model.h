@@ -56,7 +56,8 @@ public:
     // Typed into the ASCII box: a non-number is 0, above 255 is 255, and 13
     // is refused with "Invalid value!". Returns what both boxes show now.
     DelimiterBoxes setDelimiterCode(std::size_t which, std::string_view text);
-    // Typed into the Text box: the delimiter is its character, 0 when empty.
+    // Typed into the Text box: the delimiter is its character, 0 when empty;
+    // a carriage return is refused as in the ASCII box.
     DelimiterBoxes setDelimiterCharacter(std::size_t which, std::string_view text);
 
     std::size_t shownGroup() const { return shownGroup_; }
@@ -73,7 +74,6 @@ public:
     void reset();
 
     bool textsChanged() const { return textsChanged_; }
-    const StartupTexts& workingTexts() const { return texts_.groups; }
 
 private:
     // A group's line as the definition holds it at `home`.

@@ -272,7 +272,7 @@ TEST_F(StartupPageModelTest, EditedLinesAreCutToTwentyCharactersAndMarkTheTexts)
     EXPECT_EQ(model.setLine(1, "2. Просмотр"), "2. Просмотр");
     EXPECT_TRUE(model.textsChanged());
     model.showGroup(20);
-    EXPECT_EQ(model.setLine(5, "beyond the group"), "");  // a disabled line takes nothing
+    EXPECT_EQ(model.setLine(5, "beyond the group"), kBlank);  // a disabled line takes nothing
     model.accept();
     EXPECT_EQ(blockLine(3, 2), "3. Erase all the dat");
     EXPECT_EQ(blockLine(3, 1), utf8ToCp1251Lossy("2. Просмотр"));

@@ -46,12 +46,8 @@ void StartupPage::load() {
     showGroup();
 }
 
-QWidget* StartupPage::buildStartAndDelimiters() {
-    auto* box = new QWidget(this);
-    programStart_ = newList(box, "programStart", model_.programStartEntries(), 0);
-    connect(programStart_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setProgramStart(i); });
-
-    auto* group = new QGroupBox("Data Field Delimiter", box);
+QWidget* StartupPage::buildDelimiters(QWidget* parent) {
+    auto* group = new QGroupBox("Data Field Delimiter", parent);
     delimiterCount_ = newList(group, "delimiterCount", model_.delimiterCountEntries(), 0);
     connect(delimiterCount_, &QComboBox::currentIndexChanged, this, [this](int i) {
         model_.setDelimiterCount(i);
@@ -78,6 +74,13 @@ QWidget* StartupPage::buildStartAndDelimiters() {
         grid->addWidget(d.code, 1, column);
         grid->addWidget(d.character, 2, column);
     }
+    return group;
+}
+
+QWidget* StartupPage::buildStartAndDelimiters() {
+    auto* box = new QWidget(this);
+    programStart_ = newList(box, "programStart", model_.programStartEntries(), 0);
+    connect(programStart_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setProgramStart(i); });
 
     auto* import = new QPushButton("Import Prompts and Messages ...", box);
     import->setObjectName("importPrompts");
@@ -104,7 +107,7 @@ QWidget* StartupPage::buildStartAndDelimiters() {
     start->addStretch();
     auto* left = new QVBoxLayout;
     left->addLayout(start);
-    left->addWidget(group);
+    left->addWidget(buildDelimiters(box));
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(left);

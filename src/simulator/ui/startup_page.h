@@ -36,6 +36,7 @@ private:
     };
 
     QWidget* buildStartAndDelimiters();
+    QWidget* buildDelimiters(QWidget* parent);
     QWidget* buildTexts();
     void showSettings();
     void showDelimiter(std::size_t which, const DelimiterBoxes& boxes);
