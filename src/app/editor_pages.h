@@ -6,11 +6,12 @@
 namespace tessel {
 
 class EditorSheet;
+class FileDialogs;
 class MessageService;
 class Strings;
 struct Project;
 
 void addEditorPages(EditorSheet& sheet, Project& project, const Strings& strings, MessageService& messages,
-                    SendKey sendKey);
+                    FileDialogs& dialogs, SendKey sendKey);
 
 }  // namespace tessel

@@ -134,7 +134,8 @@ void MainWindow::refreshForFamily() {
 
 void MainWindow::edit() {
     EditorSheet sheet(project_, strings_, this);
-    addEditorPages(sheet, project_, strings_, services_.messages, [this](int key) { simulator_->handleKey(key); });
+    addEditorPages(sheet, project_, strings_, services_.messages, services_.dialogs,
+                   [this](int key) { simulator_->handleKey(key); });
     sheet.exec();
     simulator_->restart();
 }

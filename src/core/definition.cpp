@@ -10,7 +10,11 @@ bool anyLookupInUse(const Definition& definition) {
 }
 
 void applyCalculatorDigit(SystemSettings& settings, bool lookupInUse) {
-    Byte& first = settings.textLines[0][0];
+    applyCalculatorDigit(settings.textLines[0], lookupInUse);
+}
+
+void applyCalculatorDigit(TextCell& calculatorLine, bool lookupInUse) {
+    Byte& first = calculatorLine[0];
     if (first >= '0' && first <= '9') first = lookupInUse ? '9' : '8';
 }
 

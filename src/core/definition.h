@@ -56,5 +56,7 @@ bool anyLookupInUse(const Definition& definition);
 // the utilities screen: '9' behind the lookup entry when a lookup is in use,
 // else '8'. Only a line that starts with a digit is renumbered.
 void applyCalculatorDigit(SystemSettings& settings, bool lookupInUse);
+// The same rule on a calculator line held elsewhere.
+void applyCalculatorDigit(TextCell& calculatorLine, bool lookupInUse);
 
 }  // namespace tessel

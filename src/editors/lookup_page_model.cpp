@@ -47,12 +47,7 @@ void layOut(LookupRecord& lookup) {
 
 void renumberCalculatorLines(DefaultTexts& defaults, SystemSettings& settings, bool lookupInUse) {
     applyCalculatorDigit(settings, lookupInUse);
-    // The default texts keep the five lines without their settings block; the
-    // rule is the definition's own, applied to a block that carries the line.
-    SystemSettings carrier{};
-    carrier.textLines[0] = defaults.settingsLines[0];
-    applyCalculatorDigit(carrier, lookupInUse);
-    defaults.settingsLines[0] = carrier.textLines[0];
+    applyCalculatorDigit(defaults.settingsLines[0], lookupInUse);
 }
 
 bool DelimitedLayout::fitsInBytes() const {
@@ -112,11 +107,13 @@ bool LookupPageModel::mayAccept() {
     return true;
 }
 
-void LookupPageModel::accept(Project& project) const {
+void LookupPageModel::accept(Project& project, WorkingTexts& startupTexts) const {
     LookupTable laidOut = lookups_;
     for (LookupRecord& lookup : laidOut) layOut(lookup);
     project.definition.lookups = laidOut;
-    renumberCalculatorLines(project.defaults, project.definition.settings, anyLookupInUse(project.definition));
+    const bool inUse = anyLookupInUse(project.definition);
+    renumberCalculatorLines(project.defaults, project.definition.settings, inUse);
+    startupTexts.applyCalculatorDigit(inUse);
 }
 
 void LookupPageModel::selectLookup(std::size_t index) {

@@ -8,6 +8,7 @@
 
 #include "core/defaults.h"
 #include "core/definition.h"
+#include "core/working_texts.h"
 #include "editors/form_lists.h"
 
 namespace tessel {
@@ -53,7 +54,8 @@ public:
     bool mayAccept();
     // Once mayAccept agreed: lays out the delimited lookups, copies all three
     // back and renumbers the calculator line.
-    void accept(Project& project) const;
+    // The Startup page's working texts carry the calculator line too.
+    void accept(Project& project, WorkingTexts& startupTexts) const;
 
     const LookupTable& workingCopy() const { return lookups_; }
     std::size_t currentLookup() const { return current_; }

@@ -3,18 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include "core/messages.h"
 #include "core/popup_menu.h"
 #include "core/project_file.h"
+#include "editors/ui/editor_sheet.h"
 #include "simulator/ui/terminal_view.h"
 #include "support/projects.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "support/widgets.h"
 
 namespace tessel::ui {
 namespace {
@@ -154,6 +158,25 @@ TEST_F(MainWindowTest, ClosingAsksWhileThereAreUnsavedChanges) {
     EXPECT_FALSE(window().close());
     messages.setAnswer(kAnswerNo);
     EXPECT_TRUE(window().close());
+}
+
+// A screen text changed on the Startup page shows on the terminal once the
+// sheet is closed with OK.
+TEST_F(MainWindowTest, StartupTextsShowOnTheTerminalAfterOk) {
+    window().runCommand(kCommandNew4760);
+    window().simulator().handleKey(3);  // into the utilities
+    test::whenModalOpens([](QDialog& dialog) {
+        auto* sheet = qobject_cast<EditorSheet*>(&dialog);
+        ASSERT_NE(sheet, nullptr);
+        sheet->tabs()->setCurrentIndex(5);
+        auto* line = test::child<QLineEdit>(sheet, "promptLine1");
+        line->selectAll();
+        QTest::keyClicks(line, "1. Count stock");
+        test::press(dialog, QDialogButtonBox::Ok);
+    });
+    window().runCommand(kCommandEdit);
+    EXPECT_EQ(window().simulator().screen().rows[0], "1. Count stock");
+    EXPECT_TRUE(window().project().modified);
 }
 
 }  // namespace

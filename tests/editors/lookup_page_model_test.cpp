@@ -259,7 +259,8 @@ TEST_F(LookupPage, AcceptLaysOutDelimitedLookupsOnly) {
     ASSERT_TRUE(page.mayAccept());
     EXPECT_EQ(page.currentLookup(), 2u);
     EXPECT_TRUE(messages.shown().empty());
-    page.accept(project);
+    WorkingTexts startupTexts;
+    page.accept(project, startupTexts);
 
     const LookupTable& stored = project.definition.lookups;
     EXPECT_EQ(stored[0].recordLength, 25);
@@ -299,14 +300,17 @@ TEST_F(LookupPage, AcceptRenumbersTheCalculatorLine) {
     for (const Case& c : cases) {
         setCellText(project.defaults.settingsLines[0], c.line);
         setCellText(project.definition.settings.textLines[0], c.line);
+        WorkingTexts startupTexts;
+        setCellText(startupTexts.groups[kMiscContinuousSlot][kCalculatorSlotLine], c.line);
         page.reset();
         if (c.inUse) {
             delimit({4});
         }
-        page.accept(project);
+        page.accept(project, startupTexts);
         SCOPED_TRACE(c.line);
         EXPECT_EQ(cellText(project.defaults.settingsLines[0]), c.renumbered);
         EXPECT_EQ(cellText(project.definition.settings.textLines[0]), c.renumbered);
+        EXPECT_EQ(cellText(startupTexts.groups[kMiscContinuousSlot][kCalculatorSlotLine]), c.renumbered);
     }
 }
 

@@ -43,8 +43,13 @@ void bindNumberBox(QWidget* page, QLineEdit* box, Set set) {
 
 }  // namespace
 
-LookupPage::LookupPage(Project& project, const Strings& strings, MessageService& messages, QWidget* parent)
-    : QWidget(parent), project_(project), strings_(strings), model_(strings, messages) {
+LookupPage::LookupPage(Project& project, const Strings& strings, MessageService& messages,
+                       std::shared_ptr<WorkingTexts> startupTexts, QWidget* parent)
+    : QWidget(parent),
+      project_(project),
+      startupTexts_(std::move(startupTexts)),
+      strings_(strings),
+      model_(strings, messages) {
     setObjectName("LOOKUPDLG");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFormatControls());
@@ -65,7 +70,7 @@ bool LookupPage::mayAccept() {
     return false;
 }
 
-void LookupPage::accept() { model_.accept(project_); }
+void LookupPage::accept() { model_.accept(project_, *startupTexts_); }
 
 QWidget* LookupPage::buildFormatControls() {
     auto* box = new QWidget(this);

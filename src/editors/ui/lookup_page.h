@@ -4,6 +4,7 @@
 // bound to a LookupPageModel.
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "editors/lookup_page_model.h"
 #include "editors/ui/editor_page.h"
@@ -22,7 +23,8 @@ struct Project;
 class LookupPage : public QWidget, public EditorPage {
     Q_OBJECT
 public:
-    LookupPage(Project& project, const Strings& strings, MessageService& messages, QWidget* parent = nullptr);
+    LookupPage(Project& project, const Strings& strings, MessageService& messages,
+               std::shared_ptr<WorkingTexts> startupTexts, QWidget* parent = nullptr);
 
     void load() override;
     bool mayAccept() override;
@@ -46,6 +48,7 @@ private:
     void showNote();
 
     Project& project_;
+    std::shared_ptr<WorkingTexts> startupTexts_;
     const Strings& strings_;
     LookupPageModel model_;
     QComboBox* name_ = nullptr;

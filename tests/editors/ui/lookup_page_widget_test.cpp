@@ -42,7 +42,7 @@ protected:
         sheet = std::make_unique<EditorSheet>(project, test::builtinStrings());
         sheet->addPage(new PlaceholderPage("Form"));
         sheet->addPage(new PlaceholderPage("Menu"));
-        sheet->addPage(new LookupPage(project, test::builtinStrings(), messages));
+        sheet->addPage(new LookupPage(project, test::builtinStrings(), messages, std::make_shared<WorkingTexts>()));
         sheet->tabs()->setCurrentIndex(2);
     }
     void SetUp() override { open(kFamilyGroup); }

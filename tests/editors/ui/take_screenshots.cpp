@@ -10,6 +10,7 @@
 #include <QTextStream>
 #include <QWidget>
 
+#include "core/file_dialogs.h"
 #include "core/messages.h"
 #include "core/project.h"
 #include "core/strings.h"
@@ -29,9 +30,16 @@
 #include "editors/ui/security_dialog.h"
 #include "editors/ui/settings_page.h"
 #include "editors/ui/stamp_dialog.h"
+#include "simulator/ui/startup_page.h"
 
 namespace tessel {
 namespace {
+
+// The Startup page's import is not used for the pictures.
+class NoFileDialogs : public FileDialogs {
+public:
+    std::optional<std::string> choose(const FileDialogRequest&) override { return std::nullopt; }
+};
 
 // Dialogs take their natural size unless `size` is given.
 void save(QWidget& widget, const QDir& folder, const char* name, QSize size = {}) {
@@ -132,11 +140,13 @@ void takeAll(const QDir& folder) {
 
     EditorSheet sheet(project, strings);
     sheet.addPage(new FormPage(project, strings, messages, {}));
+    const auto startupTexts = std::make_shared<WorkingTexts>();
     sheet.addPage(new MenuPage(project, strings));
-    sheet.addPage(new LookupPage(project, strings, messages));
+    sheet.addPage(new LookupPage(project, strings, messages, startupTexts));
     sheet.addPage(new PlaceholderPage("Placeholder"));
     sheet.addPage(new SettingsPage(project, strings, messages));
-    sheet.addPage(new PlaceholderPage("Placeholder"));
+    NoFileDialogs noFiles;
+    auto* startup = sheet.addPage(new StartupPage(project, strings, messages, noFiles, startupTexts));
     sheet.resize(1000, 560);
     save(sheet, folder, "editor-sheet-form");
     sheet.tabs()->setCurrentIndex(1);
@@ -148,6 +158,9 @@ void takeAll(const QDir& folder) {
     designSampleSettings(project.definition.settings);
     sheet.tabs()->setCurrentIndex(4);
     save(sheet, folder, "editor-sheet-settings");
+    sheet.tabs()->setCurrentIndex(5);
+    startup->findChild<QComboBox*>("promptGroup")->setCurrentIndex(1);
+    save(sheet, folder, "editor-sheet-startup", {1000, 560});
 
     StampDialog stamp(form, strings);
     save(stamp, folder, "date-time-stamp");
