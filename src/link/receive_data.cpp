@@ -3,13 +3,25 @@
 #include <algorithm>
 
 namespace tessel::link {
+namespace {
+
+constexpr Byte kLastSequence = 9;
+
+// A record begins with its sequence value, 0..9, which no keyword does. Its
+// data and checksum may spell a keyword at its end ("...NAK\r"), so such a
+// line is a record, never a keyword.
+bool startsWithSequence(std::span<const Byte> line) { return !line.empty() && line.front() <= kLastSequence; }
+
+}  // namespace
 
 int ReceiveData::handleLine(std::span<const Byte> line, Exchange& exchange) {
-    if (containsKeyword(line, kAck)) return kCompleted;
-    if (containsKeyword(line, kNak)) return exchange.resend();
-    if (containsKeyword(line, kOver)) {
-        exchange.done();
-        return kCompleted;
+    if (!startsWithSequence(line)) {
+        if (containsKeyword(line, kAck)) return kCompleted;
+        if (containsKeyword(line, kNak)) return exchange.resend();
+        if (containsKeyword(line, kOver)) {
+            exchange.done();
+            return kCompleted;
+        }
     }
     if (!exchange.answersLatestFrame()) return kCompleted;
     const auto body = line.first(line.size() - 1);

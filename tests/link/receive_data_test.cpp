@@ -125,6 +125,23 @@ TEST_F(ReceiveDataTest, ASecondLineForTheSameRequestIsNotAnswered) {
     EXPECT_EQ(harness.written(), std::vector<ByteString>{bytesOf("b")});
 }
 
+// Records whose last data byte and checksum spell a keyword: sequence 1
+// ends in "NAK\r", sequence 2 in "ACK\r".
+TEST_F(ReceiveDataTest, ARecordEndingLikeAKeywordIsStillARecord) {
+    record(0, "a");
+    const ByteString endsInNak = uploadRecord(1, bytesOf(std::string(157, 'z') + " N"));
+    const ByteString endsInAck = uploadRecord(2, bytesOf(std::string(157, 'z') + ".A"));
+    ASSERT_EQ(textOf(endsInNak).substr(endsInNak.size() - 4), "NAK\r");
+    ASSERT_EQ(textOf(endsInAck).substr(endsInAck.size() - 4), "ACK\r");
+    for (const auto& line : {endsInNak, endsInAck}) {
+        harness.clear();
+        harness.answerBytes(line);
+        EXPECT_EQ(harness.written(), std::vector<ByteString>{ByteString(line.begin() + 1, line.end() - 3)});
+        EXPECT_EQ(harness.sent(), std::vector<ByteString>{bytesOf("ACK\r")});
+    }
+    EXPECT_EQ(harness.values(Kind::Received).back(), 3);
+}
+
 TEST_F(ReceiveDataTest, ElevenRejectionsInARowEndWithTimeOut) {
     for (int i = 0; i < 10; ++i) record(5, "x");
     EXPECT_EQ(harness.engine().state(), TransferEngine::State::Running);
