@@ -72,6 +72,7 @@ bool TransferEngine::answersLatestFrame() {
 
 void TransferEngine::send(ByteString frame) {
     ++(handlingChunk_ ? sentDuringChunk_ : unanswered_);
+    ++framesSent_;
     lastFrame_ = frame;
     actions_.push_back({Action::Kind::Send, std::move(frame)});
     deadline_ = now_ + kResponseTimeout;

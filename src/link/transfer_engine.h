@@ -44,6 +44,7 @@ private:
     int sendAsRetry(ByteString frame) override;
     void resetRetries() override { retries_ = 0; }
     bool answersLatestFrame() override;
+    int framesSent() const override { return framesSent_; }
     const ByteString& lastFrame() const override { return lastFrame_; }
     void progress(int position) override;
     void received(int count) override;
@@ -66,6 +67,7 @@ private:
     // being handled, and those sent in reply to it, which no line of the same
     // chunk can answer.
     int unanswered_ = 0;
+    int framesSent_ = 0;
     int sentDuringChunk_ = 0;
     bool handlingChunk_ = false;
 };

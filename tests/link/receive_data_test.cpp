@@ -45,7 +45,7 @@ TEST_F(ReceiveDataTest, ARecordSentAgainAfterALostAckIsAcknowledgedAndWrittenOnc
     EXPECT_EQ(harness.written().size(), 2u);
 }
 
-TEST_F(ReceiveDataTest, RejectedLinesAreAnsweredWithNak) {
+TEST_F(ReceiveDataTest, RejectedRecordsAreAnsweredWithNak) {
     record(0, "a");
     struct Case {
         const char* what;
@@ -56,15 +56,35 @@ TEST_F(ReceiveDataTest, RejectedLinesAreAnsweredWithNak) {
     const Case cases[] = {
         {"wrong sequence value", uploadRecord(2, bytesOf("b"))},
         {"bad checksum", badChecksum},
-        {"too short", test::bytes({0x01, 0x01, 0x0D})},
-        {"a lone CR", test::bytes({0x0D})},
     };
     for (const auto& c : cases) {
         harness.clear();
         harness.answerBytes(c.line);
         EXPECT_EQ(harness.actions(), std::vector<Action>{(Action{Kind::Send, bytesOf("NAK\r")})}) << c.what;
     }
-    EXPECT_EQ(harness.engine().retries(), 4);
+    EXPECT_EQ(harness.engine().retries(), 2);
+}
+
+// Pieces of a line that a stray CR cut up are no answers: the response timer
+// asks for the record again.
+TEST_F(ReceiveDataTest, PiecesOfALineAreLeftToTheResponseTimer) {
+    record(0, "a");
+    struct Case {
+        const char* what;
+        ByteString line;
+    };
+    const Case cases[] = {
+        {"too short", test::bytes({0x01, 0x01, 0x0D})},
+        {"a lone CR", test::bytes({0x0D})},
+        {"no sequence value", bytesOf("bc\x12\x01\r")},
+    };
+    for (const auto& c : cases) {
+        harness.clear();
+        harness.answerBytes(c.line);
+        EXPECT_TRUE(harness.actions().empty()) << c.what;
+    }
+    harness.wait(1000ms);
+    EXPECT_EQ(harness.sent(), std::vector<ByteString>{bytesOf("NAK\r")});
 }
 
 TEST_F(ReceiveDataTest, ARecordWithoutDataIsAnEmptyLine) {
@@ -98,20 +118,54 @@ TEST_F(ReceiveDataTest, SilenceAfterAnAckAsksForTheCurrentRecordAgain) {
     record(0, "a");
     harness.wait(1000ms);
     EXPECT_EQ(harness.lastSent(), bytesOf("NAK\r"));
-    // The terminal had missed the ACK: its record comes again and is taken once.
+    // The terminal had missed the ACK: its record comes again and is taken
+    // once. The first copy may still be the answer to the second "READ\r",
+    // so only the copy the next NAK brings is acknowledged.
+    record(0, "a");
+    EXPECT_EQ(harness.lastSent(), bytesOf("NAK\r"));
+    harness.wait(1000ms);
     record(0, "a");
     EXPECT_EQ(harness.lastSent(), bytesOf("ACK\r"));
     record(1, "b");
     EXPECT_EQ(harness.written(), (std::vector<ByteString>{bytesOf("a"), bytesOf("b")}));
 }
 
-TEST_F(ReceiveDataTest, ARecordGarbledIntoTwoLinesGetsOneNak) {
-    record(0, "a");
-    harness.clear();
+TEST_F(ReceiveDataTest, ARecordGarbledIntoTwoLinesGetsOneNakHoweverItIsRead) {
     ByteString garbled = uploadRecord(1, bytesOf("b3c"));
     garbled[3] = kCr;
-    harness.answerBytes(garbled);
-    EXPECT_EQ(harness.sent(), std::vector<ByteString>{bytesOf("NAK\r")});
+    const auto cut = garbled.begin() + 4;
+    for (const bool separateReads : {false, true}) {
+        ReceiveData fresh;
+        test::EngineHarness run(fresh);
+        run.start();
+        run.answerBytes(uploadRecord(0, bytesOf("a")));
+        run.clear();
+        if (separateReads) {
+            run.answerBytes(ByteString(garbled.begin(), cut));
+            run.answerBytes(ByteString(cut, garbled.end()));
+        } else {
+            run.answerBytes(garbled);
+        }
+        EXPECT_EQ(run.sent(), std::vector<ByteString>{bytesOf("NAK\r")}) << separateReads;
+    }
+}
+
+// Answers that come later than the response timer: each record is asked for
+// twice (its ACK, then the timer's NAK), and its second copy asks for nothing.
+TEST_F(ReceiveDataTest, LateCopiesOfAnAcceptedRecordAreNotAcknowledgedAgain) {
+    harness.wait(1000ms);  // "READ\r" again
+    record(0, "a");        // the answer to the first "READ\r"
+    record(0, "a");        // the answer to the second
+    harness.wait(1000ms);  // "NAK\r" after the ACK
+    record(1, "b");        // the answer to the ACK
+    record(1, "b");        // the answer to the NAK
+    EXPECT_EQ(harness.sent(), (std::vector<ByteString>{bytesOf("READ\r"), bytesOf("READ\r"), bytesOf("ACK\r"),
+                                                       bytesOf("NAK\r"), bytesOf("ACK\r")}));
+    EXPECT_EQ(harness.written(), (std::vector<ByteString>{bytesOf("a"), bytesOf("b")}));
+    // A copy that follows a lost ACK is still acknowledged.
+    harness.wait(1000ms);
+    record(1, "b");
+    EXPECT_EQ(harness.lastSent(), bytesOf("ACK\r"));
 }
 
 TEST_F(ReceiveDataTest, ASecondLineForTheSameRequestIsNotAnswered) {
