@@ -52,7 +52,9 @@ void TransferEngine::cancel() {
 
 void TransferEngine::sendFailed() { failAction(handler_.sendFailureMessage()); }
 
-void TransferEngine::recordWriteFailed() { failAction(message::kFileCreateFailed); }
+// The data file was open: the exchange failed while receiving, not at
+// creating the file.
+void TransferEngine::recordWriteFailed() { failAction(message::kUploadError); }
 
 void TransferEngine::failAction(int result) {
     if (state_ == State::Finished && result_ == kCancelled) return;

@@ -24,8 +24,9 @@ public:
     void tick(TimePoint now);
     // The user closed the exchange.
     void cancel();
-    // The driver could not carry out a Send or a WriteRecord; the actions
-    // still pending are dropped.
+    // The driver could not carry out a Send or a WriteRecord (the exchange
+    // ends with 1173 "Error on uploading!" then); the actions still pending
+    // are dropped.
     void sendFailed();
     void recordWriteFailed();
 

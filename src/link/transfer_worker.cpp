@@ -1,6 +1,7 @@
 #include "link/transfer_worker.h"
 
 #include <array>
+#include <utility>
 
 namespace tessel::link {
 namespace {
@@ -71,7 +72,7 @@ TransferOutcome TransferWorker::exchange(SerialPort& port, const TransferJob& jo
         if (read.count > 0) engine.receive(std::span(buffer).first(read.count), clock_.now());
         engine.tick(clock_.now());
     }
-    return {engine.result(), {}};
+    return {engine.result(), std::exchange(failureDetail_, {})};
 }
 
 void TransferWorker::carryOut(TransferEngine& engine, SerialPort& port, const TransferJob& job,
@@ -89,6 +90,7 @@ void TransferWorker::carryOut(TransferEngine& engine, SerialPort& port, const Tr
                     break;
                 case Action::Kind::WriteRecord:
                     if (!job.records || !job.records->append(action.bytes)) {
+                        if (job.records) failureDetail_ = job.records->failure();
                         engine.recordWriteFailed();
                         failed = true;
                     }

@@ -66,7 +66,8 @@ private:
     std::thread thread_;
     std::atomic<bool> cancelled_{false};
     std::atomic<bool> finished_{false};
-    TransferOutcome outcome_;  // written by the worker, read after the join
+    TransferOutcome outcome_;    // written by the worker, read after the join
+    std::string failureDetail_;  // why the data file took no record, on the worker
 };
 
 }  // namespace tessel::link

@@ -1,6 +1,12 @@
 #include "link/data_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include <cerrno>
+#include <cstring>
 
 #include "core/file_io.h"
 #include "link/wire.h"
@@ -50,6 +56,43 @@ TEST_F(DataFileTest, AReceiveThatBroughtNothingLeavesNoFileBehind) {
     { EXPECT_NE(DataFile::create(target()), nullptr); }
     EXPECT_FALSE(std::filesystem::exists(target()));
     EXPECT_EQ(filesInFolder(), 0u);
+}
+
+// A limit on the size of files this process writes, in place of a full disk:
+// the write that crosses it stops part way, as on a disk that fills up.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limited{bytes, saved_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(DataFileTest, ARecordThatDoesNotFitIsNotWrittenAtAllAndSaysWhy) {
+    auto file = DataFile::create(target());
+    ASSERT_NE(file, nullptr);
+    {
+        FileSizeLimit limit(15);
+        ASSERT_TRUE(file->append(bytesOf("aaaa")));
+        ASSERT_TRUE(file->append(bytesOf("bbbb")));
+        EXPECT_FALSE(file->append(bytesOf("cccc")));
+    }
+    EXPECT_NE(file->failure().find("data.txt"), std::string::npos) << file->failure();
+    EXPECT_NE(file->failure().find(std::strerror(EFBIG)), std::string::npos) << file->failure();
+    EXPECT_EQ(content(), "aaaa\r\nbbbb\r\n");
+    // The file goes on after the last whole record once there is room again.
+    ASSERT_TRUE(file->append(bytesOf("dd")));
+    EXPECT_EQ(content(), "aaaa\r\nbbbb\r\ndd\r\n");
 }
 
 TEST_F(DataFileTest, AFolderThatTakesNoFileGivesNothing) {

@@ -88,6 +88,7 @@ struct MemoryRecords : link::RecordSink {
         lines.emplace_back(record.begin(), record.end());
         return true;
     }
+    std::string failure() const override { return refuse ? "disk full" : ""; }
 };
 
 // Equal record lists, or where they first differ (instead of both lists).

@@ -128,7 +128,9 @@ TEST(TransferWorker, ARecordThatCannotBeWrittenIsNotAcknowledged) {
     ReceiveData handler;
     test::MemoryRecords records;
     records.refuse = true;
-    EXPECT_EQ(sim.run(handler, &records).result, message::kFileCreateFailed);
+    const auto outcome = sim.run(handler, &records);
+    EXPECT_EQ(outcome.result, message::kUploadError);
+    EXPECT_EQ(outcome.detail, "disk full");
     EXPECT_EQ(sim.peer.uploadsAcknowledged(), 0u);
 }
 
