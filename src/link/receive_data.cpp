@@ -20,7 +20,9 @@ int ReceiveData::handleLine(std::span<const Byte> line, Exchange& exchange) {
         exchange.done();
         return kCompleted;
     }
-    if (containsKeyword(line, kNak)) return exchange.resend();
+    // "NAK\r" answers the latest frame like a record would, so the line that
+    // follows the resend is the answer to the resend.
+    if (containsKeyword(line, kNak)) return exchange.answersLatestFrame() ? exchange.resend() : kCompleted;
     // "ACK\r" asks for nothing. Any other line is a piece of a line that a
     // byte turned into CR cut in two: answering each piece would have the
     // terminal answer twice, so the response timer asks again instead.

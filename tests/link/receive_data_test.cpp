@@ -112,6 +112,24 @@ TEST_F(ReceiveDataTest, TerminalNakHasTheLastAnswerSentAgain) {
     EXPECT_EQ(harness.engine().retries(), 1);
 }
 
+// The terminal's "NAK\r" is its answer to the latest frame: what follows the
+// resend is answered at once, not after the response timer.
+TEST_F(ReceiveDataTest, WhatFollowsATerminalNakIsAnsweredAtOnce) {
+    for (const bool copy : {false, true}) {
+        ReceiveData fresh;
+        test::EngineHarness run(fresh);
+        run.start();
+        run.answerBytes(uploadRecord(0, bytesOf("a")));
+        run.answer("NAK\r");
+        run.clear();
+        // The resent ACK either got through (the next record comes) or was
+        // lost as well (the accepted record comes again).
+        run.answerBytes(uploadRecord(copy ? 0 : 1, bytesOf(copy ? "a" : "b")));
+        EXPECT_EQ(run.sent(), std::vector<ByteString>{bytesOf("ACK\r")}) << copy;
+        EXPECT_EQ(run.written().size(), copy ? 0u : 1u);
+    }
+}
+
 TEST_F(ReceiveDataTest, SilenceAfterAnAckAsksForTheCurrentRecordAgain) {
     harness.wait(1000ms);
     EXPECT_EQ(harness.lastSent(), bytesOf("READ\r"));
