@@ -43,6 +43,15 @@ TEST(LookupDownload, SendsEveryLineAsARecordThenOver) {
     EXPECT_EQ(run.harness.values(Kind::Progress), (std::vector<int>{0, 28, 64, 100}));
 }
 
+TEST(LookupDownload, AFileWithLineFeedEndsIsSentLineByLine) {
+    LookupRun run("ABC\nD\nlast\n");
+    EXPECT_EQ(run.acknowledgeAll(),
+              (std::vector<ByteString>{lookupRecordFrame(bytesOf("ABC")), lookupRecordFrame(bytesOf("D")),
+                                       lookupRecordFrame(bytesOf("last")), bytesOf("OVER\r")}));
+    EXPECT_EQ(run.harness.engine().result(), kCompleted);
+    EXPECT_EQ(run.harness.values(Kind::Progress).back(), 100);
+}
+
 TEST(LookupDownload, AnythingButAckHasTheRecordSentAgain) {
     LookupRun run("A\rB\r");
     run.harness.start();
