@@ -1,6 +1,7 @@
 #include "link/transfer_worker.h"
 
 #include <array>
+#include <system_error>
 #include <utility>
 
 namespace tessel::link {
@@ -25,10 +26,15 @@ void TransferWorker::start(TransferJob job, TransferObserver& observer) {
     if (thread_.joinable()) thread_.join();
     cancelled_ = false;
     finished_ = false;
-    thread_ = std::thread([this, job = std::move(job), &observer] {
-        outcome_ = run(job, observer);
+    try {
+        thread_ = std::thread([this, job = std::move(job), &observer] {
+            outcome_ = run(job, observer);
+            finished_ = true;
+        });
+    } catch (const std::system_error& error) {
+        outcome_ = {message::kNoConnection, error.what()};
         finished_ = true;
-    });
+    }
 }
 
 TransferOutcome TransferWorker::wait() {
@@ -36,11 +42,26 @@ TransferOutcome TransferWorker::wait() {
     return outcome_;
 }
 
+// Whatever goes wrong on the worker (the port, the observer, the handler)
+// ends the exchange with a message instead of the program, and the port is
+// closed all the same.
 TransferOutcome TransferWorker::run(const TransferJob& job, TransferObserver& observer) {
-    const auto port = makePort_();
-    TransferOutcome outcome = exchange(*port, job, observer);
-    port->close();
-    return outcome;
+    std::unique_ptr<SerialPort> port;
+    const auto failed = [&port](std::string detail) {
+        if (port) port->close();
+        return TransferOutcome{message::kNoConnection, std::move(detail)};
+    };
+    try {
+        port = makePort_();
+        if (!port) return failed("no port could be made");
+        TransferOutcome outcome = exchange(*port, job, observer);
+        port->close();
+        return outcome;
+    } catch (const std::exception& error) {
+        return failed(error.what());
+    } catch (...) {
+        return failed("unexpected failure");
+    }
 }
 
 TransferOutcome TransferWorker::exchange(SerialPort& port, const TransferJob& job, TransferObserver& observer) {

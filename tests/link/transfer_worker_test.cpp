@@ -134,6 +134,52 @@ TEST(TransferWorker, ARecordThatCannotBeWrittenIsNotAcknowledged) {
     EXPECT_EQ(sim.peer.uploadsAcknowledged(), 0u);
 }
 
+// A handler whose answer handling fails, as an image builder out of memory would.
+class ThrowingHandler : public AnswerHandler {
+public:
+    TransferMode mode() const override { return TransferMode::Application; }
+    int handleLine(std::span<const Byte>, Exchange&) override { throw std::runtime_error("no memory for the image"); }
+};
+
+struct ThrowingObserver : TransferObserver {
+    void progress(int) override { throw std::runtime_error("window gone"); }
+};
+
+TEST(TransferWorker, AFailureOnTheWorkerEndsTheExchangeWithItsMessage) {
+    struct Case {
+        const char* what;
+        bool throwingPortMaker;
+        bool throwingHandler;
+        bool throwingObserver;
+        std::string detail;
+    };
+    const Case cases[] = {
+        {"port maker", true, false, false, "no port today"},
+        {"handler", false, true, false, "no memory for the image"},
+        {"observer", false, false, true, "window gone"},
+    };
+    for (const auto& c : cases) {
+        Project project = test::newProject(kFamily4760);
+        SimulatedLink sim(terminal());
+        ThrowingHandler throwing;
+        ApplicationDownload download(project.definition, project.defaults);
+        ThrowingObserver throwingObserver;
+        PortMaker maker = sim.portMaker();
+        if (c.throwingPortMaker)
+            maker = []() -> std::unique_ptr<SerialPort> { throw std::runtime_error("no port today"); };
+        TransferWorker worker(maker, sim.clock, sim.timing);
+        AnswerHandler& handler = c.throwingHandler ? static_cast<AnswerHandler&>(throwing) : download;
+        TransferObserver& observer =
+            c.throwingObserver ? throwingObserver : static_cast<TransferObserver&>(sim.observer);
+        worker.start({sim.ports, 0, 2, 0, &handler, nullptr}, observer);
+        const auto outcome = worker.wait();
+        EXPECT_EQ(outcome.result, message::kNoConnection) << c.what;
+        EXPECT_EQ(outcome.detail, c.detail) << c.what;
+        EXPECT_TRUE(worker.finished()) << c.what;
+        EXPECT_FALSE(sim.port->isOpen()) << c.what;
+    }
+}
+
 TEST(TransferWorker, CancelEndsWithZeroKeepingWhatWasAcknowledged) {
     PeerSettings uploading = terminal();
     for (int i = 0; i < 10; ++i) uploading.uploads.push_back(bytesOf(std::to_string(i)));
