@@ -16,14 +16,16 @@ bool isAnswer(std::span<const Byte> line) {
 
 }  // namespace
 
-ApplicationDownload::ApplicationDownload(Definition& definition, const DefaultTexts& defaults)
-    : definition_(definition), defaults_(defaults) {}
+ApplicationDownload::ApplicationDownload(Definition& definition, const DefaultTexts& defaults) {
+    prepareForDownload(definition);
+    image_ = std::make_unique<ApplicationImage>(buildImage(definition, defaults));
+}
 
 int ApplicationDownload::handleLine(std::span<const Byte> line, Exchange& exchange) {
     if (!isAnswer(line) || !exchange.answersLatestFrame()) return kCompleted;
-    // An "ACK\r" before any identification acknowledges no frame: there is no
-    // image yet, so it is an unexpected answer like any other.
-    if (image_ && containsKeyword(line, kAck)) {
+    // An "ACK\r" before any identification acknowledges no frame: it is an
+    // unexpected answer like any other.
+    if (identified_ && containsKeyword(line, kAck)) {
         if (sequence_ >= kFrameCount) {
             exchange.progress(100);
             exchange.done();
@@ -33,8 +35,7 @@ int ApplicationDownload::handleLine(std::span<const Byte> line, Exchange& exchan
         return kCompleted;
     }
     if (isIdentification(line)) {
-        prepareForDownload(definition_);
-        image_ = std::make_unique<ApplicationImage>(buildImage(definition_, defaults_));
+        identified_ = true;
         exchange.progress(0);
         sequence_ = 0;
         progress_ = 0;

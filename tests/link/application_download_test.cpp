@@ -118,10 +118,24 @@ TEST_F(ApplicationDownloadTest, TenRejectionsOfOneFrameEndWithTimeOut) {
 }
 
 TEST_F(ApplicationDownloadTest, PreparesTheDefinitionInPlace) {
-    project.definition.menus[0].itemName[0] = TextCell{'1'};
+    Project changed = test::newProject(kFamily4760);
+    changed.definition.menus[0].itemName[0] = TextCell{'1'};
+    ApplicationDownload download(changed.definition, changed.defaults);
+    EXPECT_EQ(changed.definition.menus[0].itemCount, 1);
+}
+
+// The image is the definition as it was when the download began: the
+// exchange never reads the definition, which the user-interface thread goes
+// on using while it runs.
+TEST_F(ApplicationDownloadTest, SendsTheImageBuiltWhenTheDownloadBegan) {
+    const auto image = expectedImage();
+    project.definition.menus[0].itemName[0] = TextCell{'9'};
     harness.start();
     harness.answer("4760RU004\r");
-    EXPECT_EQ(project.definition.menus[0].itemCount, 1);
+    for (int i = 0; i < 200; ++i) harness.answer("ACK\r");
+    const auto sent = harness.sent();
+    ASSERT_EQ(sent.size(), 201u);
+    for (std::size_t n = 0; n < 200; ++n) ASSERT_EQ(sent[n + 1], frameBytes(image, n)) << "frame " << n;
 }
 
 }  // namespace
