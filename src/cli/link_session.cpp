@@ -48,6 +48,10 @@ public:
         if (onTerminal_ && drawn_) std::cerr << '\n';
     }
 
+    void settingUp(link::OpeningStep step) override {
+        if (step == link::OpeningStep::Cradle) std::cerr << "Setting up the cradle...\n";
+    }
+
     void progress(int position) override {
         if (position == lastPosition_) return;
         if (!onTerminal_) {

@@ -65,10 +65,14 @@ TransferOutcome TransferWorker::run(const TransferJob& job, TransferObserver& ob
 }
 
 TransferOutcome TransferWorker::exchange(SerialPort& port, const TransferJob& job, TransferObserver& observer) {
+    // Cancel ends the cradle set-up's pauses and probes at once.
+    CancellableClock setUpClock(clock_, cancelled_);
     const PortOpening opening =
-        openTerminalPort(port, job.ports, job.portIndex, job.linkKind, job.baudIndex, clock_, timing_);
-    if (opening.result != kCompleted) return {opening.result, opening.detail};
+        openTerminalPort(port, job.ports, job.portIndex, job.linkKind, job.baudIndex, setUpClock, timing_,
+                         [&observer](OpeningStep step) { observer.settingUp(step); });
     if (cancelled_) return {kCancelled, {}};
+    if (opening.result != kCompleted) return {opening.result, opening.detail};
+    observer.exchanging();
 
     port.discardInput();
     TransferEngine engine(*job.handler);

@@ -19,6 +19,10 @@ namespace tessel::link {
 class TransferObserver {
 public:
     virtual ~TransferObserver() = default;
+    // The port is being opened, or the cradle set up, before the exchange.
+    virtual void settingUp(OpeningStep /*step*/) {}
+    // The exchange with the terminal has begun.
+    virtual void exchanging() {}
     virtual void progress(int /*position*/) {}
     virtual void received(int /*count*/) {}
 };

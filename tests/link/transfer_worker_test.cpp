@@ -134,6 +134,36 @@ TEST(TransferWorker, ARecordThatCannotBeWrittenIsNotAcknowledged) {
     EXPECT_EQ(sim.peer.uploadsAcknowledged(), 0u);
 }
 
+TEST(TransferWorker, ReportsTheSetUpStepsBeforeTheExchange) {
+    Project project = test::newProject(kFamily4760);
+    SimulatedLink sim(terminal(), {}, 1, 57600);
+    ApplicationDownload handler(project.definition, project.defaults);
+    ASSERT_EQ(sim.run(handler, nullptr, 0, 1).result, kCompleted);
+    EXPECT_EQ(sim.observer.steps, (std::vector<OpeningStep>{OpeningStep::Port, OpeningStep::Cradle}));
+}
+
+// The cradle set-up takes about two seconds; cancel ends it at once.
+TEST(TransferWorker, CancelDuringTheCradleSetUpEndsItAtOnce) {
+    Project project = test::newProject(kFamily4760);
+    SimulatedLink sim(terminal());  // no cradle: the set-up would probe every rate
+    ApplicationDownload handler(project.definition, project.defaults);
+    TransferWorker worker(sim.portMaker(), sim.clock, sim.timing);
+    TimePoint cancelledAt{};
+    sim.observer.onStep = [&](OpeningStep step) {
+        if (step != OpeningStep::Cradle) return;
+        cancelledAt = sim.clock.now();
+        worker.cancel();
+    };
+    worker.start({sim.ports, 0, kLinkKindCradle, 1, &handler, nullptr}, sim.observer);
+    EXPECT_EQ(worker.wait().result, kCancelled);
+    EXPECT_LT(sim.clock.now() - cancelledAt, Milliseconds{100});
+    const auto probes = std::count_if(sim.port->log().begin(), sim.port->log().end(), [](const FakePort::Step& s) {
+        return s.kind == FakePort::Step::Kind::Write && s.bytes == ByteString{kCradleProbe};
+    });
+    EXPECT_EQ(probes, 0);
+    EXPECT_FALSE(sim.port->isOpen());
+}
+
 // A handler whose answer handling fails, as an image builder out of memory would.
 class ThrowingHandler : public AnswerHandler {
 public:
