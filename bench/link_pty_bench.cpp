@@ -4,13 +4,17 @@
 // (lrzsz's sx to rx) over a pseudo-terminal pair, when lrzsz is installed.
 //
 //   tessel_link_bench [LOOKUP_LINES [RECORDS]]     (default 100000 each)
+//
+// Run it from a folder on the disk the data files would go to: the receive
+// onto the disk (at most 2000 records, each synced) is made there.
 #include <fcntl.h>
-#include <signal.h>
 #include <pty.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -36,7 +40,8 @@ using Seconds = std::chrono::duration<double>;
 constexpr double kLineBytesPerSecond = 115200.0 / 10.0;
 
 // The folder for files the runs write: memory when there is one, so that the
-// disk's sync time does not hide the link's.
+// disk's sync time does not hide the link's (a receive onto the disk is
+// measured beside it).
 std::filesystem::path scratchFolder(const test::TempDir& fallback) {
     std::error_code error;
     if (std::filesystem::is_directory("/dev/shm", error)) return "/dev/shm";
@@ -58,14 +63,30 @@ Seconds timed(Run&& run) {
     return std::chrono::steady_clock::now() - start;
 }
 
+// When the exchange began, after the port was opened and set up.
+struct ExchangeStart : link::TransferObserver {
+    std::chrono::steady_clock::time_point at{};
+    void exchanging() override { at = std::chrono::steady_clock::now(); }
+};
+
+// The whole download as the user waits for it (building the image, opening
+// the port, the exchange, closing), and beside it the exchange alone: the
+// opening is the same for every transfer, while the frames are what grows.
 void applicationDownload() {
     test::ServedTerminal terminal(link::PeerSettings{});
     Project project = test::newProject(kFamilyGroup);
-    link::ApplicationDownload handler(project.definition, project.defaults);
+    ExchangeStart exchange;
     int result = 0;
-    const auto elapsed = timed([&] { result = terminal.run(handler).result; });
+    std::chrono::steady_clock::time_point end{};
+    const auto elapsed = timed([&] {
+        link::ApplicationDownload handler(project.definition, project.defaults);
+        result = terminal.run(handler, nullptr, &exchange).result;
+        end = std::chrono::steady_clock::now();
+    });
     // 200 frames of 103 bytes, each answered by "ACK\r".
-    report("application download", kFrameCount, "frame", kFrameCount * (kFrameSize + 4), elapsed, result);
+    const std::uint64_t lineBytes = kFrameCount * (kFrameSize + 4);
+    report("application download", kFrameCount, "frame", lineBytes, elapsed, result);
+    report("  its exchange alone", kFrameCount, "frame", lineBytes, Seconds(end - exchange.at), result);
 }
 
 void lookupDownload(std::size_t lines, const std::filesystem::path& folder) {
@@ -84,7 +105,9 @@ void lookupDownload(std::size_t lines, const std::filesystem::path& folder) {
     std::filesystem::remove(path);
 }
 
-void receive(std::size_t records, const std::filesystem::path& folder) {
+// `label` names where `folder` is: each record is on disk before its
+// acknowledgement, so the disk's sync time is part of a receive.
+void receive(const char* label, std::size_t records, const std::filesystem::path& folder) {
     link::PeerSettings settings;
     const std::string data = "4006381333931;12;Shelf 4";
     for (std::size_t i = 0; i < records; ++i) settings.uploads.emplace_back(data.begin(), data.end());
@@ -95,7 +118,7 @@ void receive(std::size_t records, const std::filesystem::path& folder) {
     int result = 0;
     const auto elapsed = timed([&] { result = terminal.run(handler, file.get()).result; });
     // Each record: sequence byte, data, checksum pair and CR, answered by "ACK\r".
-    report("receive", records, "record", records * (data.size() + 4 + 4), elapsed, result);
+    report(label, records, "record", records * (data.size() + 4 + 4), elapsed, result);
     file.reset();
     std::filesystem::remove(path);
 }
@@ -175,7 +198,12 @@ int main(int argc, char** argv) {
     std::printf("Transfers over a pseudo-terminal; line time at 115200 bit/s, 8N1.\n");
     tessel::applicationDownload();
     tessel::lookupDownload(lines, folder);
-    tessel::receive(records, folder);
+    tessel::receive("receive (memory)", records, folder);
+    // The working folder stands for the ordinary disk the user receives onto.
+    const auto onDisk = std::filesystem::current_path() / ("tessel-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(onDisk);
+    tessel::receive("receive (disk)", std::min<std::size_t>(records, 2000), onDisk);
+    std::filesystem::remove_all(onDisk);
     tessel::xmodem(folder);
     return 0;
 }

@@ -1,7 +1,5 @@
 #include "app/transfer_commands.h"
 
-#include <filesystem>
-
 #include "core/desktop.h"
 #include "core/file_dialogs.h"
 #include "core/messages.h"
@@ -104,8 +102,8 @@ void TransferCommands::showReceiveSummary(int records, const std::string& path) 
     const auto slot = [&](int id) { return cp1251ToUtf8(language.text(id)); };
     const std::string caption = language.active() ? slot(kUploadDataCaption) : strings_.utf8(kUploadDataCaption);
     if (records == 0) {
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
+        // The data file took the chosen file's place only with a first
+        // record, so there is nothing to delete.
         const std::string text = language.active() ? slot(kNoDataReceived) : strings_.utf8(kNoDataReceived);
         services_.messages.show(caption, text, {MessageIcon::Information});
         return;

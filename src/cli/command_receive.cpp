@@ -20,7 +20,10 @@ void addReceiveCommand(CLI::App& app, int& status) {
     };
     auto options = std::make_shared<Options>();
     auto* command = app.add_subcommand("receive", "Receive the records collected by the terminal into a text file.");
-    command->add_option("OUTPUT", options->output, "Data file to create (an existing one is replaced)")->required();
+    command
+        ->add_option("OUTPUT", options->output,
+                     "Data file to write (an existing one is replaced once the first record has arrived)")
+        ->required();
     addLinkOptions(*command, options->link);
     command->add_option("--family", options->family, "Family whose interface list the preferences' choice is read from")
         ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
@@ -42,8 +45,7 @@ void addReceiveCommand(CLI::App& app, int& status) {
             return;
         }
         if (handler.recordsReceived() == 0) {
-            std::error_code ignored;
-            std::filesystem::remove(options->output, ignored);
+            // Nothing came: a file that was there before stays as it was.
             std::cout << strings.utf8(1134) << '\n';
         } else {
             std::cout << "Done : " << handler.recordsReceived() << " records received.\n";

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <array>
 #include <atomic>
 #include <csignal>
 #include <iostream>
@@ -30,6 +31,29 @@ std::atomic<bool> interrupted{false};
 
 void onInterrupt(int) { interrupted = true; }
 
+// Ctrl+C, and the termination and hang-up signals (a closed terminal, a
+// service stopping), cancel the exchange, so the port is closed and released
+// before the tool exits; the handlers before are put back afterwards.
+class CancelSignals {
+public:
+    CancelSignals() {
+        for (std::size_t i = 0; i < kSignals.size(); ++i) previous_[i] = std::signal(kSignals[i], onInterrupt);
+    }
+    ~CancelSignals() {
+        for (std::size_t i = 0; i < kSignals.size(); ++i) std::signal(kSignals[i], previous_[i]);
+    }
+    CancelSignals(const CancelSignals&) = delete;
+    CancelSignals& operator=(const CancelSignals&) = delete;
+
+private:
+#ifdef SIGHUP
+    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
+#else
+    static constexpr std::array<int, 2> kSignals{SIGINT, SIGTERM};
+#endif
+    std::array<void (*)(int), kSignals.size()> previous_{};
+};
+
 // Interfaces by name, with the link kind each one gives.
 const std::map<std::string, int, std::less<>> kLinkKindOfInterface{{"cradle", 0}, {"irda", 1}, {"bluetooth", 2},
                                                                    {"cable", 2},  {"usb", 2},  {"sd", 3}};
@@ -46,6 +70,10 @@ public:
     ProgressPrinter() : onTerminal_(isatty(2) != 0) {}
     ~ProgressPrinter() override {
         if (onTerminal_ && drawn_) std::cerr << '\n';
+    }
+
+    void settingUp(link::OpeningStep step) override {
+        if (step == link::OpeningStep::Cradle) std::cerr << "Setting up the cradle...\n";
     }
 
     void progress(int position) override {
@@ -137,15 +165,13 @@ link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& h
     ProgressPrinter printer;
     link::TransferWorker worker(link::makeQtSerialPort, clock, timing);
     interrupted = false;
-    const auto previous = std::signal(SIGINT, onInterrupt);
+    CancelSignals cancelSignals;
     worker.start({setup.ports, setup.portIndex, setup.linkKind, setup.baudIndex, &handler, records}, printer);
     while (!worker.finished()) {
         if (interrupted) worker.cancel();
         std::this_thread::sleep_for(20ms);
     }
-    const link::TransferOutcome outcome = worker.wait();
-    std::signal(SIGINT, previous);
-    return outcome;
+    return worker.wait();
 }
 
 int reportFailure(const link::TransferOutcome& outcome, const Strings& strings) {

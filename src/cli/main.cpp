@@ -1,6 +1,7 @@
 // tessel: the command-line face of Tessel Studio.
 #include <CLI/CLI.hpp>
 
+#include <csignal>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -8,6 +9,11 @@
 
 int main(int argc, char** argv) {
     using namespace tessel::cli;
+#ifdef SIGPIPE
+    // A closed output (stderr piped into `head`) must not end a transfer
+    // half way: writes to it fail quietly instead.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     CLI::App app{
         "Tessel Studio command-line tool: make, inspect, convert and run terminal application projects,\n"
         "and transfer them to and from the terminal.",

@@ -3,15 +3,29 @@
 #include <algorithm>
 
 namespace tessel::link {
+namespace {
 
-ApplicationDownload::ApplicationDownload(Definition& definition, const DefaultTexts& defaults)
-    : definition_(definition), defaults_(defaults) {}
+// What the terminal answers in this mode: a keyword, its identification, or
+// another 10-byte line. Anything else is a piece of an answer that a byte
+// turned into CR cut in two; answering each piece would send two frames for
+// one answer, so the response timer sends the frame again instead.
+bool isAnswer(std::span<const Byte> line) {
+    return containsKeyword(line, kAck) || containsKeyword(line, kNak) || containsKeyword(line, kFull) ||
+           isIdentification(line) || lengthUntilZero(line) == kIdentificationLineLength;
+}
+
+}  // namespace
+
+ApplicationDownload::ApplicationDownload(Definition& definition, const DefaultTexts& defaults) {
+    prepareForDownload(definition);
+    image_ = std::make_unique<ApplicationImage>(buildImage(definition, defaults));
+}
 
 int ApplicationDownload::handleLine(std::span<const Byte> line, Exchange& exchange) {
-    if (!exchange.answersLatestFrame()) return kCompleted;
-    // An "ACK\r" before any identification acknowledges no frame: there is no
-    // image yet, so it is an unexpected answer like any other.
-    if (image_ && containsKeyword(line, kAck)) {
+    if (!isAnswer(line) || !exchange.answersLatestFrame()) return kCompleted;
+    // An "ACK\r" before any identification acknowledges no frame: it is an
+    // unexpected answer like any other.
+    if (identified_ && containsKeyword(line, kAck)) {
         if (sequence_ >= kFrameCount) {
             exchange.progress(100);
             exchange.done();
@@ -21,8 +35,7 @@ int ApplicationDownload::handleLine(std::span<const Byte> line, Exchange& exchan
         return kCompleted;
     }
     if (isIdentification(line)) {
-        prepareForDownload(definition_);
-        image_ = std::make_unique<ApplicationImage>(buildImage(definition_, defaults_));
+        identified_ = true;
         exchange.progress(0);
         sequence_ = 0;
         progress_ = 0;
@@ -30,8 +43,7 @@ int ApplicationDownload::handleLine(std::span<const Byte> line, Exchange& exchan
         return kCompleted;
     }
     if (containsKeyword(line, kFull)) return message::kMemoryFull;
-    const auto untilZero = std::find(line.begin(), line.end(), Byte{0}) - line.begin();
-    if (untilZero == kIdentificationLineLength) {
+    if (lengthUntilZero(line) == kIdentificationLineLength) {
         exchange.send(bytesOf(kNak));
         return message::kIncompatibleVersion;
     }

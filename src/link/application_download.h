@@ -10,8 +10,10 @@ namespace tessel::link {
 
 class ApplicationDownload final : public AnswerHandler {
 public:
-    // The definition is prepared for download in place when the terminal
-    // identifies itself, as every download leaves it.
+    // Prepares the definition for download in place, as every download leaves
+    // it, and builds the image here, on the caller's thread: the exchange
+    // runs on a worker while the user-interface thread goes on reading the
+    // definition, so the worker gets bytes of its own.
     ApplicationDownload(Definition& definition, const DefaultTexts& defaults);
 
     TransferMode mode() const override { return TransferMode::Application; }
@@ -20,11 +22,10 @@ public:
 private:
     void sendNextFrame(Exchange& exchange);
 
-    Definition& definition_;
-    const DefaultTexts& defaults_;
-    std::unique_ptr<ApplicationImage> image_;  // built at the identification
-    std::size_t sequence_ = 0;                 // the next frame to send
-    int progress_ = 0;                         // half the frames sent, rounded up
+    std::unique_ptr<ApplicationImage> image_;
+    bool identified_ = false;   // the terminal has identified itself
+    std::size_t sequence_ = 0;  // the next frame to send
+    int progress_ = 0;          // half the frames sent, rounded up
 };
 
 }  // namespace tessel::link

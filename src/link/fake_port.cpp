@@ -71,7 +71,11 @@ ReadResult FakePort::read(std::span<Byte> into, Milliseconds wait) {
         }
         clock_.advanceTo(next);
     }
-    const std::size_t count = std::min(into.size(), inbox_.size());
+    std::size_t count = std::min(into.size(), inbox_.size());
+    if (lineByLine_) {
+        const auto cr = std::find(inbox_.begin(), inbox_.end(), kCr);
+        if (cr != inbox_.end()) count = std::min(count, static_cast<std::size_t>(cr - inbox_.begin()) + 1);
+    }
     std::copy_n(inbox_.begin(), count, into.begin());
     inbox_.erase(inbox_.begin(), inbox_.begin() + static_cast<std::ptrdiff_t>(count));
     return {count, false};

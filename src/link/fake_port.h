@@ -43,6 +43,9 @@ public:
 
     // The next open() fails so.
     void refuseOpen(OpenResult::Status status) { refusal_ = status; }
+    // Each read returns at most one line (up to its CR), as a slow line
+    // delivers bytes a few at a time.
+    void readLineByLine() { lineByLine_ = true; }
     // The device vanishes after `writes` more successful writes.
     void unplugAfter(int writes) { writesLeft_ = writes; }
 
@@ -63,6 +66,7 @@ private:
     std::optional<int> writesLeft_;
     bool open_ = false;
     bool unplugged_ = false;
+    bool lineByLine_ = false;
     PortEntry entry_;
     int rate_ = 9600;
     bool rts_ = false;

@@ -51,6 +51,7 @@ bool configureIrCradle(SerialPort& port, LinkClock& clock, CradleTiming& timing,
 
     std::optional<int> found;
     for (const int rate : kCradleProbeRates) {
+        if (clock.interrupted()) return false;
         const bool echoed = probeCradle(port, clock, rate, timing.stepDelay);
         timing.stepDelay = 100ms;
         if (echoed) {
@@ -58,7 +59,7 @@ bool configureIrCradle(SerialPort& port, LinkClock& clock, CradleTiming& timing,
             break;
         }
     }
-    if (!found) return false;
+    if (!found || clock.interrupted()) return false;
     if (*found == 9600) timing.stepDelay = 200ms;
 
     port.setRts(false);

@@ -36,7 +36,8 @@ struct CradleTiming {
 bool probeCradle(SerialPort& port, LinkClock& clock, int rate, Milliseconds stepDelay);
 
 // Finds the cradle's rate on the open port and sets it to the rate of
-// `baudIndex`; false when the cradle answered at no rate.
+// `baudIndex`; false when the cradle answered at no rate, or at once when the
+// clock is interrupted.
 bool configureIrCradle(SerialPort& port, LinkClock& clock, CradleTiming& timing, int baudIndex);
 
 using PortMaker = std::function<std::unique_ptr<SerialPort>()>;

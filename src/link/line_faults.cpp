@@ -23,25 +23,28 @@ std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& erro
         const auto equals = item.find('=');
         const auto name = item.substr(0, equals);
         const auto value = equals == std::string_view::npos ? std::string_view{} : item.substr(equals + 1);
-        if (name == "maxdelay") {
+        if (name == "maxdelay" || name == "latency") {
             int ms = 0;
             const auto [end, problem] = std::from_chars(value.data(), value.data() + value.size(), ms);
             if (problem != std::errc{} || end != value.data() + value.size() || ms < 0) {
-                error = "maxdelay takes milliseconds: " + std::string(item);
+                error = std::string(name) + " takes milliseconds: " + std::string(item);
                 return std::nullopt;
             }
-            faults.maxDelay = Milliseconds(ms);
+            (name == "maxdelay" ? faults.maxDelay : faults.latency) = Milliseconds(ms);
             continue;
         }
         double* field = name == "drop"      ? &faults.drop
                         : name == "corrupt" ? &faults.corrupt
                         : name == "delay"   ? &faults.delay
                         : name == "silence" ? &faults.silence
+                        : name == "cr"      ? &faults.strayCr
                                             : nullptr;
         const auto probability = parseProbability(value);
         if (!field || !probability) {
-            error = "expected drop, corrupt, delay or silence with a chance from 0 to 1, or maxdelay=MS: " +
-                    std::string(item);
+            error =
+                "expected drop, corrupt, delay, silence or cr with a chance from 0 to 1, or maxdelay=MS or "
+                "latency=MS: " +
+                std::string(item);
             return std::nullopt;
         }
         *field = *probability;
@@ -68,9 +71,19 @@ ByteString LineFaults::damage(std::span<const Byte> bytes) {
     return out;
 }
 
+ByteString LineFaults::damageAnswer(std::span<const Byte> bytes) {
+    ByteString out = damage(bytes);
+    if (!out.empty() && chance(faults_.strayCr)) {
+        const auto at = std::uniform_int_distribution<std::size_t>(0, out.size() - 1)(random_);
+        out[at] = kCr;
+    }
+    return out;
+}
+
 Milliseconds LineFaults::holdBack() {
-    if (!chance(faults_.delay) || faults_.maxDelay.count() == 0) return Milliseconds{0};
-    return Milliseconds(std::uniform_int_distribution<long long>(1, faults_.maxDelay.count())(random_));
+    if (!chance(faults_.delay) || faults_.maxDelay.count() == 0) return faults_.latency;
+    return faults_.latency +
+           Milliseconds(std::uniform_int_distribution<long long>(1, faults_.maxDelay.count())(random_));
 }
 
 }  // namespace tessel::link

@@ -18,12 +18,17 @@ struct FaultSpec {
     double corrupt = 0;  // chance that one of its bytes arrives as another value
     double delay = 0;    // chance that an answer is held back, up to maxDelay
     Milliseconds maxDelay{300};
-    double silence = 0;  // chance that an answer is never sent
+    double silence = 0;       // chance that an answer is never sent
+    double strayCr = 0;       // chance that one of its bytes arrives as CR, cutting its line in two
+    Milliseconds latency{0};  // how long every answer takes to arrive
 
-    bool any() const { return drop > 0 || corrupt > 0 || delay > 0 || silence > 0; }
+    bool any() const {
+        return drop > 0 || corrupt > 0 || delay > 0 || silence > 0 || strayCr > 0 || latency.count() > 0;
+    }
 };
 
-// "drop=0.02,corrupt=0.01,delay=0.05,maxdelay=300,silence=0.01", any subset;
+// "drop=0.02,corrupt=0.01,delay=0.05,maxdelay=300,silence=0.01,cr=0.01,latency=1200",
+// any subset;
 // the reason in `error` when the text is not of that form.
 std::optional<FaultSpec> parseFaultSpec(std::string_view text, std::string& error);
 
@@ -33,8 +38,10 @@ public:
 
     // The message after dropping and corrupting.
     ByteString damage(std::span<const Byte> bytes);
+    // An answer of the terminal after dropping, corrupting and stray CRs.
+    ByteString damageAnswer(std::span<const Byte> bytes);
     bool silenced() { return chance(faults_.silence); }
-    // How long an answer is held back; zero for most.
+    // How long an answer is held back: the latency, and more for some.
     Milliseconds holdBack();
 
 private:

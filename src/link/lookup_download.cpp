@@ -3,11 +3,23 @@
 #include <algorithm>
 
 namespace tessel::link {
+namespace {
+
+// What the terminal answers in this mode: "ACK\r", "NAK\r", or the 10-byte
+// identification of an application download. Anything else is a piece of an
+// answer that a byte turned into CR cut in two, left to the response timer:
+// answering each piece would send the record twice for one answer.
+bool isAnswer(std::span<const Byte> line) {
+    return containsKeyword(line, kAck) || containsKeyword(line, kNak) ||
+           lengthUntilZero(line) == kIdentificationLineLength;
+}
+
+}  // namespace
 
 LookupDownload::LookupDownload(std::istream& file, std::uint64_t fileSize) : reader_(file), fileSize_(fileSize) {}
 
 int LookupDownload::handleLine(std::span<const Byte> line, Exchange& exchange) {
-    if (!exchange.answersLatestFrame()) return kCompleted;
+    if (!isAnswer(line) || !exchange.answersLatestFrame()) return kCompleted;
     if (!containsKeyword(line, kAck)) return exchange.resend();
     if (exchange.lastFrame() == bytesOf(kOpenDownload)) exchange.progress(0);
     exchange.resetRetries();

@@ -25,11 +25,12 @@ std::optional<ByteString> LookupReader::next() {
     ByteString characters;
     bool cut = false;
     while (const auto b = nextByte()) {
-        if (*b == kLf || (*b == kCr && characters.empty())) {
+        const bool lineEnd = *b == kCr || *b == kLf;
+        if (lineEnd && characters.empty()) {
             ++consumed_;
             continue;
         }
-        if (*b == kCr) break;
+        if (lineEnd) break;
         if (characters.size() < kMaxLookupChars) {
             characters.push_back(*b);
         } else {

@@ -1,7 +1,8 @@
 #pragma once
-// Reads a lookup text file record by record: CR ends a record, LF and blank
-// lines are skipped, and every record goes out as a lookup record frame. The
-// file is read in large blocks, not byte by byte.
+// Reads a lookup text file record by record: CR, LF or CR LF ends a record
+// (files from any system), blank lines are skipped, and every record goes out
+// as a lookup record frame. The file is read in large blocks, not byte by
+// byte.
 #include <cstdint>
 #include <istream>
 #include <optional>
@@ -20,7 +21,7 @@ public:
     std::optional<ByteString> next();
 
     // File bytes accounted for: skipped CR and LF bytes, and for each record
-    // its characters and one more for the CR that ended it.
+    // its characters and one more for the CR or LF that ended it.
     std::uint64_t consumed() const { return consumed_; }
     // Whether reading stopped on an error rather than at the end of the file.
     bool failed() const { return failed_; }

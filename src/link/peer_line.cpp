@@ -35,7 +35,7 @@ void PeerLine::collectAnswers(TimePoint now) {
     // Bytes keep their order: a held-back answer holds back what follows it.
     TimePoint at = now + faults_.holdBack();
     if (!pending_.empty()) at = std::max(at, pending_.back().at);
-    pending_.push_back({at, faults_.damage(answer)});
+    pending_.push_back({at, faults_.damageAnswer(answer)});
 }
 
 }  // namespace tessel::link

@@ -3,13 +3,19 @@
 namespace tessel::link {
 
 PortOpening openTerminalPort(SerialPort& port, const PortList& ports, int portIndex, int linkKind, int baudIndex,
-                             LinkClock& clock, CradleTiming& timing) {
+                             LinkClock& clock, CradleTiming& timing, const std::function<void(OpeningStep)>& onStep) {
+    const auto step = [&onStep](OpeningStep what) {
+        if (onStep) onStep(what);
+    };
     if (portKindAt(ports, portIndex) == PortKind::None) return {message::kNoPort, {}};
     const PortEntry& entry = ports[static_cast<std::size_t>(portIndex)];
+    step(OpeningStep::Port);
     const OpenResult opened = port.open(entry);
     if (!opened.opened()) return {message::kCannotOpenPort, explainOpenFailure(entry, opened)};
-    if (linkKind == kLinkKindCradle && !configureIrCradle(port, clock, timing, baudIndex))
-        return {message::kCannotConfigureCradle, {}};
+    if (linkKind == kLinkKindCradle) {
+        step(OpeningStep::Cradle);
+        if (!configureIrCradle(port, clock, timing, baudIndex)) return {message::kCannotConfigureCradle, {}};
+    }
     if (!applyLinkSettings(port, baudIndex)) return {message::kFailedToOpenPort, {}};
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Opening the chosen port for one transfer: the port itself, the cradle's
 // rate when the transfer goes through the cradle, then the link settings.
+#include <functional>
 #include <string>
 
 #include "link/ir_cradle.h"
@@ -14,10 +15,15 @@ struct PortOpening {
     std::string detail;       // what the system said, and how to fix it, when known
 };
 
+// What the opening is busy with, for the user to see: the cradle set-up
+// takes about two seconds.
+enum class OpeningStep { Port, Cradle };
+
 // Leaves whatever it opened in place when it fails: the caller's closing step
-// releases it.
+// releases it. `onStep` hears of each step as it begins.
 PortOpening openTerminalPort(SerialPort& port, const PortList& ports, int portIndex, int linkKind, int baudIndex,
-                             LinkClock& clock, CradleTiming& timing);
+                             LinkClock& clock, CradleTiming& timing,
+                             const std::function<void(OpeningStep)>& onStep = {});
 
 // The transfer's settings: the rate of the baud-rate index, 8N1, DTR and RTS
 // on. False when the port refuses them.

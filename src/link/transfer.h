@@ -77,6 +77,8 @@ public:
     // answer, and as acknowledgements carry no number it would take that for
     // the acknowledgement of its next record.
     virtual bool answersLatestFrame() = 0;
+    // Frames sent so far, resends included.
+    virtual int framesSent() const = 0;
     virtual const ByteString& lastFrame() const = 0;
     virtual void progress(int position) = 0;
     virtual void received(int count) = 0;

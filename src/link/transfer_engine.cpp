@@ -52,7 +52,9 @@ void TransferEngine::cancel() {
 
 void TransferEngine::sendFailed() { failAction(handler_.sendFailureMessage()); }
 
-void TransferEngine::recordWriteFailed() { failAction(message::kFileCreateFailed); }
+// The data file was open: the exchange failed while receiving, not at
+// creating the file.
+void TransferEngine::recordWriteFailed() { failAction(message::kUploadError); }
 
 void TransferEngine::failAction(int result) {
     if (state_ == State::Finished && result_ == kCancelled) return;
@@ -72,6 +74,7 @@ bool TransferEngine::answersLatestFrame() {
 
 void TransferEngine::send(ByteString frame) {
     ++(handlingChunk_ ? sentDuringChunk_ : unanswered_);
+    ++framesSent_;
     lastFrame_ = frame;
     actions_.push_back({Action::Kind::Send, std::move(frame)});
     deadline_ = now_ + kResponseTimeout;

@@ -24,8 +24,9 @@ public:
     void tick(TimePoint now);
     // The user closed the exchange.
     void cancel();
-    // The driver could not carry out a Send or a WriteRecord; the actions
-    // still pending are dropped.
+    // The driver could not carry out a Send or a WriteRecord (the exchange
+    // ends with 1173 "Error on uploading!" then); the actions still pending
+    // are dropped.
     void sendFailed();
     void recordWriteFailed();
 
@@ -44,6 +45,7 @@ private:
     int sendAsRetry(ByteString frame) override;
     void resetRetries() override { retries_ = 0; }
     bool answersLatestFrame() override;
+    int framesSent() const override { return framesSent_; }
     const ByteString& lastFrame() const override { return lastFrame_; }
     void progress(int position) override;
     void received(int count) override;
@@ -66,6 +68,7 @@ private:
     // being handled, and those sent in reply to it, which no line of the same
     // chunk can answer.
     int unanswered_ = 0;
+    int framesSent_ = 0;
     int sentDuringChunk_ = 0;
     bool handlingChunk_ = false;
 };

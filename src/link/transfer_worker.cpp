@@ -1,6 +1,8 @@
 #include "link/transfer_worker.h"
 
 #include <array>
+#include <system_error>
+#include <utility>
 
 namespace tessel::link {
 namespace {
@@ -24,10 +26,15 @@ void TransferWorker::start(TransferJob job, TransferObserver& observer) {
     if (thread_.joinable()) thread_.join();
     cancelled_ = false;
     finished_ = false;
-    thread_ = std::thread([this, job = std::move(job), &observer] {
-        outcome_ = run(job, observer);
+    try {
+        thread_ = std::thread([this, job = std::move(job), &observer] {
+            outcome_ = run(job, observer);
+            finished_ = true;
+        });
+    } catch (const std::system_error& error) {
+        outcome_ = {message::kNoConnection, error.what()};
         finished_ = true;
-    });
+    }
 }
 
 TransferOutcome TransferWorker::wait() {
@@ -35,18 +42,37 @@ TransferOutcome TransferWorker::wait() {
     return outcome_;
 }
 
+// Whatever goes wrong on the worker (the port, the observer, the handler)
+// ends the exchange with a message instead of the program, and the port is
+// closed all the same.
 TransferOutcome TransferWorker::run(const TransferJob& job, TransferObserver& observer) {
-    const auto port = makePort_();
-    TransferOutcome outcome = exchange(*port, job, observer);
-    port->close();
-    return outcome;
+    std::unique_ptr<SerialPort> port;
+    const auto failed = [&port](std::string detail) {
+        if (port) port->close();
+        return TransferOutcome{message::kNoConnection, std::move(detail)};
+    };
+    try {
+        port = makePort_();
+        if (!port) return failed("no port could be made");
+        TransferOutcome outcome = exchange(*port, job, observer);
+        port->close();
+        return outcome;
+    } catch (const std::exception& error) {
+        return failed(error.what());
+    } catch (...) {
+        return failed("unexpected failure");
+    }
 }
 
 TransferOutcome TransferWorker::exchange(SerialPort& port, const TransferJob& job, TransferObserver& observer) {
+    // Cancel ends the cradle set-up's pauses and probes at once.
+    CancellableClock setUpClock(clock_, cancelled_);
     const PortOpening opening =
-        openTerminalPort(port, job.ports, job.portIndex, job.linkKind, job.baudIndex, clock_, timing_);
-    if (opening.result != kCompleted) return {opening.result, opening.detail};
+        openTerminalPort(port, job.ports, job.portIndex, job.linkKind, job.baudIndex, setUpClock, timing_,
+                         [&observer](OpeningStep step) { observer.settingUp(step); });
     if (cancelled_) return {kCancelled, {}};
+    if (opening.result != kCompleted) return {opening.result, opening.detail};
+    observer.exchanging();
 
     port.discardInput();
     TransferEngine engine(*job.handler);
@@ -71,7 +97,7 @@ TransferOutcome TransferWorker::exchange(SerialPort& port, const TransferJob& jo
         if (read.count > 0) engine.receive(std::span(buffer).first(read.count), clock_.now());
         engine.tick(clock_.now());
     }
-    return {engine.result(), {}};
+    return {engine.result(), std::exchange(failureDetail_, {})};
 }
 
 void TransferWorker::carryOut(TransferEngine& engine, SerialPort& port, const TransferJob& job,
@@ -89,6 +115,7 @@ void TransferWorker::carryOut(TransferEngine& engine, SerialPort& port, const Tr
                     break;
                 case Action::Kind::WriteRecord:
                     if (!job.records || !job.records->append(action.bytes)) {
+                        if (job.records) failureDetail_ = job.records->failure();
                         engine.recordWriteFailed();
                         failed = true;
                     }

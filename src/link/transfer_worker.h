@@ -19,6 +19,10 @@ namespace tessel::link {
 class TransferObserver {
 public:
     virtual ~TransferObserver() = default;
+    // The port is being opened, or the cradle set up, before the exchange.
+    virtual void settingUp(OpeningStep /*step*/) {}
+    // The exchange with the terminal has begun.
+    virtual void exchanging() {}
     virtual void progress(int /*position*/) {}
     virtual void received(int /*count*/) {}
 };
@@ -66,7 +70,8 @@ private:
     std::thread thread_;
     std::atomic<bool> cancelled_{false};
     std::atomic<bool> finished_{false};
-    TransferOutcome outcome_;  // written by the worker, read after the join
+    TransferOutcome outcome_;    // written by the worker, read after the join
+    std::string failureDetail_;  // why the data file took no record, on the worker
 };
 
 }  // namespace tessel::link

@@ -25,6 +25,8 @@ bool containsKeyword(std::span<const Byte> line, std::string_view keyword) {
     return untilZero(line).find(keyword) != std::string_view::npos;
 }
 
+std::size_t lengthUntilZero(std::span<const Byte> line) { return untilZero(line).size(); }
+
 bool isIdentification(std::span<const Byte> line) {
     constexpr std::size_t kLength = kIdentifications[0].size();
     if (line.size() < kLength) return false;

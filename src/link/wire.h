@@ -38,6 +38,9 @@ std::string_view textOf(std::span<const Byte> bytes);
 // Whether `line` holds `keyword` anywhere before its first zero byte.
 bool containsKeyword(std::span<const Byte> line, std::string_view keyword);
 
+// The length of `line` up to its first zero byte.
+std::size_t lengthUntilZero(std::span<const Byte> line);
+
 // Whether the first 9 characters of `line` are an accepted identification.
 bool isIdentification(std::span<const Byte> line);
 

@@ -94,6 +94,20 @@ TEST_F(DesktopTransfers, ReceivingNothingDeletesTheFile) {
     EXPECT_FALSE(std::filesystem::exists(data));
 }
 
+TEST_F(DesktopTransfers, ReceivingNothingLeavesAnExistingFileAlone) {
+    terminal->stopServing();
+    settings.uploads.clear();
+    terminal = std::make_unique<test::ServedTerminal>(settings);
+    window = windowOnPorts(link::PortList{{terminal->devicePath(), terminal->devicePath()}});
+    const auto data = temp.path() / "earlier.txt";
+    ASSERT_TRUE(writeFileAtomically(data, "earlier\r\n"));
+    dialogs.answer(data.string());
+    window->runCommand(kCommandReceiveData);
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().text, "No data received!");
+    EXPECT_EQ(readFileBytes(data, 1000), std::optional<std::string>("earlier\r\n"));
+}
+
 TEST_F(DesktopTransfers, AFailureIsShownAndOffersARetry) {
     messages.setAnswer(kAnswerNo);
     window->runCommand(kCommandNew4760);  // its first interface is the infrared cradle, which never answers here

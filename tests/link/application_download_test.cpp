@@ -70,7 +70,9 @@ TEST_F(ApplicationDownloadTest, FullMemoryEndsTheDownload) {
 
 TEST_F(ApplicationDownloadTest, UnexpectedAnswersHaveTheLastFrameSentAgain) {
     harness.start();
-    harness.answer("4760RU\r");  // nine bytes, no keyword
+    harness.answer("4760RU\r");  // nine bytes, no keyword: sent again after the time-out
+    EXPECT_EQ(harness.sent().size(), 1u);
+    harness.wait(1000ms);
     EXPECT_EQ(harness.lastSent(), bytesOf("KORVAN\r"));
     harness.answer("ACK\r");  // nothing to acknowledge before the identification
     EXPECT_EQ(harness.sent(), std::vector<ByteString>(3, bytesOf("KORVAN\r")));
@@ -81,6 +83,28 @@ TEST_F(ApplicationDownloadTest, UnexpectedAnswersHaveTheLastFrameSentAgain) {
     EXPECT_EQ(sent.back(), frameBytes(expectedImage(), 1));
     EXPECT_EQ(sent[sent.size() - 2], sent.back());
     EXPECT_EQ(harness.engine().retries(), 1);
+}
+
+// Answers cut up by a byte that turned into CR, each byte in a read of its
+// own: one answer brings at most one frame.
+TEST_F(ApplicationDownloadTest, AnAnswerCutInPiecesBringsOneFrameHoweverItIsRead) {
+    const auto image = expectedImage();
+    struct Case {
+        const char* answer;
+        std::size_t frame;  // the frame sent next
+    };
+    for (const Case c : {Case{"A\rK\r", 0}, Case{"AC\r\r", 0}, Case{"\rCK\r", 0}, Case{"N\rK\r", 0}, Case{"\rACK\r", 1},
+                         Case{"ACK\r\r", 1}}) {
+        ApplicationDownload fresh(project.definition, project.defaults);
+        test::EngineHarness run(fresh);
+        run.start();
+        run.answer("4760RU004\r");
+        run.clear();
+        run.answerByteByByte(c.answer);
+        // A garbled answer has the frame sent again once the time-out is over.
+        if (c.frame == 0) run.wait(1000ms);
+        EXPECT_EQ(run.sent(), std::vector<ByteString>{frameBytes(image, c.frame)}) << c.answer;
+    }
 }
 
 TEST_F(ApplicationDownloadTest, TenRejectionsOfOneFrameEndWithTimeOut) {
@@ -94,10 +118,24 @@ TEST_F(ApplicationDownloadTest, TenRejectionsOfOneFrameEndWithTimeOut) {
 }
 
 TEST_F(ApplicationDownloadTest, PreparesTheDefinitionInPlace) {
-    project.definition.menus[0].itemName[0] = TextCell{'1'};
+    Project changed = test::newProject(kFamily4760);
+    changed.definition.menus[0].itemName[0] = TextCell{'1'};
+    ApplicationDownload download(changed.definition, changed.defaults);
+    EXPECT_EQ(changed.definition.menus[0].itemCount, 1);
+}
+
+// The image is the definition as it was when the download began: the
+// exchange never reads the definition, which the user-interface thread goes
+// on using while it runs.
+TEST_F(ApplicationDownloadTest, SendsTheImageBuiltWhenTheDownloadBegan) {
+    const auto image = expectedImage();
+    project.definition.menus[0].itemName[0] = TextCell{'9'};
     harness.start();
     harness.answer("4760RU004\r");
-    EXPECT_EQ(project.definition.menus[0].itemCount, 1);
+    for (int i = 0; i < 200; ++i) harness.answer("ACK\r");
+    const auto sent = harness.sent();
+    ASSERT_EQ(sent.size(), 201u);
+    for (std::size_t n = 0; n < 200; ++n) ASSERT_EQ(sent[n + 1], frameBytes(image, n)) << "frame " << n;
 }
 
 }  // namespace

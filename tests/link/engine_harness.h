@@ -22,6 +22,10 @@ public:
     void answerBytes(const ByteString& bytes) {
         collect([&] { engine_.receive(bytes, now_); });
     }
+    // Each byte in a read of its own, as a slow line delivers them.
+    void answerByteByByte(std::string_view text) {
+        for (const char c : text) answer(std::string_view(&c, 1));
+    }
     // Moves the clock on and lets the engine act on its deadline.
     void wait(link::Milliseconds duration) {
         now_ += duration;

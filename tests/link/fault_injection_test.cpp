@@ -82,16 +82,43 @@ TEST_P(FaultInjectionTest, ReceivedRecordsAreWrittenOnceEachInOrder) {
     EXPECT_TRUE(test::sameRecords(records.lines, settings.uploads));
 }
 
+// The terminal deletes a record for every "ACK\r" it gets, so it must never
+// get one more than the file has lines: not when a byte turned into CR cuts a
+// record in two and each piece comes in a read of its own, and not when every
+// answer arrives later than the response timer.
+TEST_P(FaultInjectionTest, NoRecordIsAcknowledgedTwice) {
+    FaultSpec cutLines = noisyLine();
+    cutLines.strayCr = 0.1;
+    FaultSpec lateAnswers = noisyLine();
+    lateAnswers.latency = Milliseconds{1200};
+    for (const auto& [what, faults] : {std::pair{"cut lines", cutLines}, std::pair{"late answers", lateAnswers}}) {
+        PeerSettings settings = noisyTerminal();
+        for (int i = 0; i < 100; ++i) settings.uploads.push_back(bytesOf("scan;" + std::to_string(i)));
+        SimulatedLink sim(settings, faults, GetParam());
+        sim.port->readLineByLine();
+        test::MemoryRecords records;
+        const int result = withRetries([&] {
+            ReceiveData handler;
+            return sim.run(handler, &records).result;
+        });
+        ASSERT_EQ(result, kCompleted) << what;
+        EXPECT_TRUE(test::sameRecords(records.lines, settings.uploads)) << what;
+        EXPECT_EQ(sim.peer.uploadsAcknowledged(), records.lines.size()) << what;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Seeds, FaultInjectionTest, ::testing::Values(1u, 2u, 3u, 42u, 2024u));
 
 TEST(FaultSpec, ParsesItsItemsAndRefusesOthers) {
     std::string error;
-    const auto faults = parseFaultSpec("drop=0.1,silence=0.5,maxdelay=50", error);
+    const auto faults = parseFaultSpec("drop=0.1,silence=0.5,maxdelay=50,cr=0.25,latency=1200", error);
     ASSERT_TRUE(faults);
     EXPECT_DOUBLE_EQ(faults->drop, 0.1);
     EXPECT_DOUBLE_EQ(faults->silence, 0.5);
     EXPECT_EQ(faults->maxDelay, Milliseconds(50));
-    for (const char* bad : {"drop=2", "loss=0.1", "drop", "maxdelay=x"}) {
+    EXPECT_DOUBLE_EQ(faults->strayCr, 0.25);
+    EXPECT_EQ(faults->latency, Milliseconds(1200));
+    for (const char* bad : {"drop=2", "loss=0.1", "drop", "maxdelay=x", "latency=-5"}) {
         EXPECT_FALSE(parseFaultSpec(bad, error)) << bad;
         EXPECT_FALSE(error.empty());
     }

@@ -8,6 +8,7 @@
 namespace tessel::link {
 namespace {
 
+using namespace std::chrono_literals;
 using Kind = Action::Kind;
 
 // Sends `content` as a lookup file to a terminal that acknowledges
@@ -42,6 +43,15 @@ TEST(LookupDownload, SendsEveryLineAsARecordThenOver) {
     EXPECT_EQ(run.harness.values(Kind::Progress), (std::vector<int>{0, 28, 64, 100}));
 }
 
+TEST(LookupDownload, AFileWithLineFeedEndsIsSentLineByLine) {
+    LookupRun run("ABC\nD\nlast\n");
+    EXPECT_EQ(run.acknowledgeAll(),
+              (std::vector<ByteString>{lookupRecordFrame(bytesOf("ABC")), lookupRecordFrame(bytesOf("D")),
+                                       lookupRecordFrame(bytesOf("last")), bytesOf("OVER\r")}));
+    EXPECT_EQ(run.harness.engine().result(), kCompleted);
+    EXPECT_EQ(run.harness.values(Kind::Progress).back(), 100);
+}
+
 TEST(LookupDownload, AnythingButAckHasTheRecordSentAgain) {
     LookupRun run("A\rB\r");
     run.harness.start();
@@ -49,11 +59,32 @@ TEST(LookupDownload, AnythingButAckHasTheRecordSentAgain) {
     EXPECT_EQ(run.harness.sent().back(), bytesOf("KORVAN\r"));
     run.harness.answer("ACK\r");
     run.harness.answer("NAK\r");
-    run.harness.answer("garbage\r");
+    run.harness.answer("garbage\r");  // no answer: sent again after the time-out
+    run.harness.wait(1000ms);
     const auto sent = run.harness.sent();
     EXPECT_EQ(sent, (std::vector<ByteString>{bytesOf("KORVAN\r"), bytesOf("KORVAN\r"), lookupRecordFrame(bytesOf("A")),
                                              lookupRecordFrame(bytesOf("A")), lookupRecordFrame(bytesOf("A"))}));
     EXPECT_EQ(run.harness.values(Kind::Progress), std::vector<int>({0, 50}));
+}
+
+// Answers cut up by a byte that turned into CR, each byte in a read of its
+// own: one answer brings at most one record.
+TEST(LookupDownload, AnAnswerCutInPiecesBringsOneRecordHoweverItIsRead) {
+    struct Case {
+        const char* answer;
+        const char* record;  // the record sent next
+    };
+    for (const Case c :
+         {Case{"A\rK\r", "A"}, Case{"\rCK\r", "A"}, Case{"N\rK\r", "A"}, Case{"\rACK\r", "B"}, Case{"ACK\r\r", "B"}}) {
+        LookupRun run("A\rB\r");
+        run.harness.start();
+        run.harness.answer("ACK\r");
+        run.harness.clear();
+        run.harness.answerByteByByte(c.answer);
+        // A garbled answer has the record sent again once the time-out is over.
+        if (c.record == std::string_view("A")) run.harness.wait(1000ms);
+        EXPECT_EQ(run.harness.sent(), std::vector<ByteString>{lookupRecordFrame(bytesOf(c.record))}) << c.answer;
+    }
 }
 
 TEST(LookupDownload, AFileThatEndsBeforeItsSizeEndsWithDownloadError) {

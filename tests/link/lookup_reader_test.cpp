@@ -25,6 +25,19 @@ TEST(LookupReader, SkipsBlankLinesAndLineFeedsAndSendsALastLineWithoutCr) {
     EXPECT_FALSE(reader.failed());
 }
 
+// Linux tools end lines with LF alone, old Mac ones with CR alone.
+TEST(LookupReader, TakesCrOrLfOrBothAsLineEnds) {
+    const std::vector<ByteString> expected{lookupRecordFrame(bytesOf("ABC")), lookupRecordFrame(bytesOf("DEF")),
+                                           lookupRecordFrame(bytesOf("G"))};
+    for (const char* content : {"ABC\nDEF\nG\n", "ABC\rDEF\rG", "ABC\r\nDEF\n\nG\r\n", "\n\nABC\n\r\nDEF\rG"}) {
+        std::istringstream file(content);
+        LookupReader reader(file);
+        EXPECT_EQ(allFrames(reader), expected) << content;
+        const bool endsWithLineEnd = file.str().back() == '\n' || file.str().back() == '\r';
+        EXPECT_EQ(reader.consumed(), file.str().size() + (endsWithLineEnd ? 0 : 1)) << content;
+    }
+}
+
 TEST(LookupReader, CutsALineLongerThan255CharactersAndGoesOnWithTheNext) {
     std::istringstream file(std::string(300, 'x') + "\r\nnext\r\n");
     LookupReader reader(file);

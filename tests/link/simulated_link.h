@@ -35,6 +35,12 @@ struct CountingObserver : link::TransferObserver {
     std::vector<int> positions;
     std::vector<int> counts;
     std::function<void(int)> onReceived;
+    std::vector<link::OpeningStep> steps;
+    std::function<void(link::OpeningStep)> onStep;
+    void settingUp(link::OpeningStep step) override {
+        steps.push_back(step);
+        if (onStep) onStep(step);
+    }
     void progress(int position) override { positions.push_back(position); }
     void received(int count) override {
         counts.push_back(count);
@@ -88,6 +94,7 @@ struct MemoryRecords : link::RecordSink {
         lines.emplace_back(record.begin(), record.end());
         return true;
     }
+    std::string failure() const override { return refuse ? "disk full" : ""; }
 };
 
 // Equal record lists, or where they first differ (instead of both lists).

@@ -128,8 +128,86 @@ TEST(TransferWorker, ARecordThatCannotBeWrittenIsNotAcknowledged) {
     ReceiveData handler;
     test::MemoryRecords records;
     records.refuse = true;
-    EXPECT_EQ(sim.run(handler, &records).result, message::kFileCreateFailed);
+    const auto outcome = sim.run(handler, &records);
+    EXPECT_EQ(outcome.result, message::kUploadError);
+    EXPECT_EQ(outcome.detail, "disk full");
     EXPECT_EQ(sim.peer.uploadsAcknowledged(), 0u);
+}
+
+TEST(TransferWorker, ReportsTheSetUpStepsBeforeTheExchange) {
+    Project project = test::newProject(kFamily4760);
+    SimulatedLink sim(terminal(), {}, 1, 57600);
+    ApplicationDownload handler(project.definition, project.defaults);
+    ASSERT_EQ(sim.run(handler, nullptr, 0, 1).result, kCompleted);
+    EXPECT_EQ(sim.observer.steps, (std::vector<OpeningStep>{OpeningStep::Port, OpeningStep::Cradle}));
+}
+
+// The cradle set-up takes about two seconds; cancel ends it at once.
+TEST(TransferWorker, CancelDuringTheCradleSetUpEndsItAtOnce) {
+    Project project = test::newProject(kFamily4760);
+    SimulatedLink sim(terminal());  // no cradle: the set-up would probe every rate
+    ApplicationDownload handler(project.definition, project.defaults);
+    TransferWorker worker(sim.portMaker(), sim.clock, sim.timing);
+    TimePoint cancelledAt{};
+    sim.observer.onStep = [&](OpeningStep step) {
+        if (step != OpeningStep::Cradle) return;
+        cancelledAt = sim.clock.now();
+        worker.cancel();
+    };
+    worker.start({sim.ports, 0, kLinkKindCradle, 1, &handler, nullptr}, sim.observer);
+    EXPECT_EQ(worker.wait().result, kCancelled);
+    EXPECT_LT(sim.clock.now() - cancelledAt, Milliseconds{100});
+    const auto probes = std::count_if(sim.port->log().begin(), sim.port->log().end(), [](const FakePort::Step& s) {
+        return s.kind == FakePort::Step::Kind::Write && s.bytes == ByteString{kCradleProbe};
+    });
+    EXPECT_EQ(probes, 0);
+    EXPECT_FALSE(sim.port->isOpen());
+}
+
+// A handler whose answer handling fails, as an image builder out of memory would.
+class ThrowingHandler : public AnswerHandler {
+public:
+    TransferMode mode() const override { return TransferMode::Application; }
+    int handleLine(std::span<const Byte>, Exchange&) override { throw std::runtime_error("no memory for the image"); }
+};
+
+struct ThrowingObserver : TransferObserver {
+    void progress(int) override { throw std::runtime_error("window gone"); }
+};
+
+TEST(TransferWorker, AFailureOnTheWorkerEndsTheExchangeWithItsMessage) {
+    struct Case {
+        const char* what;
+        bool throwingPortMaker;
+        bool throwingHandler;
+        bool throwingObserver;
+        std::string detail;
+    };
+    const Case cases[] = {
+        {"port maker", true, false, false, "no port today"},
+        {"handler", false, true, false, "no memory for the image"},
+        {"observer", false, false, true, "window gone"},
+    };
+    for (const auto& c : cases) {
+        Project project = test::newProject(kFamily4760);
+        SimulatedLink sim(terminal());
+        ThrowingHandler throwing;
+        ApplicationDownload download(project.definition, project.defaults);
+        ThrowingObserver throwingObserver;
+        PortMaker maker = sim.portMaker();
+        if (c.throwingPortMaker)
+            maker = []() -> std::unique_ptr<SerialPort> { throw std::runtime_error("no port today"); };
+        TransferWorker worker(maker, sim.clock, sim.timing);
+        AnswerHandler& handler = c.throwingHandler ? static_cast<AnswerHandler&>(throwing) : download;
+        TransferObserver& observer =
+            c.throwingObserver ? throwingObserver : static_cast<TransferObserver&>(sim.observer);
+        worker.start({sim.ports, 0, 2, 0, &handler, nullptr}, observer);
+        const auto outcome = worker.wait();
+        EXPECT_EQ(outcome.result, message::kNoConnection) << c.what;
+        EXPECT_EQ(outcome.detail, c.detail) << c.what;
+        EXPECT_TRUE(worker.finished()) << c.what;
+        EXPECT_FALSE(sim.port->isOpen()) << c.what;
+    }
 }
 
 TEST(TransferWorker, CancelEndsWithZeroKeepingWhatWasAcknowledged) {

@@ -36,12 +36,14 @@ public:
     }
     ~ServedTerminal() { stopServing(); }
 
-    TransferOutcome run(AnswerHandler& handler, RecordSink* records = nullptr) {
+    TransferOutcome run(AnswerHandler& handler, RecordSink* records = nullptr,
+                        link::TransferObserver* observer = nullptr) {
         SteadyLinkClock clock;
         CradleTiming timing;
         TransferWorker worker(makeQtSerialPort, clock, timing);
-        link::TransferObserver observer;
-        worker.start({{{server_->devicePath(), server_->devicePath()}}, 0, 2, 0, &handler, records}, observer);
+        link::TransferObserver quiet;
+        worker.start({{{server_->devicePath(), server_->devicePath()}}, 0, 2, 0, &handler, records},
+                     observer ? *observer : quiet);
         return worker.wait();
     }
     // The terminal's state may be read once serving has stopped.

@@ -2,6 +2,10 @@
 
 #include <mutex>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace tessel::link {
 namespace {
 
@@ -29,6 +33,20 @@ OpenResult::Status statusOf(QSerialPort::SerialPortError error) {
     }
 }
 
+// Qt reports a port that another program holds (by its lock file, or the
+// device's exclusive mode) as a permission error too. A device that this user
+// may read and write is in use, not forbidden.
+OpenResult::Status refined(OpenResult::Status status, const std::string& devicePath) {
+#ifndef _WIN32
+    if (status == OpenResult::Status::PermissionDenied && !devicePath.empty() && devicePath.front() == '/' &&
+        ::access(devicePath.c_str(), R_OK | W_OK) == 0)
+        return OpenResult::Status::Busy;
+#else
+    (void)devicePath;
+#endif
+    return status;
+}
+
 // Pseudo-terminals carry data but have no RTS or DTR line to drive.
 bool isPseudoTerminal(const std::string& path) { return path.rfind("/dev/pts/", 0) == 0; }
 
@@ -44,7 +62,7 @@ OpenResult QtSerialPort::open(const PortEntry& port) {
     port_.setPortName(QString::fromStdString(byPath ? port.devicePath : port.portName));
     hasModemLines_ = !isPseudoTerminal(port.devicePath);
     if (port_.open(QIODevice::ReadWrite)) return {OpenResult::Status::Opened, {}};
-    return {statusOf(port_.error()), port_.errorString().toStdString()};
+    return {refined(statusOf(port_.error()), port.devicePath), port_.errorString().toStdString()};
 }
 
 void QtSerialPort::close() {

@@ -23,7 +23,7 @@ ProgressDialog::ProgressDialog(bool receiving, const Strings& strings, QWidget* 
     const auto& language = strings_.language();
     const auto slot = [&](int id) { return QString::fromStdString(cp1251ToUtf8(language.text(id))); };
     setWindowTitle(language.active() ? slot(kCaptionSlot) : QString("Progress"));
-    text_ = new QLabel(language.active() ? slot(kDownloadingSlot) : QString("Downloading..."), this);
+    text_ = new QLabel(this);
     text_->setObjectName("progressText");
     bar_ = new QProgressBar(this);
     bar_->setObjectName("progressBar");
@@ -33,10 +33,8 @@ ProgressDialog::ProgressDialog(bool receiving, const Strings& strings, QWidget* 
     layout->addWidget(text_);
     layout->addWidget(bar_);
     setMinimumWidth(240);
-    if (receiving_) {
-        bar_->hide();
-        showReceived(0);
-    }
+    if (receiving_) bar_->hide();
+    showExchangeText();
     poll_ = new QTimer(this);
     poll_->setInterval(20);
     connect(poll_, &QTimer::timeout, this, &ProgressDialog::finishWhenDone);
@@ -57,6 +55,27 @@ void ProgressDialog::reject() {
     // The user closed the window: the worker ends the exchange and the poll
     // closes the window once it has.
     if (worker_) worker_->cancel();
+}
+
+void ProgressDialog::settingUp(link::OpeningStep step) {
+    const QString text = step == link::OpeningStep::Cradle ? "Setting up the cradle..." : "Opening the port...";
+    QMetaObject::invokeMethod(
+        this, [this, text] { text_->setText(text); }, Qt::QueuedConnection);
+}
+
+void ProgressDialog::exchanging() {
+    QMetaObject::invokeMethod(
+        this, [this] { showExchangeText(); }, Qt::QueuedConnection);
+}
+
+void ProgressDialog::showExchangeText() {
+    if (receiving_) {
+        showReceived(0);
+        return;
+    }
+    const auto& language = strings_.language();
+    text_->setText(language.active() ? QString::fromStdString(cp1251ToUtf8(language.text(kDownloadingSlot)))
+                                     : QString("Downloading..."));
 }
 
 void ProgressDialog::progress(int position) {

@@ -29,10 +29,13 @@ public:
 
 private:
     // Called on the worker's thread; forwarded to the window's own.
+    void settingUp(link::OpeningStep step) override;
+    void exchanging() override;
     void progress(int position) override;
     void received(int count) override;
 
     void showReceived(int count);
+    void showExchangeText();
     void finishWhenDone();
 
     const Strings& strings_;

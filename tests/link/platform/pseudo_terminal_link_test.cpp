@@ -67,5 +67,22 @@ TEST(QtSerialPort, AMissingDeviceSaysSo) {
     EXPECT_NE(explainOpenFailure(missing, result).find("tessel-no-such-port"), std::string::npos);
 }
 
+// Another program holding the port is no permission problem: the message
+// must not send the user to change groups.
+TEST(QtSerialPort, APortInUseIsReportedAsInUse) {
+    ServedTerminal terminal(PeerSettings{});
+    const PortEntry entry{terminal.devicePath(), terminal.devicePath()};
+    QtSerialPort holder;
+    ASSERT_TRUE(holder.open(entry).opened());
+    QtSerialPort second;
+    const OpenResult result = second.open(entry);
+    EXPECT_EQ(result.status, OpenResult::Status::Busy) << result.detail;
+    const std::string explained = explainOpenFailure(entry, result);
+    EXPECT_NE(explained.find("in use by another program"), std::string::npos) << explained;
+    EXPECT_EQ(explained.find("dialout"), std::string::npos) << explained;
+    holder.close();
+    EXPECT_TRUE(second.open(entry).opened());
+}
+
 }  // namespace
 }  // namespace tessel::link

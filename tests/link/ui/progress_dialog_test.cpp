@@ -53,5 +53,29 @@ TEST(ProgressDialog, ClosingTheWindowCancelsTheExchange) {
     EXPECT_TRUE(worker.finished());
 }
 
+// The cradle set-up before a download takes about two seconds: the window
+// says so, and closing it ends the set-up.
+TEST(ProgressDialog, ShowsTheCradleSetUpAndClosingEndsIt) {
+    std::string error;
+    const auto silent = link::PseudoTerminalServer::open(error);  // no cradle answers on it
+    ASSERT_NE(silent, nullptr) << error;
+    const Strings strings;
+    Project project = test::newProject(kFamily4760);
+    link::ApplicationDownload handler(project.definition, project.defaults);
+    link::SteadyLinkClock clock;
+    link::CradleTiming timing;
+    link::TransferWorker worker(link::makeQtSerialPort, clock, timing);
+    ProgressDialog dialog(false, strings);
+    QString shown;
+    QTimer::singleShot(400, &dialog, [&] {
+        shown = dialog.findChild<QLabel*>("progressText")->text();
+        dialog.close();
+    });
+    const link::PortEntry port{silent->devicePath(), silent->devicePath()};
+    const auto outcome = dialog.run(worker, {{port}, 0, link::kLinkKindCradle, 0, &handler, nullptr});
+    EXPECT_EQ(shown, "Setting up the cradle...");
+    EXPECT_EQ(outcome.result, link::kCancelled);
+}
+
 }  // namespace
 }  // namespace tessel::ui

@@ -1,0 +1,84 @@
+// The transfer commands under signals: termination and hang-up cancel like
+// Ctrl+C, releasing the port; a closed output does not end them.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+#include "core/file_io.h"
+#include "link/platform/pseudo_terminal.h"
+#include "link/platform/qt_serial_port.h"
+#include "support/run_tessel.h"
+#include "support/temp_dir.h"
+
+extern char** environ;
+
+namespace tessel {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Starts the tool with its error output in `errorFile`; the process id.
+pid_t startTessel(const std::vector<std::string>& arguments, const std::filesystem::path& errorFile) {
+    std::vector<std::string> all{TESSEL_CLI};
+    all.insert(all.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (auto& argument : all) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+TEST(TransferSignals, TerminationAndHangUpCancelAndReleaseThePort) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        std::string error;
+        const auto silent = link::PseudoTerminalServer::open(error);  // nobody answers on it
+        ASSERT_NE(silent, nullptr) << error;
+        test::TempDir dir;
+        const auto output = dir.path() / "data.txt";
+        ASSERT_TRUE(writeFileAtomically(output, "earlier\r\n"));
+        const auto errors = dir.path() / "stderr.txt";
+        const pid_t pid =
+            startTessel({"receive", output.string(), "--port", silent->devicePath(), "--via", "cable"}, errors);
+        ASSERT_GT(pid, 0);
+        std::this_thread::sleep_for(500ms);
+        ::kill(pid, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+        EXPECT_NE(readFileBytes(errors, 4096).value_or("").find("Cancelled."), std::string::npos);
+        EXPECT_EQ(readFileBytes(output, 4096), "earlier\r\n");
+        // The port was released: it opens again at once.
+        link::QtSerialPort port;
+        EXPECT_TRUE(port.open({silent->devicePath(), silent->devicePath()}).opened()) << signal;
+    }
+}
+
+TEST(TransferSignals, AClosedErrorOutputDoesNotKillTheTool) {
+    test::TempDir dir;
+    // The reader of the pipe has gone before the tool writes its message.
+    const std::string command = "{ sleep 0.3; exec " + test::shellQuoted(TESSEL_CLI) + " receive " +
+                                test::shellQuoted((dir.path() / "data.txt").string()) +
+                                " --port /dev/tessel-no-such-port --via cable; } 2>&1 | true; "
+                                "echo ${PIPESTATUS[0]}";
+    FILE* pipe = popen(("bash -c " + test::shellQuoted(command)).c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[64] = {};
+    const std::size_t n = std::fread(buffer, 1, sizeof buffer - 1, pipe);
+    pclose(pipe);
+    EXPECT_EQ(std::string(buffer, n), "1\n");  // a failure, not 141 (killed by SIGPIPE)
+}
+
+}  // namespace
+}  // namespace tessel
