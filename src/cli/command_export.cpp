@@ -50,7 +50,8 @@ void addImport(CLI::App& app, int& status) {
     command->add_option("FILE", options->json, "JSON file made by export")->required();
     command->add_option("-o,--output", options->output, "Project file to write")->required();
     command->callback([options, &status] {
-        const auto json = readWholeFile(options->json);
+        // One byte more than is taken, so that a larger file is called too large.
+        const auto json = readWholeFile(options->json, kProjectJsonMax + 1);
         if (!json) {
             status = kFailure;
             return;
