@@ -47,7 +47,8 @@ private:
 // when they hold none. Names longer than 40 characters are cut to 39.
 std::optional<std::string> languageNameOf(std::string_view head);
 
-// The language files of `folders`, searched in order, at most 20. Returns
+// The language files ("*.lng", in any letter case) of `folders`, searched in
+// order, at most 20. Returns
 // nothing when no folder could be searched.
 std::optional<std::vector<LanguageFile>> findLanguages(const std::vector<std::filesystem::path>& folders);
 
