@@ -25,7 +25,12 @@ void addNewCommand(CLI::App& app, int& status) {
         const Strings strings;
         Project project = startupProject(strings);
         newProjectOfFamily(project, strings, options->family);
-        status = writeProject(project, options->file, nullptr) == 1 ? kSuccess : fail("Cannot write " + options->file);
+        const int written = writeProject(project, options->file, nullptr);
+        if (written == 1) {
+            status = kSuccess;
+        } else {
+            status = fail((written == 0 ? "Cannot write" : strings.utf8(written)) + " " + options->file);
+        }
     });
 }
 

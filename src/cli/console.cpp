@@ -29,8 +29,11 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
 }
 
 bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes) {
-    if (writeFileAtomically(path, bytes)) return true;
-    fail("Cannot write " + path.string());
+    switch (writeFileAtomically(path, bytes)) {
+        case WriteResult::Written: return true;
+        case WriteResult::ReadOnly: fail(path.string() + " is read-only; it was left unchanged."); break;
+        case WriteResult::Failed: fail("Cannot write " + path.string()); break;
+    }
     return false;
 }
 

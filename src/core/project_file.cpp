@@ -143,7 +143,11 @@ std::string saveAsName(std::string_view chosen) {
 }
 
 int writeProject(Project& project, const std::filesystem::path& path, PreferencesStore* preferences) {
-    if (!writeFileAtomically(path, projectFileBytes(project.definition, project.family))) return 0;
+    switch (writeFileAtomically(path, projectFileBytes(project.definition, project.family))) {
+        case WriteResult::Written: break;
+        case WriteResult::ReadOnly: return kReadOnlyFileText;
+        case WriteResult::Failed: return 0;
+    }
     if (preferences) preferences->rememberFile(path.string());
     return 1;
 }

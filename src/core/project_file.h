@@ -62,8 +62,12 @@ std::string saveAsName(std::string_view chosen);
 
 // --- The operations on files, with their messages and the recent-file list ---
 
-// Writes the project atomically; 0 (and the old file whole) when it cannot.
-// On success the path heads the recent files of `preferences`, when given.
+// The message of a save refused because the file is read-only.
+inline constexpr int kReadOnlyFileText = 1176;
+
+// Writes the project atomically; 0 (and the old file whole) when it cannot,
+// kReadOnlyFileText when the file is read-only. On success the path heads the
+// recent files of `preferences`, when given.
 int writeProject(Project& project, const std::filesystem::path& path, PreferencesStore* preferences);
 
 // Reads a project into `project` (definition and family); 0 with nothing shown

@@ -98,6 +98,24 @@ TEST_F(FileCommands, AnOutputThatIsTheInputIsRefused) {
     EXPECT_TRUE(std::filesystem::is_symlink(path("link.TSX")));
 }
 
+TEST_F(FileCommands, ReadOnlyOutputsAreRefused) {
+    write("kept.json", "old");
+    write("kept.TSX", "old");
+    std::filesystem::permissions(path("kept.json"), std::filesystem::perms(0444));
+    std::filesystem::permissions(path("kept.TSX"), std::filesystem::perms(0444));
+    const std::vector<std::vector<std::string>> commands{
+        {"export", path("a.TSX"), "-o", path("kept.json")},
+        {"new", "--family", "4130", path("kept.TSX")},
+    };
+    for (const auto& arguments : commands) {
+        const auto result = run(arguments);
+        EXPECT_EQ(result.status, 1) << arguments[0];
+        EXPECT_NE(result.err.find("read-only"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(bytes("kept.json"), "old");
+    EXPECT_EQ(bytes("kept.TSX"), "old");
+}
+
 TEST_F(FileCommands, InfoShowsTheSettingsVersionOfAnyFileReadably) {
     const auto whole = bytes("a.TSX");
     constexpr std::size_t kVersionOffset = kMagicSize + offsetof(Definition, settings);
