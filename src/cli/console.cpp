@@ -1,5 +1,7 @@
 #include "cli/console.h"
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "core/file_io.h"
@@ -23,8 +25,12 @@ int fail(std::string_view text) {
 }
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::size_t limit) {
+    errno = 0;
     auto bytes = readFileBytes(path, limit);
-    if (!bytes) fail("Cannot read " + path.string());
+    if (bytes) return bytes;
+    // The reason the system gave for the failed open or read.
+    const int reason = errno;
+    fail("Cannot read " + path.string() + (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()));
     return bytes;
 }
 

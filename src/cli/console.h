@@ -23,7 +23,8 @@ public:
 // Prints `text` on stderr and returns kFailure.
 int fail(std::string_view text);
 
-// The file's bytes, or nothing after printing why not.
+// The file's bytes, or nothing after printing why not (with the system's
+// reason, such as "Permission denied").
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::size_t limit = 64 << 20);
 
 // Writes atomically; false after printing why not.

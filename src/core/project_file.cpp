@@ -154,14 +154,19 @@ int writeProject(Project& project, const std::filesystem::path& path, Preference
 
 int readProject(Project& project, const std::filesystem::path& path, const Strings& strings, MessageService& messages,
                 PreferencesStore* preferences) {
-    const auto file = readFileBytes(path, kMagicSize + sizeof(Definition));
+    const auto file = readFileBytes(path, kProjectReadSize);
     if (!file) return 0;
-    if (!familyOfMagic(*file)) {
+    return readProjectContent(project, *file, path, strings, messages, preferences);
+}
+
+int readProjectContent(Project& project, std::string_view file, const std::filesystem::path& path,
+                       const Strings& strings, MessageService& messages, PreferencesStore* preferences) {
+    if (!familyOfMagic(file)) {
         messageByIds(strings, messages, kCaptionError, kFormatMismatch, {MessageIcon::Warning});
         return 0;
     }
     if (preferences) preferences->rememberFile(path.string());
-    const auto read = readProjectBytes(*file, project.definition, strings);
+    const auto read = readProjectBytes(file, project.definition, strings);
     project.family = read->family;
     if (read->converted) messages.show(strings.utf8(kCaptionWarning), kConvertedText, {MessageIcon::Warning});
     return 1;

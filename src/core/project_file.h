@@ -76,6 +76,13 @@ int writeProject(Project& project, const std::filesystem::path& path, Preference
 int readProject(Project& project, const std::filesystem::path& path, const Strings& strings, MessageService& messages,
                 PreferencesStore* preferences);
 
+// The same on the bytes of the file at `path`, already read.
+int readProjectContent(Project& project, std::string_view file, const std::filesystem::path& path,
+                       const Strings& strings, MessageService& messages, PreferencesStore* preferences);
+
+// As much of a file as a project read takes.
+inline constexpr std::size_t kProjectReadSize = kMagicSize + sizeof(Definition);
+
 int importTexts(const std::filesystem::path& path, StartupTexts& texts, const DefaultTexts& defaults,
                 const Strings& strings, MessageService& messages);
 
