@@ -19,6 +19,10 @@ void addImageCommand(CLI::App& app, int& status) {
     command->add_option("PROJECT", options->project, "Project file (left unchanged)")->required();
     command->add_option("-o,--output", options->output, "Image file to write")->required();
     command->callback([options, &status] {
+        if (outputIsInput(options->project, options->output)) {
+            status = kFailure;
+            return;
+        }
         const Strings strings;
         auto project = loadProject(options->project, strings);
         if (!project) {

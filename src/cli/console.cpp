@@ -34,6 +34,13 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
     return bytes;
 }
 
+bool outputIsInput(const std::filesystem::path& input, const std::filesystem::path& output) {
+    std::error_code error;
+    if (!std::filesystem::equivalent(input, output, error) || error) return false;
+    fail("The output " + output.string() + " is the input file; name another output.");
+    return true;
+}
+
 bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes) {
     switch (writeFileAtomically(path, bytes)) {
         case WriteResult::Written: return true;
