@@ -1,5 +1,6 @@
 #include "core/file_io.h"
 
+#include <cstdio>
 #include <fstream>
 #include <random>
 
@@ -73,10 +74,8 @@ bool writeTemporary(const fs::path& path, std::string_view bytes, const struct s
     }
     for (std::size_t written = 0; ok && written < bytes.size();) {
         const auto n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0)
-            ok = false;
-        else
-            written += static_cast<std::size_t>(n);
+        ok = n >= 0;
+        if (ok) written += static_cast<std::size_t>(n);
     }
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
