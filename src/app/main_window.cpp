@@ -12,7 +12,6 @@
 #include "core/model_family.h"
 #include "core/popup_menu.h"
 #include "core/preferences_form.h"
-#include "core/text_encoding.h"
 #include "core/ui/about_box.h"
 #include "core/ui/preferences_dialog.h"
 #include "editors/ui/editor_sheet.h"
@@ -165,7 +164,7 @@ bool MainWindow::showPreferences() {
     std::vector<std::string> lines;
     for (const auto& port : ports) lines.push_back(link::portListLine(port, strings_));
     std::vector<std::string> names;
-    for (const auto& language : session_.languages()) names.push_back(cp1251ToUtf8(language.name));
+    for (const auto& language : session_.languages()) names.push_back(language.name);
     PreferencesForm form(preferences_.values, project_.family, lines, names);
     if (!form.hasPorts()) {
         messageByIds(strings_, services_.messages, 1121, link::message::kNoPort, {MessageIcon::Warning});
@@ -179,10 +178,7 @@ bool MainWindow::showPreferences() {
     };
     PreferencesDialog dialog(form, strings_, services_.messages, detect, this);
     if (dialog.exec() != QDialog::Accepted) return false;
-    Preferences chosen = form.result();
-    // Language names are shown as Unicode but kept as the file's bytes.
-    if (chosen.language != kBuiltinLanguage) chosen.language = utf8ToCp1251Lossy(chosen.language);
-    session_.applyPreferences(chosen);
+    session_.applyPreferences(form.result());
     return true;
 }
 

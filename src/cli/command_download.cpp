@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/language_choice.h"
 #include "cli/link_session.h"
 #include "cli/project_loading.h"
 #include "core/model_family.h"
@@ -20,6 +21,7 @@ struct DownloadOptions {
     LinkOptions link;
     int retries = 0;
     int family = kFamilyGroup;
+    std::string language;
 };
 
 // Runs attempts until one completes, is cancelled, or the retries are spent;
@@ -52,8 +54,13 @@ void addDownloadCommand(CLI::App& app, int& status) {
     auto* command = app.add_subcommand("download", "Download a project's application to the terminal.");
     command->add_option("PROJECT", options->input, "Project file (left unchanged)")->required();
     addDownloadOptions(*command, *options);
+    addLanguageOption(*command, options->language);
     command->callback([options, &status] {
-        const Strings strings;
+        Strings strings;
+        if (!useChosenLanguage(strings, options->language)) {
+            status = kFailure;
+            return;
+        }
         auto project = loadProject(options->input, strings);
         if (!project) {
             status = kFailure;

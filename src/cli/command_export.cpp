@@ -21,6 +21,10 @@ void addExport(CLI::App& app, int& status) {
     command->add_option("PROJECT", options->project, "Project file")->required();
     command->add_option("-o,--output", options->output, "JSON file to write (standard output when left out)");
     command->callback([options, &status] {
+        if (!options->output.empty() && outputIsInput(options->project, options->output)) {
+            status = kFailure;
+            return;
+        }
         const auto bytes = readWholeFile(options->project, kProjectFileSize);
         if (!bytes) {
             status = kFailure;
@@ -50,7 +54,12 @@ void addImport(CLI::App& app, int& status) {
     command->add_option("FILE", options->json, "JSON file made by export")->required();
     command->add_option("-o,--output", options->output, "Project file to write")->required();
     command->callback([options, &status] {
-        const auto json = readWholeFile(options->json);
+        if (outputIsInput(options->json, options->output)) {
+            status = kFailure;
+            return;
+        }
+        // One byte more than is taken, so that a larger file is called too large.
+        const auto json = readWholeFile(options->json, kProjectJsonMax + 1);
         if (!json) {
             status = kFailure;
             return;

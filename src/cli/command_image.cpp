@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/language_choice.h"
 #include "cli/project_loading.h"
 #include "core/application_image.h"
 
@@ -13,13 +14,23 @@ void addImageCommand(CLI::App& app, int& status) {
     struct Options {
         std::string project;
         std::string output;
+        std::string language;
     };
     auto options = std::make_shared<Options>();
     auto* command = app.add_subcommand("image", "Write the application image a download would send.");
     command->add_option("PROJECT", options->project, "Project file (left unchanged)")->required();
     command->add_option("-o,--output", options->output, "Image file to write")->required();
+    addLanguageOption(*command, options->language);
     command->callback([options, &status] {
-        const Strings strings;
+        if (outputIsInput(options->project, options->output)) {
+            status = kFailure;
+            return;
+        }
+        Strings strings;
+        if (!useChosenLanguage(strings, options->language)) {
+            status = kFailure;
+            return;
+        }
         auto project = loadProject(options->project, strings);
         if (!project) {
             status = kFailure;

@@ -35,6 +35,14 @@ std::string numbersInUse(const Records& records, InUse inUse) {
     return numbers.empty() ? "none" : numbers;
 }
 
+// The settings version character, or what stands in its place.
+std::string settingsVersionText(std::string_view file, Byte version) {
+    constexpr std::size_t kVersionOffset = kMagicSize + offsetof(Definition, settings);
+    if (file.size() <= kVersionOffset) return "none, the file is cut short before it";
+    if (version > ' ' && version < 0x7F) return std::string(1, static_cast<char>(version));
+    return "byte " + std::to_string(version);
+}
+
 }  // namespace
 
 void addInfoCommand(CLI::App& app, int& status) {
@@ -57,12 +65,12 @@ void addInfoCommand(CLI::App& app, int& status) {
         const auto magic = cp1251ToUtf8(std::string_view(bytes->data(), strnlen(bytes->data(), kMagicSize - 1)));
         std::cout << "family: " << *family << '\n'
                   << "magic: " << magic << '\n'
-                  << "settings version: " << static_cast<char>(definition.settings.settingsVersion) << '\n'
+                  << "settings version: " << settingsVersionText(*bytes, definition.settings.settingsVersion) << '\n'
                   << "forms in use: " << numbersInUse(definition.forms, formInUse) << '\n'
                   << "menus in use: " << numbersInUse(definition.menus, menuInUse) << '\n'
                   << "lookups in use: " << numbersInUse(definition.lookups, lookupInUse) << '\n';
         if (bytes->size() < kProjectFileSize)
-            std::cout << "note: the file ends early (" << bytes->size() << " bytes)\n";
+            std::cout << "note: the file is cut short (" << bytes->size() << " of " << kProjectFileSize << " bytes)\n";
         status = kSuccess;
     });
 }

@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/language_choice.h"
 #include "core/project.h"
 #include "core/project_file.h"
 #include "core/strings.h"
@@ -14,6 +15,7 @@ void addNewCommand(CLI::App& app, int& status) {
     struct Options {
         int family = kFamilyGroup;
         std::string file;
+        std::string language;
     };
     auto options = std::make_shared<Options>();
     auto* command = app.add_subcommand("new", "Write a new project of a terminal family.");
@@ -21,11 +23,21 @@ void addNewCommand(CLI::App& app, int& status) {
         ->required()
         ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
     command->add_option("FILE", options->file, "Project file to write")->required();
+    addLanguageOption(*command, options->language);
     command->callback([options, &status] {
-        const Strings strings;
+        Strings strings;
+        if (!useChosenLanguage(strings, options->language)) {
+            status = kFailure;
+            return;
+        }
         Project project = startupProject(strings);
         newProjectOfFamily(project, strings, options->family);
-        status = writeProject(project, options->file, nullptr) == 1 ? kSuccess : fail("Cannot write " + options->file);
+        const int written = writeProject(project, options->file, nullptr);
+        if (written == 1) {
+            status = kSuccess;
+        } else {
+            status = fail((written == 0 ? "Cannot write" : strings.utf8(written)) + " " + options->file);
+        }
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/language_choice.h"
 #include "cli/project_loading.h"
 #include "simulator/clock.h"
 #include "simulator/key_script.h"
@@ -45,13 +46,15 @@ struct SimOptions {
     std::string project;
     std::string keys;
     std::string at;
+    std::string language;
     bool trace = false;
 };
 
 // Starts the project's application as the desktop program does (start-up
 // defaults, the project, then the main menu) and plays the keys on it.
 int runSim(const SimOptions& options) {
-    const Strings strings;
+    Strings strings;
+    if (!useChosenLanguage(strings, options.language)) return kFailure;
     auto project = loadProject(options.project, strings);
     if (!project) return kFailure;
     const auto start = options.at.empty() ? sim::SystemClock().now() : *sim::parseLocalTime(options.at);
@@ -83,6 +86,7 @@ void addSimCommand(CLI::App& app, int& status) {
         ->check(keyScriptValidator());
     command->add_option("--at", options->at, "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
         ->check(localTimeValidator());
+    addLanguageOption(*command, options->language);
     command->add_flag("--trace", options->trace, "Print the screen at the start and after every key token");
     command->callback([options, &status] { status = runSim(*options); });
 }

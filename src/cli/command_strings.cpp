@@ -5,31 +5,29 @@
 
 #include "cli/commands.h"
 #include "cli/console.h"
-#include "core/app_paths.h"
-#include "core/language.h"
+#include "cli/language_choice.h"
 #include "core/strings.h"
+#include "core/text_encoding.h"
 
 namespace tessel::cli {
 
-// Prints the string table in the language-file form (name line, then
-// "id=text" lines ended by CR LF, Windows-1251), a template for translators.
+// Prints every text the program reads in the language-file form (name line,
+// then "id=text" lines ended by CR LF, Windows-1251): a template for
+// translators, with an empty text for the slots only a language file fills.
 void addStringsCommand(CLI::App& app, int& status) {
     auto language = std::make_shared<std::string>();
     auto* command = app.add_subcommand("strings", "Print every text of the program as a language file.");
     command->add_option("--language", *language, "Display name of an installed language to print instead");
     command->callback([language, &status] {
         Strings strings;
-        std::string name = "English";
-        if (!language->empty()) {
-            const auto known = findLanguages(languageSearchFolders()).value_or(std::vector<LanguageFile>{});
-            if (!loadLanguage(strings.language(), known, *language)) {
-                status = fail("No language named \"" + *language + "\" was found");
-                return;
-            }
-            name = *language;
+        if (!language->empty() && !useLanguageNamed(strings, *language)) {
+            status = kFailure;
+            return;
         }
+        // The name line as the language file holds it.
+        const std::string name = strings.language().active() ? utf8ToCp1251Lossy(*language) : kBuiltinLanguageName;
         std::cout << name << "\r\n";
-        for (const auto& [id, text] : strings.table().entries()) std::cout << id << '=' << strings.text(id) << "\r\n";
+        for (const int id : languageFileIds(strings.table())) std::cout << id << '=' << strings.text(id) << "\r\n";
         status = kSuccess;
     });
 }

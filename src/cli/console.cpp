@@ -1,5 +1,7 @@
 #include "cli/console.h"
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "core/file_io.h"
@@ -23,14 +25,28 @@ int fail(std::string_view text) {
 }
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::size_t limit) {
+    errno = 0;
     auto bytes = readFileBytes(path, limit);
-    if (!bytes) fail("Cannot read " + path.string());
+    if (bytes) return bytes;
+    // The reason the system gave for the failed open or read.
+    const int reason = errno;
+    fail("Cannot read " + path.string() + (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()));
     return bytes;
 }
 
+bool outputIsInput(const std::filesystem::path& input, const std::filesystem::path& output) {
+    std::error_code error;
+    if (!std::filesystem::equivalent(input, output, error) || error) return false;
+    fail("The output " + output.string() + " is the input file; name another output.");
+    return true;
+}
+
 bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes) {
-    if (writeFileAtomically(path, bytes)) return true;
-    fail("Cannot write " + path.string());
+    switch (writeFileAtomically(path, bytes)) {
+        case WriteResult::Written: return true;
+        case WriteResult::ReadOnly: fail(path.string() + " is read-only; it was left unchanged."); break;
+        case WriteResult::Failed: fail("Cannot write " + path.string()); break;
+    }
     return false;
 }
 

@@ -23,8 +23,13 @@ public:
 // Prints `text` on stderr and returns kFailure.
 int fail(std::string_view text);
 
-// The file's bytes, or nothing after printing why not.
+// The file's bytes, or nothing after printing why not (with the system's
+// reason, such as "Permission denied").
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::size_t limit = 64 << 20);
+
+// Whether `output` names the file `input` (by any spelling or link), after
+// printing that it is refused: writing it would replace the input.
+bool outputIsInput(const std::filesystem::path& input, const std::filesystem::path& output);
 
 // Writes atomically; false after printing why not.
 bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes);

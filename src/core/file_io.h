@@ -1,7 +1,8 @@
 #pragma once
 // Whole-file reading with a size bound, and saving that never destroys the
 // previous file: the bytes go to a temporary file in the same folder, which is
-// flushed to disk and then renamed over the target in one step.
+// flushed to disk and then renamed over the target in one step. Every save of
+// the program goes through here, so each follows the same rules.
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -13,8 +14,12 @@ namespace tessel {
 // At most `limit` bytes of the file; nothing when it cannot be opened.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path, std::size_t limit);
 
-// Replaces `path` with `bytes` atomically; false (and the old file whole) when
-// any step fails.
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+enum class WriteResult { Written, ReadOnly, Failed };
+
+// Replaces `path` with `bytes` atomically; the old file stays whole when any
+// step fails. A symbolic link is saved through to the file it names; the file
+// keeps its permission bits (and its owner where that is allowed); a read-only
+// file, one whose mode denies its owner or this user writing, is refused.
+WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace tessel

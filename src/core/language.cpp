@@ -1,6 +1,7 @@
 #include "core/language.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "core/decimal_text.h"
 #include "core/file_io.h"
@@ -35,6 +36,18 @@ void LanguageTable::loadContent(std::string_view content) {
     }
 }
 
+namespace {
+
+// "*.lng" in any letter case: files made on Windows often carry ".LNG".
+bool hasLanguageExtension(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".lng";
+}
+
+}  // namespace
+
 std::optional<std::string> languageNameOf(std::string_view head) {
     const auto end = head.find_first_of("\r\n");
     std::string name(head.substr(0, end));
@@ -51,7 +64,7 @@ std::optional<std::vector<LanguageFile>> findLanguages(const std::vector<std::fi
         std::vector<std::filesystem::path> files;
         for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
             std::error_code kindError;
-            if (it->path().extension() == ".lng" && it->is_regular_file(kindError)) files.push_back(it->path());
+            if (hasLanguageExtension(it->path()) && it->is_regular_file(kindError)) files.push_back(it->path());
         }
         if (error) continue;
         searched = true;

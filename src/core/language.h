@@ -16,6 +16,15 @@ inline constexpr std::size_t kLanguageTextMax = 80;
 inline constexpr std::size_t kLanguageFileMax = 49999;
 inline constexpr std::size_t kMaxKnownLanguages = 20;
 
+// The slots the program reads that the string table has no text for, so
+// that only a language file fills them: the editor sheet's caption (2, 3), the
+// receive summary (4 to 6), the progress window (7, 8), the preferences dialog
+// (11 to 19), the popup menu (20 to 30), the editor sheet's tabs (51, 201, 251,
+// 301, 601, 701), OK and Cancel (1218, 1219) and the last "Next :" entry (1223).
+inline constexpr std::array kLanguageOnlySlots{2,  3,  4,  5,  6,   7,   8,   11,  12,  13,   14,   15,
+                                               16, 17, 18, 19, 20,  21,  22,  23,  24,  25,   26,   27,
+                                               28, 29, 30, 51, 201, 251, 301, 601, 701, 1218, 1219, 1223};
+
 struct LanguageFile {
     std::string name;  // display name, Windows-1251
     std::filesystem::path path;
@@ -47,7 +56,8 @@ private:
 // when they hold none. Names longer than 40 characters are cut to 39.
 std::optional<std::string> languageNameOf(std::string_view head);
 
-// The language files of `folders`, searched in order, at most 20. Returns
+// The language files ("*.lng", in any letter case) of `folders`, searched in
+// order, at most 20. Returns
 // nothing when no folder could be searched.
 std::optional<std::vector<LanguageFile>> findLanguages(const std::vector<std::filesystem::path>& folders);
 

@@ -122,7 +122,7 @@ Preferences readPreferences(const std::filesystem::path& file) {
 bool writePreferences(const std::filesystem::path& file, const Preferences& preferences) {
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
-    return writeFileAtomically(file, serializePreferences(preferences));
+    return writeFileAtomically(file, serializePreferences(preferences)) == WriteResult::Written;
 }
 
 }  // namespace tessel

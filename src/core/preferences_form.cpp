@@ -4,6 +4,7 @@
 
 #include "core/model_family.h"
 #include "core/strings.h"
+#include "core/text_encoding.h"
 
 namespace tessel {
 namespace {
@@ -55,7 +56,7 @@ std::vector<std::string> PreferencesForm::baudRateChoices(const Strings& strings
 
 std::vector<std::string> PreferencesForm::languageChoices() const {
     std::vector<std::string> choices{kDefaultLanguageEntry};
-    choices.insert(choices.end(), languageNames_.begin(), languageNames_.end());
+    for (const auto& name : languageNames_) choices.push_back(cp1251ToUtf8(name));
     return choices;
 }
 

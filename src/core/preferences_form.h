@@ -20,7 +20,8 @@ struct PortEntry {
 
 class PreferencesForm {
 public:
-    // `portLines` in the order of the system's list; `languageNames` as found.
+    // `portLines` in the order of the system's list; `languageNames` as found,
+    // Windows-1251 like the language preference they are compared with.
     PreferencesForm(Preferences values, int family, std::vector<std::string> portLines,
                     std::vector<std::string> languageNames);
 
@@ -50,7 +51,7 @@ public:
     bool alwaysOnTop() const { return values_.alwaysOnTop; }
     void setAlwaysOnTop(bool on) { values_.alwaysOnTop = on; }
 
-    // "Default <English>" followed by the languages' names.
+    // "Default <English>" followed by the languages' names, in UTF-8.
     std::vector<std::string> languageChoices() const;
     bool languagesAvailable() const { return !languageNames_.empty(); }
     int selectedLanguageRow() const;

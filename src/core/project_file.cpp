@@ -143,21 +143,30 @@ std::string saveAsName(std::string_view chosen) {
 }
 
 int writeProject(Project& project, const std::filesystem::path& path, PreferencesStore* preferences) {
-    if (!writeFileAtomically(path, projectFileBytes(project.definition, project.family))) return 0;
+    switch (writeFileAtomically(path, projectFileBytes(project.definition, project.family))) {
+        case WriteResult::Written: break;
+        case WriteResult::ReadOnly: return kReadOnlyFileText;
+        case WriteResult::Failed: return 0;
+    }
     if (preferences) preferences->rememberFile(path.string());
     return 1;
 }
 
 int readProject(Project& project, const std::filesystem::path& path, const Strings& strings, MessageService& messages,
                 PreferencesStore* preferences) {
-    const auto file = readFileBytes(path, kMagicSize + sizeof(Definition));
+    const auto file = readFileBytes(path, kProjectReadSize);
     if (!file) return 0;
-    if (!familyOfMagic(*file)) {
+    return readProjectContent(project, *file, path, strings, messages, preferences);
+}
+
+int readProjectContent(Project& project, std::string_view file, const std::filesystem::path& path,
+                       const Strings& strings, MessageService& messages, PreferencesStore* preferences) {
+    if (!familyOfMagic(file)) {
         messageByIds(strings, messages, kCaptionError, kFormatMismatch, {MessageIcon::Warning});
         return 0;
     }
     if (preferences) preferences->rememberFile(path.string());
-    const auto read = readProjectBytes(*file, project.definition, strings);
+    const auto read = readProjectBytes(file, project.definition, strings);
     project.family = read->family;
     if (read->converted) messages.show(strings.utf8(kCaptionWarning), kConvertedText, {MessageIcon::Warning});
     return 1;

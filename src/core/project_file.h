@@ -62,8 +62,12 @@ std::string saveAsName(std::string_view chosen);
 
 // --- The operations on files, with their messages and the recent-file list ---
 
-// Writes the project atomically; 0 (and the old file whole) when it cannot.
-// On success the path heads the recent files of `preferences`, when given.
+// The message of a save refused because the file is read-only.
+inline constexpr int kReadOnlyFileText = 1176;
+
+// Writes the project atomically; 0 (and the old file whole) when it cannot,
+// kReadOnlyFileText when the file is read-only. On success the path heads the
+// recent files of `preferences`, when given.
 int writeProject(Project& project, const std::filesystem::path& path, PreferencesStore* preferences);
 
 // Reads a project into `project` (definition and family); 0 with nothing shown
@@ -71,6 +75,13 @@ int writeProject(Project& project, const std::filesystem::path& path, Preference
 // ours. Shows the conversion warning after an upgrade.
 int readProject(Project& project, const std::filesystem::path& path, const Strings& strings, MessageService& messages,
                 PreferencesStore* preferences);
+
+// The same on the bytes of the file at `path`, already read.
+int readProjectContent(Project& project, std::string_view file, const std::filesystem::path& path,
+                       const Strings& strings, MessageService& messages, PreferencesStore* preferences);
+
+// As much of a file as a project read takes.
+inline constexpr std::size_t kProjectReadSize = kMagicSize + sizeof(Definition);
 
 int importTexts(const std::filesystem::path& path, StartupTexts& texts, const DefaultTexts& defaults,
                 const Strings& strings, MessageService& messages);

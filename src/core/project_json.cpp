@@ -213,6 +213,43 @@ void forEachTrailingBlock(Definition& d, Visit&& visit) {
     visit("weightCode", recordBytes(d.weightCode), std::span<const FieldLayout>(kWeightCodeBlockLayout), 1);
 }
 
+// An export nests six levels deep; far deeper documents are refused before
+// their depth can exhaust the stack.
+constexpr int kMaxNesting = 64;
+
+// "line L, column C" of the byte at 1-based position `position`.
+std::string lineAndColumn(std::string_view text, std::size_t position) {
+    const auto before = text.substr(0, position == 0 ? 0 : position - 1);
+    const auto line = std::count(before.begin(), before.end(), '\n') + 1;
+    const auto lineStart = before.rfind('\n');
+    const auto column = before.size() - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+Json parseDocument(std::string_view text) {
+    if (text.size() > kProjectJsonMax) {
+        throw ProjectJsonError("too large for a project export (more than " + std::to_string(kProjectJsonMax) +
+                               " bytes)");
+    }
+    const auto limitNesting = [](int depth, Json::parse_event_t event, Json&) {
+        const bool opens = event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start;
+        if (opens && depth >= kMaxNesting) {
+            throw ProjectJsonError("not a project export: nested more than " + std::to_string(kMaxNesting) +
+                                   " levels deep");
+        }
+        return true;
+    };
+    try {
+        return Json::parse(text, limitNesting);
+    } catch (const Json::parse_error& error) {
+        // The library's text reads "[json.exception...] parse error at ...: <reason>".
+        const std::string what = error.what();
+        const auto reason = what.find(": ");
+        throw ProjectJsonError("not valid JSON at " + lineAndColumn(text, error.byte) +
+                               (reason == std::string::npos ? "" : what.substr(reason)));
+    }
+}
+
 std::string screenName(int number) {
     if (number == 1) return "";
     std::string name =
@@ -263,8 +300,7 @@ std::string projectFileToJson(std::string_view file) {
 }
 
 std::string projectFileFromJson(std::string_view text) {
-    const Json json = Json::parse(text, nullptr, false);
-    if (json.is_discarded()) throw ProjectJsonError("not valid JSON");
+    const Json json = parseDocument(text);
     Reader reader;
     std::string file(kProjectFileSize, '\0');
     auto* bytes = reinterpret_cast<Byte*>(file.data());

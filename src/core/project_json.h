@@ -16,11 +16,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The largest JSON text taken for a project; an export is far smaller.
+inline constexpr std::size_t kProjectJsonMax = 8 << 20;
+
 // The JSON of a project file's bytes, which must start with a known magic.
 // Bytes missing from a short file are taken as zero.
 std::string projectFileToJson(std::string_view file);
 
-// The project file described by `json`; throws ProjectJsonError.
+// The project file described by `json`; throws ProjectJsonError, which gives
+// the line and column of a syntax error.
 std::string projectFileFromJson(std::string_view json);
 
 }  // namespace tessel

@@ -5,6 +5,7 @@
 namespace tessel {
 namespace {
 
+constexpr int kCaptionError = 1121;
 constexpr int kSaveCurrentProgram = 1131;
 constexpr const char* kProgramTitle = "Tessel Studio";
 
@@ -82,7 +83,11 @@ void ProjectSession::openRecent(std::size_t index) {
 
 bool ProjectSession::save() {
     if (project_.currentPath.empty() || project_.currentPath == kNoLastFile) return saveAs();
-    if (writeProject(project_, project_.currentPath, &preferences_) != 1) return false;
+    const int written = writeProject(project_, project_.currentPath, &preferences_);
+    if (written != 1) {
+        if (written != 0) messageByIds(strings_, messages_, kCaptionError, written, {MessageIcon::Warning});
+        return false;
+    }
     project_.modified = false;
     view_.menuChanged();
     return true;

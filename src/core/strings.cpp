@@ -1,5 +1,7 @@
 #include "core/strings.h"
 
+#include <algorithm>
+
 #include "core/text_encoding.h"
 
 namespace tessel {
@@ -12,5 +14,13 @@ std::string Strings::text(int id, std::size_t limit) const {
 }
 
 std::string Strings::utf8(int id) const { return cp1251ToUtf8(text(id)); }
+
+std::vector<int> languageFileIds(const StringTable& table) {
+    std::vector<int> ids(kLanguageOnlySlots.begin(), kLanguageOnlySlots.end());
+    for (const auto& entry : table.entries()) ids.push_back(entry.first);
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
 
 }  // namespace tessel

@@ -4,6 +4,7 @@
 // built-in one.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/language.h"
 #include "core/string_table.h"
@@ -28,5 +29,9 @@ private:
     const StringTable* table_;
     LanguageTable language_;
 };
+
+// Every id the program reads a text for, in order: the string table's and
+// the slots only a language file fills. A language file template lists them.
+std::vector<int> languageFileIds(const StringTable& table);
 
 }  // namespace tessel

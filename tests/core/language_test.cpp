@@ -86,6 +86,16 @@ TEST_F(LanguageFolders, FindsLanguagesAcrossFoldersInOrder) {
     EXPECT_FALSE(findLanguages({temp.path() / "missing"}).has_value());
 }
 
+TEST_F(LanguageFolders, TheExtensionMayBeUpperCase) {
+    write(temp.path(), "DE.LNG", "Deutsch\r\n1131=Speichern ?\r\n");
+    write(temp.path(), "pl.Lng", "Polski\r\n");
+    const auto found = findLanguages({temp.path()});
+    ASSERT_TRUE(found.has_value());
+    ASSERT_EQ(found->size(), 2u);
+    EXPECT_EQ((*found)[0].name, "Deutsch");
+    EXPECT_EQ((*found)[1].name, "Polski");
+}
+
 TEST_F(LanguageFolders, KnowsAtMostTwentyLanguages) {
     for (int i = 0; i < 25; ++i)
         write(temp.path(), "l" + std::to_string(100 + i) + ".lng", "L" + std::to_string(i) + "\r\n");

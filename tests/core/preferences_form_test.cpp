@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "core/language.h"
 #include "core/model_family.h"
 #include "core/strings.h"
+#include "support/temp_dir.h"
 
 namespace tessel {
 namespace {
@@ -67,6 +71,32 @@ TEST(PreferencesForm, LanguagesAndTheDefaultEntry) {
     stored.language = "Gone";
     EXPECT_EQ(PreferencesForm(stored, kFamilyGroup, {"p"}, {"Polski"}).selectedLanguageRow(), 0);
     EXPECT_FALSE(PreferencesForm(stored, kFamilyGroup, {"p"}, {}).languagesAvailable());
+}
+
+// Names are kept as the language file's Windows-1251 bytes, in the file and
+// in the preferences alike, and shown as Unicode.
+TEST(PreferencesForm, FindsALanguageNamedInCyrillic) {
+    const std::string russian = "\xD0\xF3\xF1\xF1\xEA\xE8\xE9";  // "Русский"
+    test::TempDir temp;
+    std::ofstream(temp.path() / "ru.lng", std::ios::binary) << russian << "\r\n1131=?\r\n";
+    std::ofstream(temp.path() / "de.lng", std::ios::binary) << "Deutsch\r\n";
+    const auto found = findLanguages({temp.path()});
+    ASSERT_TRUE(found.has_value());
+    std::vector<std::string> names;
+    for (const auto& language : *found) names.push_back(language.name);
+    Preferences chosen;
+    chosen.language = russian;
+    const auto stored = parsePreferences(serializePreferences(chosen));
+
+    PreferencesForm form(stored, kFamilyGroup, {"p"}, names);
+    EXPECT_EQ(form.languageChoices(), (std::vector<std::string>{"Default <English>", "Deutsch", "Русский"}));
+    EXPECT_EQ(form.selectedLanguageRow(), 2);
+    EXPECT_EQ(form.result().language, russian);
+    form.chooseLanguageRow(1);
+    form.chooseLanguageRow(2);
+    EXPECT_EQ(form.result().language, russian);
+    form.chooseLanguageRow(0);
+    EXPECT_EQ(form.result().language, "0");
 }
 
 TEST(PreferencesForm, SdCardStaysChosen) {

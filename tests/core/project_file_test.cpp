@@ -192,6 +192,12 @@ TEST_F(ProjectFiles, AFailedSaveKeepsTheOldFileWhole) {
     EXPECT_EQ(writeProject(project, temp.path() / "missing" / "b.TSX", nullptr), 0);
     EXPECT_EQ(readFileBytes(path, 1 << 20), before);
     EXPECT_FALSE(std::filesystem::exists(preferences.file));
+
+    // A read-only file is refused with the message that says so.
+    std::filesystem::permissions(path, std::filesystem::perms(0444));
+    EXPECT_EQ(writeProject(project, path, &preferences), kReadOnlyFileText);
+    EXPECT_EQ(readFileBytes(path, 1 << 20), before);
+    EXPECT_EQ(builtinStrings().text(kReadOnlyFileText), "The file is read-only and was not saved!");
 }
 
 TEST_F(ProjectFiles, UntrustedFilesNeverChangeTheDefinition) {

@@ -89,5 +89,43 @@ TEST(ProjectJson, ImportNamesWhatIsWrong) {
     EXPECT_THROW(projectFileFromJson("[]"), ProjectJsonError);
 }
 
+// A document nested far deeper than any export is refused with a message
+// instead of exhausting the stack.
+TEST(ProjectJson, DeepNestingIsRefused) {
+    for (const auto& [open, close] : {std::pair{'[', ']'}, std::pair{'{', '}'}}) {
+        std::string deep;
+        for (int level = 0; level < 20000; ++level) deep += open == '[' ? "[" : "{\"a\":";
+        deep += "0";
+        deep += std::string(20000, close);
+        try {
+            projectFileFromJson(deep);
+            ADD_FAILURE() << "accepted " << open;
+        } catch (const ProjectJsonError& error) {
+            EXPECT_NE(std::string(error.what()).find("nested more than"), std::string::npos) << error.what();
+        }
+    }
+}
+
+// Syntax errors name where they are; an oversized text is called too large.
+TEST(ProjectJson, UnreadableDocumentsSayWhy) {
+    struct Case {
+        std::string json, message;
+    };
+    const Case cases[] = {
+        {"{\n  \"magic\": tru\n}", "not valid JSON at line 2, column "},
+        {"{\"magic\": 1,,}", "not valid JSON at line 1, column 13"},
+        {"", "not valid JSON at line 1, column 1"},
+        {"{}" + std::string(8 << 20, ' '), "too large"},
+    };
+    for (const auto& c : cases) {
+        try {
+            projectFileFromJson(c.json);
+            ADD_FAILURE() << "accepted " << c.json.substr(0, 40);
+        } catch (const ProjectJsonError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tessel

@@ -171,6 +171,20 @@ TEST_F(Session, AFailedSaveKeepsTheModifiedFlag) {
     EXPECT_TRUE(project.modified);
 }
 
+TEST_F(Session, ARefusedReadOnlyFileIsExplained) {
+    const auto file = writeProjectOf(kFamilyGroup, "kept.TSX", 7);
+    const auto before = readFileBytes(file, 1 << 20);
+    std::filesystem::permissions(file, std::filesystem::perms(0444));
+    project.modified = true;
+    project.currentPath = file;
+    EXPECT_FALSE(session.save());
+    EXPECT_TRUE(project.modified);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].caption, "Error");
+    EXPECT_EQ(messages.shown()[0].text, "The file is read-only and was not saved!");
+    EXPECT_EQ(readFileBytes(file, 1 << 20), before);
+}
+
 TEST_F(Session, NewPreferencesLoadTheLanguage) {
     std::filesystem::create_directories(temp.path() / "lang");
     std::ofstream(temp.path() / "lang" / "de.lng", std::ios::binary) << "Deutsch\r\n721=1. Daten erfassen    \r\n";

@@ -23,10 +23,18 @@ inline std::string shellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-// `scratch` is a folder for the captured error output.
-inline ToolRun runTessel(const std::vector<std::string>& arguments, const std::filesystem::path& scratch) {
+// `scratch` is a folder for the captured error output; `environment` holds
+// "NAME=value" settings for the run.
+inline ToolRun runTessel(const std::vector<std::string>& arguments, const std::filesystem::path& scratch,
+                         const std::vector<std::string>& environment = {}) {
     const auto errorFile = scratch / "stderr.txt";
-    std::string command = shellQuoted(TESSEL_CLI);
+    std::string command;
+    if (!environment.empty()) {
+        command = "env";
+        for (const auto& setting : environment) command += " " + shellQuoted(setting);
+        command += " ";
+    }
+    command += shellQuoted(TESSEL_CLI);
     for (const auto& argument : arguments) command += " " + shellQuoted(argument);
     command += " 2>" + shellQuoted(errorFile.string());
 

@@ -77,6 +77,22 @@ TEST_F(PreferencesDialogTest, ControlsEditTheCopy) {
     EXPECT_EQ(test::child<QComboBox>(&dialog, "baudRate")->itemText(0), "115200 bps");
 }
 
+// Names are the language files' Windows-1251 bytes; the list shows them as
+// Unicode and OK keeps the stored name as it was.
+TEST_F(PreferencesDialogTest, ALanguageNamedInCyrillicIsShownAndKept) {
+    const std::string russian = "\xD0\xF3\xF1\xF1\xEA\xE8\xE9";
+    Preferences stored;
+    stored.language = russian;
+    PreferencesForm form(stored, kFamilyGroup, ports, {"Deutsch", russian});
+    PreferencesDialog dialog(form, strings, messages, {});
+    auto* language = test::child<QComboBox>(&dialog, "language");
+    EXPECT_EQ(language->currentText(), QString::fromUtf8("Русский"));
+    EXPECT_EQ(form.result().language, russian);
+    language->setCurrentIndex(1);
+    language->setCurrentIndex(2);
+    EXPECT_EQ(form.result().language, russian);
+}
+
 TEST_F(PreferencesDialogTest, ALanguageNamesTheDialog) {
     strings.language().store(11, "Einstellungen");
     strings.language().store(12, "&\xCF\xEE\xF0\xF2 :");  // "&Порт :" in Windows-1251
