@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "app/program_icon.h"
 #include "core/app_paths.h"
 #include "core/ui/qt_desktop.h"
 #include "core/ui/qt_messages.h"
@@ -11,6 +12,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tessel Studio");
+    QApplication::setDesktopFileName("tessel-studio");
+    QApplication::setWindowIcon(tessel::ui::programIcon());
     QApplication::setQuitOnLastWindowClosed(true);
 
     tessel::ui::QtMessages messages;

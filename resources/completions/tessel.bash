@@ -1,0 +1,67 @@
+# bash completion for tessel, the Tessel Studio command-line tool.
+
+_tessel() {
+    local cur prev words cword
+    _init_completion || return
+
+    local commands="new info image export import strings sim ports detect-cradle download download-lookup receive terminal"
+    if ((cword == 1)); then
+        COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+        return
+    fi
+
+    case $prev in
+        --family)
+            COMPREPLY=($(compgen -W "4760 4130" -- "$cur"))
+            return
+            ;;
+        --via)
+            COMPREPLY=($(compgen -W "cradle irda bluetooth cable usb sd" -- "$cur"))
+            return
+            ;;
+        --baud)
+            COMPREPLY=($(compgen -W "115200 57600 38400 19200 9600" -- "$cur"))
+            return
+            ;;
+        --port)
+            if [[ $cur == /* ]]; then
+                _filedir
+            else
+                COMPREPLY=($(compgen -W "$(tessel ports 2>/dev/null | cut -d' ' -f1)" -- "$cur"))
+            fi
+            return
+            ;;
+        --keys | --at | --language | --id | --faults | --seed | --retries)
+            return
+            ;;
+        -o | --output | --upload | --image-out | --lookup-out)
+            _filedir
+            return
+            ;;
+    esac
+
+    local options
+    case ${words[1]} in
+        new) options="--family" ;;
+        info) options="" ;;
+        image) options="-o --output" ;;
+        export) options="-o --output" ;;
+        import) options="-o --output" ;;
+        strings) options="--language" ;;
+        sim) options="--keys --at --trace" ;;
+        ports) options="" ;;
+        detect-cradle) options="" ;;
+        download) options="--port --baud --via --retries" ;;
+        download-lookup) options="--port --baud --via --retries --family" ;;
+        receive) options="--port --baud --via --family" ;;
+        terminal) options="--family --id --full --upload --image-out --lookup-out --faults --seed --once" ;;
+        *) return ;;
+    esac
+
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "$options --help" -- "$cur"))
+    else
+        _filedir
+    fi
+} &&
+    complete -F _tessel tessel
