@@ -14,11 +14,13 @@
 #include "core/strings.h"
 #include "editors/ui/dialog_controls.h"
 #include "editors/ui/widget_binding.h"
+#include "reader/ui/option_dialog.h"
 
 namespace tessel {
 namespace {
 
 constexpr int kBoxRows = 9;
+constexpr int kFirstMoreButton = 201;
 constexpr int kMoreText = 334;
 
 QString text(const Strings& strings, int id) { return toQString(strings.utf8(id)); }
@@ -115,7 +117,8 @@ QWidget* BarcodePage::buildSymbologies() {
     for (std::size_t box = 0; box < kSymbologyBoxes; ++box) {
         boxes_[box] = newCheckBox(symbologyGroup_, numbered("box", box, 101).c_str(), "", false);
         more_[box] = new QPushButton(text(strings_, kMoreText), symbologyGroup_);
-        more_[box]->setObjectName(toQString(numbered("more", box, 201)));
+        more_[box]->setObjectName(toQString(numbered("more", box, kFirstMoreButton)));
+        connect(more_[box], &QPushButton::clicked, this, [this, box] { openOptions(box); });
         connect(boxes_[box], &QCheckBox::toggled, this, [this, box](bool on) {
             model_.setBox(box, on);
             for (std::size_t other = 0; other < kSymbologyBoxes; ++other) showBox(other);
@@ -193,6 +196,14 @@ void BarcodePage::showBox(std::size_t box) {
     boxes_[box]->setEnabled(model_.boxEnabled(box));
     more_[box]->setVisible(model_.moreShown(box));
     more_[box]->setEnabled(model_.moreEnabled(box));
+}
+
+void BarcodePage::openOptions(std::size_t box) {
+    const int button = kFirstMoreButton + static_cast<int>(box);
+    if (const OptionDialogSpec* spec = optionDialogFor(isTwoD(model_.mode()), button)) {
+        OptionDialog dialog(*spec, strings_, project_.definition, this);
+        dialog.exec();
+    }
 }
 
 }  // namespace tessel

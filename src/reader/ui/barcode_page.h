@@ -36,6 +36,7 @@ private:
     QWidget* buildButtons();
     void showPage();
     void showBox(std::size_t box);
+    void openOptions(std::size_t box);
 
     Project& project_;
     const Strings& strings_;

@@ -120,6 +120,38 @@ TEST_F(BarcodePageOnSheet, ResetToDefaultIsWrittenAtOnce) {
     EXPECT_TRUE(project.modified);
 }
 
+TEST_F(BarcodePageOnSheet, MoreButtonsOpenTheDialogOfTheModeWhichWritesOnOk) {
+    const Byte byte5 = project.definition.symbology.byte5;
+    test::whenModalOpens([](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), "Code39Dlg");
+        EXPECT_EQ(dialog.windowTitle(), "Code 39 Parameters");
+        child<QCheckBox>(&dialog, "fullAscii")->click();
+        test::press(dialog, QDialogButtonBox::Ok);
+    });
+    control<QPushButton>("more201")->click();
+    EXPECT_EQ(project.definition.symbology.byte5, byte5 ^ 0x10);
+
+    control<QComboBox>("readerType")->setCurrentIndex(1);
+    const Definition before = project.definition;
+    test::whenModalOpens([](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), "INTERLEAVE25_2D_DLG");
+        child<QCheckBox>(&dialog, "toEan13")->click();
+        test::press(dialog, QDialogButtonBox::Cancel);
+    });
+    control<QPushButton>("more215")->click();
+    EXPECT_EQ(project.definition.reader.byte14, before.reader.byte14);
+
+    press(QDialogButtonBox::Cancel);
+    EXPECT_TRUE(project.modified);
+}
+
+TEST_F(BarcodePageOnSheet, AnOptionDialogOkThatChangesNothingLeavesTheProjectUnmodified) {
+    test::whenModalOpens([](QDialog& dialog) { test::press(dialog, QDialogButtonBox::Ok); });
+    control<QPushButton>("more207")->click();
+    press(QDialogButtonBox::Cancel);
+    EXPECT_FALSE(project.modified);
+}
+
 TEST_F(BarcodePageOnSheet, CancelWithNothingWrittenLeavesTheProjectUnmodified) {
     control<QCheckBox>("box101")->setChecked(false);
     press(QDialogButtonBox::Cancel);
