@@ -14,7 +14,10 @@
 #include "core/strings.h"
 #include "editors/ui/dialog_controls.h"
 #include "editors/ui/widget_binding.h"
+#include "reader/ui/code_id_dialog.h"
 #include "reader/ui/option_dialog.h"
+#include "reader/ui/rfid_dialog.h"
+#include "reader/ui/weight_code_dialog.h"
 
 namespace tessel {
 namespace {
@@ -56,6 +59,7 @@ QWidget* BarcodePage::buildReaderType() {
         model_.chooseReader(project_.definition, position);
         showPage();
     });
+    connect(rfidMore_, &QPushButton::clicked, this, [this] { runDialog<RfidDialog>(project_.definition, strings_); });
     connect(rfid_, &QCheckBox::toggled, this, [this](bool on) {
         model_.setRfid(on);
         rfidMore_->setEnabled(model_.rfid());
@@ -140,6 +144,10 @@ QWidget* BarcodePage::buildButtons() {
     weightCode_->setObjectName("weightCodeButton");
     reset_ = new QPushButton(text(strings_, 1800), row);
     reset_->setObjectName("resetButton");
+    connect(codeId_, &QPushButton::clicked, this,
+            [this] { runDialog<CodeIdDialog>(project_.definition, strings_, messages_); });
+    connect(weightCode_, &QPushButton::clicked, this,
+            [this] { runDialog<WeightCodeDialog>(project_.definition, strings_); });
     connect(reset_, &QPushButton::clicked, this, [this] {
         model_.resetToDefault(project_.definition);
         showPage();
@@ -198,11 +206,16 @@ void BarcodePage::showBox(std::size_t box) {
     more_[box]->setEnabled(model_.moreEnabled(box));
 }
 
+template <typename Dialog, typename... Args>
+void BarcodePage::runDialog(Args&&... args) {
+    Dialog dialog(std::forward<Args>(args)..., this);
+    dialog.exec();
+}
+
 void BarcodePage::openOptions(std::size_t box) {
     const int button = kFirstMoreButton + static_cast<int>(box);
     if (const OptionDialogSpec* spec = optionDialogFor(isTwoD(model_.mode()), button)) {
-        OptionDialog dialog(*spec, strings_, project_.definition, this);
-        dialog.exec();
+        runDialog<OptionDialog>(*spec, strings_, project_.definition);
     }
 }
 

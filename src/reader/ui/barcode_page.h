@@ -37,6 +37,9 @@ private:
     void showPage();
     void showBox(std::size_t box);
     void openOptions(std::size_t box);
+    // Runs a dialog that writes into the definition on its OK.
+    template <typename Dialog, typename... Args>
+    void runDialog(Args&&... args);
 
     Project& project_;
     const Strings& strings_;

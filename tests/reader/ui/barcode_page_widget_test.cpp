@@ -145,6 +145,34 @@ TEST_F(BarcodePageOnSheet, MoreButtonsOpenTheDialogOfTheModeWhichWritesOnOk) {
     EXPECT_TRUE(project.modified);
 }
 
+TEST_F(BarcodePageOnSheet, TheButtonsOfThePageOpenTheirOwnDialogs) {
+    struct Case {
+        const char* button;
+        const char* dialog;
+        const char* control;  // a check box the test ticks before OK
+    };
+    const Case cases[] = {
+        {"codeIdButton", "CODEIDDLG", "codeIdOn"},
+        {"weightCodeButton", "WEIGHTCODE", "format1c"},
+        {"more228", "RFID_PARAM_DLG", "readData"},
+    };
+    control<QCheckBox>("rfidReader")->setChecked(true);
+    for (const Case& c : cases) {
+        const Definition before = project.definition;
+        test::whenModalOpens([&c](QDialog& dialog) {
+            EXPECT_EQ(dialog.objectName(), c.dialog);
+            child<QCheckBox>(&dialog, c.control)->click();
+            test::press(dialog, QDialogButtonBox::Ok);
+        });
+        control<QPushButton>(c.button)->click();
+        const auto a = recordBytes(before);
+        const auto b = recordBytes(project.definition);
+        EXPECT_FALSE(std::equal(a.begin(), a.end(), b.begin())) << c.dialog;
+    }
+    press(QDialogButtonBox::Cancel);
+    EXPECT_TRUE(project.modified);
+}
+
 TEST_F(BarcodePageOnSheet, AnOptionDialogOkThatChangesNothingLeavesTheProjectUnmodified) {
     test::whenModalOpens([](QDialog& dialog) { test::press(dialog, QDialogButtonBox::Ok); });
     control<QPushButton>("more207")->click();
