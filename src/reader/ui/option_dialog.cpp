@@ -34,6 +34,7 @@ OptionDialog::OptionDialog(const OptionDialogSpec& spec, const Strings& strings,
     : QDialog(parent), model_(spec, strings, definition), rows_(spec.controls.size()) {
     setObjectName(toQString(spec.templateName));
     setWindowTitle(toQString(model_.caption()));
+    setMinimumWidth(300);
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     for (std::size_t index = 0; index < model_.size(); ++index) addRow(grid, index);
