@@ -48,11 +48,10 @@ BarcodePage::BarcodePage(Project& project, const Strings& strings, MessageServic
 }
 
 QWidget* BarcodePage::buildReaderType() {
-    readerGroup_ = new QGroupBox(text(strings_, 1801), this);
-    readerLabel_ = new QLabel(text(strings_, 1810), readerGroup_);
-    reader_ = newList(readerGroup_, "readerType", {}, -1);
-    rfid_ = newCheckBox(readerGroup_, "rfidReader", strings_.utf8(1804).c_str(), false);
-    rfidMore_ = new QPushButton(text(strings_, kMoreText), readerGroup_);
+    auto* group = new QGroupBox(text(strings_, 1801), this);
+    reader_ = newList(group, "readerType", {}, -1);
+    rfid_ = newCheckBox(group, "rfidReader", strings_.utf8(1804).c_str(), false);
+    rfidMore_ = new QPushButton(text(strings_, kMoreText), group);
     rfidMore_->setObjectName("more228");
     connect(reader_, &QComboBox::currentIndexChanged, this, [this](int position) {
         if (position < 0) return;
@@ -65,28 +64,28 @@ QWidget* BarcodePage::buildReaderType() {
         rfidMore_->setEnabled(model_.rfid());
     });
 
-    auto* grid = new QGridLayout(readerGroup_);
-    grid->addWidget(readerLabel_, 0, 0);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(text(strings_, 1810), group), 0, 0);
     grid->addWidget(reader_, 0, 1, 1, 2);
     grid->addWidget(rfid_, 1, 1);
     grid->addWidget(rfidMore_, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
-    return readerGroup_;
+    return group;
 }
 
 QWidget* BarcodePage::buildReaderSettings() {
-    settingsGroup_ = new QGroupBox(text(strings_, 302), this);
+    auto* group = new QGroupBox(text(strings_, 302), this);
     for (std::size_t row = 0; row < settingLabels_.size(); ++row) {
-        settingLabels_[row] = new QLabel(settingsGroup_);
+        settingLabels_[row] = new QLabel(group);
         settingLabels_[row]->setObjectName(toQString(numbered("settingLabel", row, 0)));
     }
-    firstList_ = newList(settingsGroup_, "settingList1", {}, -1);
-    secondList_ = newList(settingsGroup_, "settingList2", {}, -1);
-    timeout_ = newEdit(settingsGroup_, "timeout", "", 3);
-    aimLabel_ = new QLabel(text(strings_, 1825), settingsGroup_);
-    aim_ = newEdit(settingsGroup_, "aimDuration", "", 3);
-    aimUnit_ = new QLabel(text(strings_, 1824), settingsGroup_);
+    firstList_ = newList(group, "settingList1", {}, -1);
+    secondList_ = newList(group, "settingList2", {}, -1);
+    timeout_ = newEdit(group, "timeout", "", 3);
+    aimLabel_ = new QLabel(text(strings_, 1825), group);
+    aim_ = newEdit(group, "aimDuration", "", 3);
+    aimUnit_ = new QLabel(text(strings_, 1824), group);
     timeout_->setMaximumWidth(48);
     aim_->setMaximumWidth(48);
     connect(firstList_, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -100,7 +99,7 @@ QWidget* BarcodePage::buildReaderSettings() {
     connect(aim_, &QLineEdit::textEdited, this,
             [this](const QString& typed) { showCorrected(aim_, model_.setAimDuration(toUtf8(typed))); });
 
-    auto* grid = new QGridLayout(settingsGroup_);
+    auto* grid = new QGridLayout(group);
     grid->addWidget(settingLabels_[0], 0, 0);
     grid->addWidget(firstList_, 0, 1, 1, 2);
     grid->addWidget(settingLabels_[1], 1, 0);
@@ -112,15 +111,15 @@ QWidget* BarcodePage::buildReaderSettings() {
     grid->addWidget(aim_, 3, 1);
     grid->addWidget(aimUnit_, 3, 2);
     grid->setColumnStretch(2, 1);
-    return settingsGroup_;
+    return group;
 }
 
 QWidget* BarcodePage::buildSymbologies() {
-    symbologyGroup_ = new QGroupBox(text(strings_, 307), this);
-    auto* grid = new QGridLayout(symbologyGroup_);
+    auto* group = new QGroupBox(text(strings_, 307), this);
+    auto* grid = new QGridLayout(group);
     for (std::size_t box = 0; box < kSymbologyBoxes; ++box) {
-        boxes_[box] = newCheckBox(symbologyGroup_, numbered("box", box, 101).c_str(), "", false);
-        more_[box] = new QPushButton(text(strings_, kMoreText), symbologyGroup_);
+        boxes_[box] = newCheckBox(group, numbered("box", box, kFirstBoxId).c_str(), "", false);
+        more_[box] = new QPushButton(text(strings_, kMoreText), group);
         more_[box]->setObjectName(toQString(numbered("more", box, kFirstMoreButton)));
         connect(more_[box], &QPushButton::clicked, this, [this, box] { openOptions(box); });
         connect(boxes_[box], &QCheckBox::toggled, this, [this, box](bool on) {
@@ -133,7 +132,7 @@ QWidget* BarcodePage::buildSymbologies() {
         grid->addWidget(more_[box], row, column + 1);
     }
     for (int column = 0; column < 6; column += 2) grid->setColumnStretch(column, 1);
-    return symbologyGroup_;
+    return group;
 }
 
 QWidget* BarcodePage::buildButtons() {

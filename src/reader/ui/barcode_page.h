@@ -9,7 +9,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,10 +44,6 @@ private:
     const Strings& strings_;
     MessageService& messages_;
     BarcodePageModel model_;
-    QGroupBox* readerGroup_ = nullptr;
-    QGroupBox* settingsGroup_ = nullptr;
-    QGroupBox* symbologyGroup_ = nullptr;
-    QLabel* readerLabel_ = nullptr;
     QComboBox* reader_ = nullptr;
     QCheckBox* rfid_ = nullptr;
     QPushButton* rfidMore_ = nullptr;
