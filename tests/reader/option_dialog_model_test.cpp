@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "core/project.h"
 #include "support/projects.h"
 
@@ -235,6 +237,68 @@ TEST_F(OptionDialogs, TextsComeFromTheLanguageSlotsWhileOneIsActive) {
     EXPECT_EQ(model.text(2), "");       // an empty slot stays empty
     EXPECT_EQ(model.text(4), "Max 1");  // the stored mode is maximum / minimum
     EXPECT_EQ(open(false, 204).caption(), "Industrial 25 Parameters");
+}
+
+// With every language slot holding its own number, the texts of each dialog
+// must use its block of slots, in order, and end within it; the 1D dialogs
+// fill theirs exactly.
+TEST_F(OptionDialogs, EachDialogsTextsFillItsBlockOfLanguageSlots) {
+    Strings numbered;
+    for (int slot = 300; slot < 2100; ++slot) numbered.language().store(slot, std::to_string(slot));
+    numbered.language().setActive(true);
+    const std::map<std::string_view, int> lastSlots{
+        {"Code39Dlg", 365},
+        {"ItalyPharmaDlg", 372},
+        {"FrenchPharmaDlg", 382},
+        {"Industrial25Dlg", 400},
+        {"Interleave25Dlg", 420},
+        {"Matrix25Dlg", 440},
+        {"CodabarDlg", 457},
+        {"MSIDlg", 482},
+        {"PlesseyDlg", 493},
+        {"UPCEDlg", 504},
+        {"EAN8Dlg", 513},
+        {"EAN13Dlg", 527},
+        {"TelepenDlg", 543},
+        {"RSS14Dlg", 554},
+        {"RSS14LimitedDlg", 564},
+        {"RSS14ExpandedDlg", 572},
+        {"EAN128Dlg", 584},
+        {"UPCA_2D_DLG", 1904},
+        {"UPCE_2D_DLG", 1915},
+        {"UPCE1_2D_DLG", 1925},
+        {"EAN8_2D_DLG", 1932},
+        {"CODE39_2D_DLG", 1945},
+        {"CODE93_2D_DLG", 1950},
+        {"CODE11_2D_DLG", 1960},
+        {"INDUSTRIAL25_2D_DLG", 1980},
+        {"INTERLEAVE25_2D_DLG", 1973},
+        {"CODABAR_2D_DLG", 1992},
+        {"MSI_2D_DLG", 2003},
+        {"POSTAL_2D_DLG", 2018},
+        {"RSS14_2D_DLG", 2021},
+    };
+    for (const OptionDialogSpec& spec : optionDialogs()) {
+        SCOPED_TRACE(std::string(spec.templateName));
+        const OptionDialogModel model(spec, numbered, project.definition);
+        std::vector<int> slots{std::stoi(model.caption())};
+        for (std::size_t index = 0; index < model.size(); ++index) {
+            const OptionControl& control = model.control(index);
+            if (control.kind != OptionKind::Number && control.textId == 0 && !control.text.empty()) {
+                slots.push_back(std::stoi(model.text(index)));
+            }
+            for (std::size_t entry = 0; entry < control.entries.size(); ++entry) {
+                if (control.entries[entry].stringId == 0) slots.push_back(std::stoi(model.entryText(index, entry)));
+            }
+        }
+        EXPECT_EQ(slots.front(), spec.firstSlot);
+        for (std::size_t i = 1; i < slots.size(); ++i) EXPECT_EQ(slots[i], slots[i - 1] + 1);
+        const int last = lastSlots.at(spec.templateName);
+        EXPECT_LE(slots.back(), last);
+        if (!spec.twoD && spec.templateName != "EAN128Dlg") {
+            EXPECT_EQ(slots.back(), last);
+        }
+    }
 }
 
 }  // namespace
