@@ -33,10 +33,10 @@ int entryOf(const OptionControl& control, unsigned bits) {
 
 }  // namespace
 
-OptionDialogModel::OptionDialogModel(const OptionDialogSpec& spec, const Strings& strings, Definition& definition)
-    : spec_(spec), strings_(strings), definition_(definition) {
-    int slot = spec.firstSlot + 1;
-    for (const OptionControl& control : spec.controls) {
+OptionDialogModel::OptionDialogModel(const OptionDialogTable& table, const Strings& strings, Definition& definition)
+    : table_(table), strings_(strings), definition_(definition) {
+    int slot = table.firstSlot + 1;
+    for (const OptionControl& control : table.controls) {
         const unsigned bits = readBits(definition, control.field);
         const bool ownText = control.kind != OptionKind::Number && control.textId == 0 && !control.text.empty();
         slots_.push_back(ownText ? slot++ : 0);
@@ -72,7 +72,7 @@ std::string OptionDialogModel::slotText(int slot, std::string_view builtin) cons
     return dialogText(strings_, slot, builtin);
 }
 
-std::string OptionDialogModel::caption() const { return slotText(spec_.firstSlot, spec_.caption); }
+std::string OptionDialogModel::caption() const { return slotText(table_.firstSlot, table_.caption); }
 
 std::string OptionDialogModel::text(std::size_t index) const {
     const OptionControl& item = control(index);
@@ -89,12 +89,12 @@ std::string OptionDialogModel::entryText(std::size_t index, std::size_t entry) c
 
 std::string OptionDialogModel::lengthLabel(OptionRole role) const {
     const bool first = role == OptionRole::Length1;
-    if (spec_.twoD) {
+    if (table_.twoD) {
         if (valueOf(OptionRole::LengthOption) == kRange) return strings_.utf8(first ? 2061 : 2062);
         return strings_.utf8(first ? 2063 : 2064);
     }
     const auto label = [&](int offset, std::string_view builtin) {
-        return slotText(spec_.lengthLabelSlot + offset, builtin);
+        return slotText(table_.lengthLabelSlot + offset, builtin);
     };
     if (valueOf(OptionRole::LengthMode) == kMaxMinMode) {
         return first ? label(kMaxLabel, "Max Length :") : label(kMinLabel, "Min Length :");
@@ -104,8 +104,8 @@ std::string OptionDialogModel::lengthLabel(OptionRole role) const {
 
 bool OptionDialogModel::enabled(std::size_t index) const {
     switch (control(index).role) {
-        case OptionRole::Length1: return !spec_.twoD || valueOf(OptionRole::LengthOption) > kAnyLength;
-        case OptionRole::Length2: return !spec_.twoD || valueOf(OptionRole::LengthOption) >= kTwoLengths;
+        case OptionRole::Length1: return !table_.twoD || valueOf(OptionRole::LengthOption) > kAnyLength;
+        case OptionRole::Length2: return !table_.twoD || valueOf(OptionRole::LengthOption) >= kTwoLengths;
         case OptionRole::CheckAlgorithm: return valueOf(OptionRole::CheckDigits) == kTwoCheckDigits;
         default: return true;
     }
@@ -136,14 +136,14 @@ void OptionDialogModel::setChoice(std::size_t index, int entry) {
 
 std::string OptionDialogModel::setNumber(std::size_t index, std::string_view text) {
     // A 1D length is 1..127; a 2D length may be 0, meaning none.
-    const auto corrected = spec_.twoD ? correctNumber(text, kMaxLength) : correctPositiveNumber(text, kMaxLength);
+    const auto corrected = table_.twoD ? correctNumber(text, kMaxLength) : correctPositiveNumber(text, kMaxLength);
     values_[index] = static_cast<int>(corrected.value);
     return corrected.text;
 }
 
 int OptionDialogModel::numberDigits(std::size_t index) const {
     // The 2D fields hold two digits, unless the stored value needs three.
-    return spec_.twoD && loaded_[index] < 100 ? 2 : 3;
+    return table_.twoD && loaded_[index] < 100 ? 2 : 3;
 }
 
 std::string OptionDialogModel::separatorText(std::size_t index) const {
@@ -178,7 +178,7 @@ void OptionDialogModel::storeLengths() {
     if (!first || !second) return;
     int length1 = values_[*first];
     int length2 = values_[*second];
-    if (spec_.twoD) {
+    if (table_.twoD) {
         const auto option = find(OptionRole::LengthOption);
         int chosen = values_[*option];
         if (chosen < 0) return;  // the stored option names no entry: the lengths stay as they are
@@ -213,7 +213,7 @@ void OptionDialogModel::accept() {
         writeBits(definition_, control(*algorithm).field, 0);
     }
     storeLengths();
-    for (const BlockBits& cleared : spec_.clearedOnOk) writeBits(definition_, cleared, 0);
+    for (const BlockBits& cleared : table_.clearedOnOk) writeBits(definition_, cleared, 0);
 }
 
 }  // namespace tessel

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "reader/option_dialog_spec.h"
+#include "reader/option_dialog_table.h"
 
 namespace tessel {
 
@@ -16,11 +16,11 @@ class Strings;
 
 class OptionDialogModel {
 public:
-    OptionDialogModel(const OptionDialogSpec& spec, const Strings& strings, Definition& definition);
+    OptionDialogModel(const OptionDialogTable& table, const Strings& strings, Definition& definition);
 
-    const OptionDialogSpec& spec() const { return spec_; }
-    std::size_t size() const { return spec_.controls.size(); }
-    const OptionControl& control(std::size_t index) const { return spec_.controls[index]; }
+    const OptionDialogTable& table() const { return table_; }
+    std::size_t size() const { return table_.controls.size(); }
+    const OptionControl& control(std::size_t index) const { return table_.controls[index]; }
 
     // Texts (UTF-8), from the active language's slots when one is active.
     std::string caption() const;
@@ -56,7 +56,7 @@ private:
     std::string lengthLabel(OptionRole role) const;
     void storeLengths();
 
-    const OptionDialogSpec& spec_;
+    const OptionDialogTable& table_;
     const Strings& strings_;
     Definition& definition_;
     std::vector<int> values_;

@@ -5,9 +5,9 @@
 
 namespace tessel {
 
-std::span<const OptionDialogSpec> optionDialogs() {
+std::span<const OptionDialogTable> optionDialogs() {
     static const auto all = [] {
-        std::array<OptionDialogSpec, kOptionDialogs1dCount + kOptionDialogs2dCount> dialogs{};
+        std::array<OptionDialogTable, kOptionDialogs1dCount + kOptionDialogs2dCount> dialogs{};
         const auto next = std::copy(std::begin(kOptionDialogs1d), std::end(kOptionDialogs1d), dialogs.begin());
         std::copy(std::begin(kOptionDialogs2d), std::end(kOptionDialogs2d), next);
         return dialogs;
@@ -15,9 +15,9 @@ std::span<const OptionDialogSpec> optionDialogs() {
     return all;
 }
 
-const OptionDialogSpec* optionDialogFor(bool twoD, int button) {
+const OptionDialogTable* optionDialogFor(bool twoD, int button) {
     const auto dialogs = optionDialogs();
-    const auto found = std::find_if(dialogs.begin(), dialogs.end(), [&](const OptionDialogSpec& dialog) {
+    const auto found = std::find_if(dialogs.begin(), dialogs.end(), [&](const OptionDialogTable& dialog) {
         return dialog.twoD == twoD && dialog.button == button;
     });
     return found == dialogs.end() ? nullptr : &*found;

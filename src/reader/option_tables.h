@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the files that hold the option dialog tables: the helpers that
 // build a table's rows, and the tables of each reader.
-#include "reader/option_dialog_spec.h"
+#include "reader/option_dialog_table.h"
 
 namespace tessel {
 
@@ -31,7 +31,7 @@ constexpr OptionControl number(std::string_view name, BlockBits bits, OptionRole
 
 inline constexpr std::size_t kOptionDialogs1dCount = 17;
 inline constexpr std::size_t kOptionDialogs2dCount = 13;
-extern const OptionDialogSpec kOptionDialogs1d[kOptionDialogs1dCount];
-extern const OptionDialogSpec kOptionDialogs2d[kOptionDialogs2dCount];
+extern const OptionDialogTable kOptionDialogs1d[kOptionDialogs1dCount];
+extern const OptionDialogTable kOptionDialogs2d[kOptionDialogs2dCount];
 
 }  // namespace tessel

@@ -131,7 +131,7 @@ constexpr OptionControl kEan128[] = {
 
 }  // namespace
 
-const OptionDialogSpec kOptionDialogs1d[kOptionDialogs1dCount] = {
+const OptionDialogTable kOptionDialogs1d[kOptionDialogs1dCount] = {
     {201, false, "Code39Dlg", "Code 39 Parameters", 361, kCode39},
     {202, false, "ItalyPharmaDlg", "Italian Pharmacode Parameters", 371, kItalianPharmacode},
     {203, false, "FrenchPharmaDlg", "French Pharmacode Parameters", 381, kFrenchPharmacode},

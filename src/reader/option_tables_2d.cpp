@@ -121,7 +121,7 @@ constexpr OptionControl kRss14[] = {
 
 }  // namespace
 
-const OptionDialogSpec kOptionDialogs2d[kOptionDialogs2dCount] = {
+const OptionDialogTable kOptionDialogs2d[kOptionDialogs2dCount] = {
     {201, true, "UPCA_2D_DLG", "UPC-A Parameters", 1900, kUpcA, kUpcCleared},
     {202, true, "UPCE_2D_DLG", "UPC-E0 Parameters", 1910, kUpcE0, kUpcCleared},
     {203, true, "UPCE1_2D_DLG", "UPC-E1 Parameters", 1920, kUpcE1, kUpcCleared},

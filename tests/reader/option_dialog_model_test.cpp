@@ -13,9 +13,9 @@ namespace {
 class OptionDialogs : public ::testing::Test {
 protected:
     OptionDialogModel open(bool twoD, int button) {
-        const OptionDialogSpec* spec = optionDialogFor(twoD, button);
-        EXPECT_NE(spec, nullptr) << button;
-        return OptionDialogModel(*spec, strings(), project.definition);
+        const OptionDialogTable* table = optionDialogFor(twoD, button);
+        EXPECT_NE(table, nullptr) << button;
+        return OptionDialogModel(*table, strings(), project.definition);
     }
     static std::size_t named(const OptionDialogModel& model, std::string_view name) {
         for (std::size_t index = 0; index < model.size(); ++index) {
@@ -278,9 +278,9 @@ TEST_F(OptionDialogs, EachDialogsTextsFillItsBlockOfLanguageSlots) {
         {"POSTAL_2D_DLG", 2018},
         {"RSS14_2D_DLG", 2021},
     };
-    for (const OptionDialogSpec& spec : optionDialogs()) {
-        SCOPED_TRACE(std::string(spec.templateName));
-        const OptionDialogModel model(spec, numbered, project.definition);
+    for (const OptionDialogTable& table : optionDialogs()) {
+        SCOPED_TRACE(std::string(table.templateName));
+        const OptionDialogModel model(table, numbered, project.definition);
         std::vector<int> slots{std::stoi(model.caption())};
         for (std::size_t index = 0; index < model.size(); ++index) {
             const OptionControl& control = model.control(index);
@@ -291,11 +291,11 @@ TEST_F(OptionDialogs, EachDialogsTextsFillItsBlockOfLanguageSlots) {
                 if (control.entries[entry].stringId == 0) slots.push_back(std::stoi(model.entryText(index, entry)));
             }
         }
-        EXPECT_EQ(slots.front(), spec.firstSlot);
+        EXPECT_EQ(slots.front(), table.firstSlot);
         for (std::size_t i = 1; i < slots.size(); ++i) EXPECT_EQ(slots[i], slots[i - 1] + 1);
-        const int last = lastSlots.at(spec.templateName);
+        const int last = lastSlots.at(table.templateName);
         EXPECT_LE(slots.back(), last);
-        if (!spec.twoD && spec.templateName != "EAN128Dlg") {
+        if (!table.twoD && table.templateName != "EAN128Dlg") {
             EXPECT_EQ(slots.back(), last);
         }
     }

@@ -213,8 +213,8 @@ void BarcodePage::runDialog(Args&&... args) {
 
 void BarcodePage::openOptions(std::size_t box) {
     const int button = kFirstMoreButton + static_cast<int>(box);
-    if (const OptionDialogSpec* spec = optionDialogFor(isTwoD(model_.mode()), button)) {
-        runDialog<OptionDialog>(*spec, strings_, project_.definition);
+    if (const OptionDialogTable* table = optionDialogFor(isTwoD(model_.mode()), button)) {
+        runDialog<OptionDialog>(*table, strings_, project_.definition);
     }
 }
 

@@ -29,10 +29,10 @@ void selectRadio(QButtonGroup* group, int index) {
 
 }  // namespace
 
-OptionDialog::OptionDialog(const OptionDialogSpec& spec, const Strings& strings, Definition& definition,
+OptionDialog::OptionDialog(const OptionDialogTable& table, const Strings& strings, Definition& definition,
                            QWidget* parent)
-    : QDialog(parent), model_(spec, strings, definition), rows_(spec.controls.size()) {
-    setObjectName(toQString(spec.templateName));
+    : QDialog(parent), model_(table, strings, definition), rows_(table.controls.size()) {
+    setObjectName(toQString(table.templateName));
     setWindowTitle(toQString(model_.caption()));
     setMinimumWidth(300);
     auto* grid = new QGridLayout;

@@ -20,7 +20,7 @@ namespace tessel {
 class OptionDialog : public QDialog {
     Q_OBJECT
 public:
-    OptionDialog(const OptionDialogSpec& spec, const Strings& strings, Definition& definition,
+    OptionDialog(const OptionDialogTable& table, const Strings& strings, Definition& definition,
                  QWidget* parent = nullptr);
 
     void accept() override;

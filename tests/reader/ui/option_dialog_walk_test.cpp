@@ -21,8 +21,8 @@ namespace {
 // and two MSI check digits, so that every control of every dialog is enabled.
 Definition walkStart() {
     Definition definition = test::newProject(kFamily4760).definition;
-    for (const OptionDialogSpec& spec : optionDialogs()) {
-        OptionDialogModel model(spec, test::builtinStrings(), definition);
+    for (const OptionDialogTable& table : optionDialogs()) {
+        OptionDialogModel model(table, test::builtinStrings(), definition);
         for (std::size_t index = 0; index < model.size(); ++index) {
             switch (model.control(index).role) {
                 case OptionRole::LengthOption: model.setChoice(index, 2); break;
@@ -72,10 +72,10 @@ void change(QDialog& dialog, const OptionDialogModel& model, std::size_t index) 
 }
 
 // The bits a row may change: its own, and those a rule ties to it.
-std::vector<BlockBits> rowBits(const OptionDialogSpec& spec, const OptionControl& row) {
+std::vector<BlockBits> rowBits(const OptionDialogTable& table, const OptionControl& row) {
     std::vector<BlockBits> bits{row.field};
     const auto add = [&](std::initializer_list<OptionRole> roles) {
-        for (const OptionControl& other : spec.controls) {
+        for (const OptionControl& other : table.controls) {
             if (std::find(roles.begin(), roles.end(), other.role) != roles.end()) bits.push_back(other.field);
         }
     };
@@ -93,7 +93,7 @@ std::vector<BlockBits> rowBits(const OptionDialogSpec& spec, const OptionControl
         case OptionRole::VerifyRule: add({OptionRole::ConvertToEan13}); break;
         default: break;
     }
-    bits.insert(bits.end(), spec.clearedOnOk.begin(), spec.clearedOnOk.end());
+    bits.insert(bits.end(), table.clearedOnOk.begin(), table.clearedOnOk.end());
     return bits;
 }
 
@@ -131,29 +131,29 @@ struct ChangedBits {
 
 TEST(OptionDialogTables, EachControlChangesExactlyItsBits) {
     const Definition start = walkStart();
-    for (const OptionDialogSpec& spec : optionDialogs()) {
-        for (std::size_t index = 0; index < spec.controls.size(); ++index) {
-            const OptionControl& row = spec.controls[index];
-            SCOPED_TRACE(std::string(spec.templateName) + " " + std::string(row.name));
+    for (const OptionDialogTable& table : optionDialogs()) {
+        for (std::size_t index = 0; index < table.controls.size(); ++index) {
+            const OptionControl& row = table.controls[index];
+            SCOPED_TRACE(std::string(table.templateName) + " " + std::string(row.name));
             Definition definition = start;
-            OptionDialog dialog(spec, test::builtinStrings(), definition);
+            OptionDialog dialog(table, test::builtinStrings(), definition);
             ASSERT_TRUE(dialog.model().enabled(index));
             change(dialog, dialog.model(), index);
             dialog.accept();
             const ChangedBits changed(start, definition);
             EXPECT_TRUE(changed.touches(row.field));
-            EXPECT_TRUE(changed.within(rowBits(spec, row)));
+            EXPECT_TRUE(changed.within(rowBits(table, row)));
         }
     }
 }
 
 TEST(OptionDialogTables, CancelAfterEveryChangeLeavesEveryByte) {
     const Definition start = walkStart();
-    for (const OptionDialogSpec& spec : optionDialogs()) {
-        SCOPED_TRACE(std::string(spec.templateName));
+    for (const OptionDialogTable& table : optionDialogs()) {
+        SCOPED_TRACE(std::string(table.templateName));
         Definition definition = start;
-        OptionDialog dialog(spec, test::builtinStrings(), definition);
-        for (std::size_t index = 0; index < spec.controls.size(); ++index) {
+        OptionDialog dialog(table, test::builtinStrings(), definition);
+        for (std::size_t index = 0; index < table.controls.size(); ++index) {
             if (dialog.model().enabled(index)) change(dialog, dialog.model(), index);
         }
         dialog.reject();

@@ -51,7 +51,7 @@ struct OptionControl {
     int textId = 0;         // a label taken from the string table instead of `text`
 };
 
-struct OptionDialogSpec {
+struct OptionDialogTable {
     int button;  // the page's "more..." button that opens the dialog
     bool twoD;   // edits ReaderSettings (2D and long range) rather than SymbologyBlock
     std::string_view templateName;
@@ -67,8 +67,8 @@ struct OptionDialogSpec {
 };
 
 // Every option dialog of the Barcode page that runs on the generic model.
-std::span<const OptionDialogSpec> optionDialogs();
+std::span<const OptionDialogTable> optionDialogs();
 // The dialog a "more..." button opens in a mode; null when there is none.
-const OptionDialogSpec* optionDialogFor(bool twoD, int button);
+const OptionDialogTable* optionDialogFor(bool twoD, int button);
 
 }  // namespace tessel
