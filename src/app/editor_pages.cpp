@@ -1,24 +1,22 @@
 #include "app/editor_pages.h"
 
-#include "editors/editor_caption.h"
 #include "editors/ui/editor_sheet.h"
 #include "editors/ui/lookup_page.h"
 #include "editors/ui/menu_page.h"
-#include "editors/ui/placeholder_page.h"
 #include "editors/ui/settings_page.h"
-#include "editors/ui/widget_binding.h"
+#include "reader/ui/barcode_page.h"
 #include "simulator/ui/startup_page.h"
 
 namespace tessel {
+
 void addEditorPages(EditorSheet& sheet, Project& project, const Strings& strings, MessageService& messages,
                     FileDialogs& dialogs, SendKey sendKey) {
-    const auto titles = editorTabTitles(strings);
     // The Startup page's texts, which the Lookup page's accept renumbers.
     const auto workingTexts = std::make_shared<WorkingTexts>();
     sheet.addPage(new FormPage(project, strings, messages, std::move(sendKey)));
     sheet.addPage(new MenuPage(project, strings));
     sheet.addPage(new LookupPage(project, strings, messages, workingTexts));
-    sheet.addPage(new PlaceholderPage(toQString(titles[3])));
+    sheet.addPage(new BarcodePage(project, strings, messages));
     sheet.addPage(new SettingsPage(project, strings, messages));
     sheet.addPage(new StartupPage(project, strings, messages, dialogs, workingTexts));
 }

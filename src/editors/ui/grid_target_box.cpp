@@ -25,13 +25,15 @@ GridTargetBox::GridTargetBox(std::span<Byte> value, std::size_t capacity, const 
     setFocusPolicy(Qt::ClickFocus);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    label_->setText(toQString(gridResultText(value_, capacity_, strings_)));
+    showValue();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(label_);
 }
 
 QString GridTargetBox::text() const { return label_->text(); }
+
+void GridTargetBox::showValue() { label_->setText(toQString(gridResultText(value_, capacity_, strings_))); }
 
 void GridTargetBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !isEnabled()) return;

@@ -21,6 +21,8 @@ public:
                   QWidget* parent = nullptr);
 
     QString text() const;
+    // Shows the owner's buffer again after the owner changed it.
+    void showValue();
 
 signals:
     void edited();

@@ -1,6 +1,7 @@
 #pragma once
-// Stands in for a page of the sheet that this build does not have yet; it
-// holds no working copy, so there is nothing to apply or drop.
+// An empty page of the sheet: it holds no working copy, so there is nothing to
+// apply or drop. Tests put these before the page they try, so that it sits at
+// its own tab.
 #include <QWidget>
 
 #include "editors/ui/editor_page.h"

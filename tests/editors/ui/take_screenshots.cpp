@@ -153,8 +153,6 @@ void takeAll(const QDir& folder) {
     save(sheet, folder, "editor-sheet-menu");
     sheet.tabs()->setCurrentIndex(2);
     save(sheet, folder, "editor-sheet-lookup");
-    sheet.tabs()->setCurrentIndex(3);
-    save(sheet, folder, "editor-sheet-placeholder");
     designSampleSettings(project.definition.settings);
     sheet.tabs()->setCurrentIndex(4);
     save(sheet, folder, "editor-sheet-settings");

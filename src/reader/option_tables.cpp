@@ -1,0 +1,26 @@
+#include "reader/option_tables.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tessel {
+
+std::span<const OptionDialogTable> optionDialogs() {
+    static const auto all = [] {
+        std::array<OptionDialogTable, kOptionDialogs1dCount + kOptionDialogs2dCount> dialogs{};
+        const auto next = std::copy(std::begin(kOptionDialogs1d), std::end(kOptionDialogs1d), dialogs.begin());
+        std::copy(std::begin(kOptionDialogs2d), std::end(kOptionDialogs2d), next);
+        return dialogs;
+    }();
+    return all;
+}
+
+const OptionDialogTable* optionDialogFor(bool twoD, int button) {
+    const auto dialogs = optionDialogs();
+    const auto found = std::find_if(dialogs.begin(), dialogs.end(), [&](const OptionDialogTable& dialog) {
+        return dialog.twoD == twoD && dialog.button == button;
+    });
+    return found == dialogs.end() ? nullptr : &*found;
+}
+
+}  // namespace tessel
