@@ -42,16 +42,16 @@ _tessel() {
 
     local options
     case ${words[1]} in
-        new) options="--family" ;;
+        new) options="--family --language" ;;
         info) options="" ;;
-        image) options="-o --output" ;;
+        image) options="-o --output --language" ;;
         export) options="-o --output" ;;
         import) options="-o --output" ;;
         strings) options="--language" ;;
-        sim) options="--keys --at --trace" ;;
+        sim) options="--keys --at --trace --language" ;;
         ports) options="" ;;
         detect-cradle) options="" ;;
-        download) options="--port --baud --via --retries" ;;
+        download) options="--port --baud --via --retries --language" ;;
         download-lookup) options="--port --baud --via --retries --family" ;;
         receive) options="--port --baud --via --family" ;;
         terminal) options="--family --id --full --upload --image-out --lookup-out --faults --seed --once" ;;

@@ -100,7 +100,7 @@ TEST_F(DesktopTransfers, ReceivingNothingLeavesAnExistingFileAlone) {
     terminal = std::make_unique<test::ServedTerminal>(settings);
     window = windowOnPorts(link::PortList{{terminal->devicePath(), terminal->devicePath()}});
     const auto data = temp.path() / "earlier.txt";
-    ASSERT_TRUE(writeFileAtomically(data, "earlier\r\n"));
+    ASSERT_EQ(writeFileAtomically(data, "earlier\r\n"), WriteResult::Written);
     dialogs.answer(data.string());
     window->runCommand(kCommandReceiveData);
     ASSERT_FALSE(messages.shown().empty());

@@ -126,7 +126,7 @@ TEST_F(CommandDocs, TheHelpListsTheCommandsAndTheirOptions) {
     const auto image =
         std::find_if(commands->begin(), commands->end(), [](const Command& c) { return c.name == "image"; });
     ASSERT_NE(image, commands->end());
-    EXPECT_EQ(image->options, (std::set<std::string>{"-o", "--output"}));
+    EXPECT_EQ(image->options, (std::set<std::string>{"-o", "--output", "--language"}));
     EXPECT_EQ(image->positionals, std::vector<std::string>{"PROJECT"});
 }
 

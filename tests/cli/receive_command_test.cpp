@@ -11,7 +11,7 @@ namespace {
 
 class ReceiveCommand : public ::testing::Test {
 protected:
-    ReceiveCommand() { EXPECT_TRUE(writeFileAtomically(output(), "earlier\r\n")); }
+    ReceiveCommand() { EXPECT_EQ(writeFileAtomically(output(), "earlier\r\n"), WriteResult::Written); }
 
     std::filesystem::path output() const { return dir.path() / "data.txt"; }
     std::optional<std::string> outputContent() const { return readFileBytes(output(), 1 << 20); }

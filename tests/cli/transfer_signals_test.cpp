@@ -46,7 +46,7 @@ TEST(TransferSignals, TerminationAndHangUpCancelAndReleaseThePort) {
         ASSERT_NE(silent, nullptr) << error;
         test::TempDir dir;
         const auto output = dir.path() / "data.txt";
-        ASSERT_TRUE(writeFileAtomically(output, "earlier\r\n"));
+        ASSERT_EQ(writeFileAtomically(output, "earlier\r\n"), WriteResult::Written);
         const auto errors = dir.path() / "stderr.txt";
         const pid_t pid =
             startTessel({"receive", output.string(), "--port", silent->devicePath(), "--via", "cable"}, errors);

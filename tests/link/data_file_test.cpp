@@ -27,7 +27,7 @@ protected:
 };
 
 TEST_F(DataFileTest, AnExistingFileStaysAsItWasUntilTheFirstRecord) {
-    ASSERT_TRUE(writeFileAtomically(target(), "kept\r\n"));
+    ASSERT_EQ(writeFileAtomically(target(), "kept\r\n"), WriteResult::Written);
     {
         auto file = DataFile::create(target());
         ASSERT_NE(file, nullptr);
@@ -39,7 +39,7 @@ TEST_F(DataFileTest, AnExistingFileStaysAsItWasUntilTheFirstRecord) {
 }
 
 TEST_F(DataFileTest, TheFirstRecordReplacesTheFileAndTheOthersFollowIt) {
-    ASSERT_TRUE(writeFileAtomically(target(), "old\r\n"));
+    ASSERT_EQ(writeFileAtomically(target(), "old\r\n"), WriteResult::Written);
     auto file = DataFile::create(target());
     ASSERT_NE(file, nullptr);
     ASSERT_TRUE(file->append(bytesOf("12")));

@@ -31,6 +31,7 @@
 #include "editors/ui/settings_page.h"
 #include "editors/ui/stamp_dialog.h"
 #include "simulator/ui/startup_page.h"
+#include "support/screenshot.h"
 
 namespace tessel {
 namespace {
@@ -40,21 +41,6 @@ class NoFileDialogs : public FileDialogs {
 public:
     std::optional<std::string> choose(const FileDialogRequest&) override { return std::nullopt; }
 };
-
-// Dialogs take their natural size unless `size` is given.
-void save(QWidget& widget, const QDir& folder, const char* name, QSize size = {}) {
-    if (size.isValid()) {
-        widget.resize(size);
-    } else {
-        widget.adjustSize();
-    }
-    widget.show();
-    QApplication::processEvents();
-    const QString path = folder.filePath(QString(name) + ".png");
-    widget.grab().save(path);
-    QTextStream(stdout) << path << "\n";
-    widget.hide();
-}
 
 // A stock-taking form: an article looked up by its code, a quantity and a note
 // that runs on over an extension line.
@@ -148,38 +134,38 @@ void takeAll(const QDir& folder) {
     NoFileDialogs noFiles;
     auto* startup = sheet.addPage(new StartupPage(project, strings, messages, noFiles, startupTexts));
     sheet.resize(1000, 560);
-    save(sheet, folder, "editor-sheet-form");
+    test::saveScreenshot(sheet, folder, "editor-sheet-form");
     sheet.tabs()->setCurrentIndex(1);
-    save(sheet, folder, "editor-sheet-menu");
+    test::saveScreenshot(sheet, folder, "editor-sheet-menu");
     sheet.tabs()->setCurrentIndex(2);
-    save(sheet, folder, "editor-sheet-lookup");
+    test::saveScreenshot(sheet, folder, "editor-sheet-lookup");
     designSampleSettings(project.definition.settings);
     sheet.tabs()->setCurrentIndex(4);
-    save(sheet, folder, "editor-sheet-settings");
+    test::saveScreenshot(sheet, folder, "editor-sheet-settings");
     sheet.tabs()->setCurrentIndex(5);
     startup->findChild<QComboBox*>("promptGroup")->setCurrentIndex(1);
-    save(sheet, folder, "editor-sheet-startup", {1000, 560});
+    test::saveScreenshot(sheet, folder, "editor-sheet-startup", {1000, 560});
 
     StampDialog stamp(form, strings);
-    save(stamp, folder, "date-time-stamp");
+    test::saveScreenshot(stamp, folder, "date-time-stamp");
     FieldPropertiesDialog properties(form, 0, 1, strings, messages);
-    save(properties, folder, "properties");
+    test::saveScreenshot(properties, folder, "properties");
     LookupFieldPropertiesDialog lookupProperties(form, 0, 0, strings, messages);
     lookupProperties.findChild<QCheckBox*>("saveFieldData")->setChecked(true);
     lookupProperties.findChild<QCheckBox*>("fixedLengthOn")->setChecked(true);
-    save(lookupProperties, folder, "lookup-properties");
+    test::saveScreenshot(lookupProperties, folder, "lookup-properties");
     BranchDialog branch(form, strings);
-    save(branch, folder, "branch");
+    test::saveScreenshot(branch, folder, "branch");
     SummationDialog summation(form, 0, strings);
-    save(summation, folder, "summation");
+    test::saveScreenshot(summation, folder, "summation");
     RemainsDialog remains(form, 1, strings);
-    save(remains, folder, "remains");
+    test::saveScreenshot(remains, folder, "remains");
     PrinterDialog printer(form, project.definition.settings, strings);
-    save(printer, folder, "printer-settings");
+    test::saveScreenshot(printer, folder, "printer-settings");
     SecurityDialog security(project.definition.settings, strings, messages);
-    save(security, folder, "security-settings");
+    test::saveScreenshot(security, folder, "security-settings");
     FunctionKeyDialog functionKeys(project.definition.settings, strings);
-    save(functionKeys, folder, "function-key-mapping");
+    test::saveScreenshot(functionKeys, folder, "function-key-mapping");
 
     GridDialog grid({}, 9, strings, messages);
     grid.resize(720, 520);
@@ -187,7 +173,7 @@ void takeAll(const QDir& folder) {
     for (const Byte cell : {Byte{0x41}, Byte{0x20}, Byte{0x0F}}) {
         QTest::mouseClick(grid.view(), Qt::LeftButton, {}, grid.view()->cellCentre(cell / 16, cell % 16));
     }
-    save(grid, folder, "character-grid", {720, 520});
+    test::saveScreenshot(grid, folder, "character-grid", {720, 520});
 }
 
 }  // namespace

@@ -19,30 +19,17 @@
 #include "reader/ui/option_dialog.h"
 #include "reader/ui/rfid_dialog.h"
 #include "reader/ui/weight_code_dialog.h"
+#include "support/screenshot.h"
 
 namespace tessel {
 namespace {
 
 constexpr int kBarcodeTab = 3;
 
-void save(QWidget& widget, const QDir& folder, const char* name, QSize size = {}) {
-    if (size.isValid()) {
-        widget.resize(size);
-    } else {
-        widget.adjustSize();
-    }
-    widget.show();
-    QApplication::processEvents();
-    const QString path = folder.filePath(QString(name) + ".png");
-    widget.grab().save(path);
-    QTextStream(stdout) << path << "\n";
-    widget.hide();
-}
-
 void saveOptions(Definition& definition, const Strings& strings, const QDir& folder, bool twoD, int button,
                  const char* name) {
     OptionDialog dialog(*optionDialogFor(twoD, button), strings, definition);
-    save(dialog, folder, name);
+    test::saveScreenshot(dialog, folder, name);
 }
 
 void takeAll(const QDir& folder) {
@@ -68,7 +55,7 @@ void takeAll(const QDir& folder) {
     const char* modes[] = {"barcode-page-1d", "barcode-page-2d", "barcode-page-long-range"};
     for (int mode = 0; mode < 3; ++mode) {
         reader->setCurrentIndex(mode);
-        save(sheet, folder, modes[mode], {860, 560});
+        test::saveScreenshot(sheet, folder, modes[mode], {860, 560});
     }
 
     saveOptions(project.definition, strings, folder, false, 204, "industrial25-options");
@@ -78,11 +65,11 @@ void takeAll(const QDir& folder) {
     saveOptions(project.definition, strings, folder, true, 215, "interleaved25-2d-options");
     RfidDialog rfid(project.definition, strings);
     rfid.findChild<QCheckBox*>("readData")->setChecked(true);
-    save(rfid, folder, "rfid-parameters");
+    test::saveScreenshot(rfid, folder, "rfid-parameters");
     CodeIdDialog codeId(project.definition, strings, messages);
-    save(codeId, folder, "code-id");
+    test::saveScreenshot(codeId, folder, "code-id");
     WeightCodeDialog weightCode(project.definition, strings);
-    save(weightCode, folder, "weight-code");
+    test::saveScreenshot(weightCode, folder, "weight-code");
 }
 
 }  // namespace
