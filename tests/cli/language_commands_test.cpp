@@ -9,10 +9,11 @@
 #include "core/application_image.h"
 #include "core/file_io.h"
 #include "core/language.h"
+#include "core/messages.h"
 #include "core/preferences.h"
 #include "core/project_file.h"
 #include "core/string_table.h"
-#include "core/messages.h"
+#include "core/text_encoding.h"
 #include "support/projects.h"
 #include "support/run_tessel.h"
 #include "support/temp_dir.h"
@@ -50,15 +51,13 @@ protected:
     }
 
     test::ToolRun run(const std::vector<std::string>& arguments) const {
-        return test::runTessel(arguments, temp.path(),
-                               {"APPDATA=" + path("appdata"), "XDG_DATA_HOME=" + path("data")});
+        return test::runTessel(arguments, temp.path(), {"APPDATA=" + path("appdata"), "XDG_DATA_HOME=" + path("data")});
     }
 
     // The image the desktop program sends for a.TSX with `language` active.
     std::string imageWith(const std::string& language) const {
         Strings strings;
-        loadLanguage(strings.language(), findLanguages({languages()}).value_or(std::vector<LanguageFile>{}),
-                     language);
+        loadLanguage(strings.language(), findLanguages({languages()}).value_or(std::vector<LanguageFile>{}), language);
         Project project = startupProject(strings);
         CapturedMessages messages;
         EXPECT_EQ(readProject(project, path("a.TSX"), strings, messages, nullptr), 1);
@@ -130,6 +129,28 @@ TEST_F(LanguageCommands, ProjectCommandsUseTheChosenLanguage) {
 
     ASSERT_EQ(run({"new", "--family", "4130", path("b.TSX"), "--language", "Deutsch"}).status, 0);
     EXPECT_NE(bytes("b.TSX").find("T7"), std::string::npos);
+}
+
+// The shipped Russian file: a new project takes its terminal texts, the image
+// carries them as Windows-1251 bytes and the simulated screen shows them.
+TEST_F(LanguageCommands, RussianProjectsCarryRussianTerminalTexts) {
+    std::filesystem::copy_file(std::filesystem::path(TESSEL_SOURCE_DIR) / "resources/languages/ru.lng",
+                               languages() / "ru.lng");
+    ASSERT_EQ(run({"new", "--family", "4760", path("ru.TSX"), "--language", "Русский"}).status, 0);
+    ASSERT_EQ(run({"image", path("ru.TSX"), "-o", path("ru.img"), "--language", "Русский"}).status, 0);
+    const std::string image = bytes("ru.img");
+    for (const char* text : {"1. Сбор данных      ", "8. Калькулятор      ", "Удалить запись ?    "}) {
+        const auto expected = utf8ToCp1251(text);
+        ASSERT_TRUE(expected) << text;
+        EXPECT_NE(image.find(*expected), std::string::npos) << text;
+    }
+    EXPECT_EQ(image.find("Collect data"), std::string::npos);
+
+    const auto screen =
+        run({"sim", path("ru.TSX"), "--language", "Русский", "--at", "2026-01-01 10:00:00", "--keys", "3"});
+    ASSERT_EQ(screen.status, 0) << screen.err;
+    EXPECT_NE(screen.out.find("|2. Просмотр данных  |"), std::string::npos) << screen.out;
+    EXPECT_NE(screen.out.find("|8. Калькулятор      |"), std::string::npos) << screen.out;
 }
 
 }  // namespace
