@@ -8,6 +8,7 @@
 #include "cli/language_choice.h"
 #include "core/strings.h"
 #include "core/text_encoding.h"
+#include "reader/language_slots.h"
 
 namespace tessel::cli {
 
@@ -27,7 +28,9 @@ void addStringsCommand(CLI::App& app, int& status) {
         // The name line as the language file holds it.
         const std::string name = strings.language().active() ? utf8ToCp1251Lossy(*language) : kBuiltinLanguageName;
         std::cout << name << "\r\n";
-        for (const int id : languageFileIds(strings.table())) std::cout << id << '=' << strings.text(id) << "\r\n";
+        for (const int id : languageFileIds(strings.table(), readerLanguageSlots())) {
+            std::cout << id << '=' << strings.text(id) << "\r\n";
+        }
         status = kSuccess;
     });
 }

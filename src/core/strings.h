@@ -30,8 +30,9 @@ private:
     LanguageTable language_;
 };
 
-// Every id the program reads a text for, in order: the string table's and
-// the slots only a language file fills. A language file template lists them.
-std::vector<int> languageFileIds(const StringTable& table);
+// Every id the program reads a text for, in order: the string table's, the
+// slots only a language file fills, and `moreSlots` (the reader dialogs'
+// slots, which this library does not know). A language file template lists them.
+std::vector<int> languageFileIds(const StringTable& table, const std::vector<int>& moreSlots = {});
 
 }  // namespace tessel

@@ -35,13 +35,12 @@ int entryOf(const OptionControl& control, unsigned bits) {
 
 OptionDialogModel::OptionDialogModel(const OptionDialogTable& table, const Strings& strings, Definition& definition)
     : table_(table), strings_(strings), definition_(definition) {
-    int slot = table.firstSlot + 1;
+    for (const ControlSlots& slots : controlSlots(table)) {
+        slots_.push_back(slots.own);
+        entrySlots_.push_back(slots.firstEntry);
+    }
     for (const OptionControl& control : table.controls) {
         const unsigned bits = readBits(definition, control.field);
-        const bool ownText = control.kind != OptionKind::Number && control.textId == 0 && !control.text.empty();
-        slots_.push_back(ownText ? slot++ : 0);
-        entrySlots_.push_back(slot);
-        for (const OptionEntry& entry : control.entries) slot += entry.stringId == 0 ? 1 : 0;
         loaded_.push_back(bits);
         switch (control.kind) {
             case OptionKind::Check: values_.push_back((bits != 0) != control.inverted ? 1 : 0); break;

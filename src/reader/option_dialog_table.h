@@ -6,6 +6,7 @@
 // algorithm) are code, found by the role a control plays.
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "reader/block_bits.h"
 
@@ -65,6 +66,15 @@ struct OptionDialogTable {
     // (maximum, minimum, fixed 1, fixed 2).
     int lengthLabelSlot = 0;
 };
+
+// The language slots of a table's controls: each control's own text (0 for a
+// control without one) and its first radio entry's, in table order after the
+// caption's slot.
+struct ControlSlots {
+    int own;
+    int firstEntry;
+};
+std::vector<ControlSlots> controlSlots(const OptionDialogTable& table);
 
 // Every option dialog of the Barcode page that runs on the generic model.
 std::span<const OptionDialogTable> optionDialogs();

@@ -5,6 +5,18 @@
 
 namespace tessel {
 
+std::vector<ControlSlots> controlSlots(const OptionDialogTable& table) {
+    std::vector<ControlSlots> slots;
+    int slot = table.firstSlot + 1;
+    for (const OptionControl& control : table.controls) {
+        const bool ownText = control.kind != OptionKind::Number && control.textId == 0 && !control.text.empty();
+        const int own = ownText ? slot++ : 0;
+        slots.push_back({own, slot});
+        for (const OptionEntry& entry : control.entries) slot += entry.stringId == 0 ? 1 : 0;
+    }
+    return slots;
+}
+
 std::span<const OptionDialogTable> optionDialogs() {
     static const auto all = [] {
         std::array<OptionDialogTable, kOptionDialogs1dCount + kOptionDialogs2dCount> dialogs{};

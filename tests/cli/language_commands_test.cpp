@@ -14,6 +14,7 @@
 #include "core/project_file.h"
 #include "core/string_table.h"
 #include "core/text_encoding.h"
+#include "reader/language_slots.h"
 #include "support/projects.h"
 #include "support/run_tessel.h"
 #include "support/temp_dir.h"
@@ -94,6 +95,12 @@ TEST_F(LanguageCommands, StringsPrintsEverySlotTheProgramReads) {
     for (const int slot : {2, 3, 4, 8, 11, 19, 20, 30, 51, 201, 701, 1218, 1219, 1223})
         EXPECT_NE(result.out.find("\r\n" + std::to_string(slot) + "=\r\n"), std::string::npos) << slot;
     EXPECT_NE(result.out.find("\r\n1131=Save current program ?\r\n"), std::string::npos);
+    // The Barcode page's dialogs read their own slots while a language is
+    // active: Code ID, Weight Code, RFID and the option dialogs' tables.
+    for (const int slot : {1651, 1673, 1750, 1756, 2030, 2036})
+        EXPECT_NE(result.out.find("\r\n" + std::to_string(slot) + "=\r\n"), std::string::npos) << slot;
+    for (const int slot : readerLanguageSlots())
+        EXPECT_NE(result.out.find("\r\n" + std::to_string(slot) + "="), std::string::npos) << slot;
 
     // Every line in the order of its id, each id once.
     std::istringstream lines(result.out);

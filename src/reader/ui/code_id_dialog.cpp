@@ -12,12 +12,13 @@
 #include "editors/ui/grid_target_box.h"
 #include "editors/ui/widget_binding.h"
 #include "reader/dialog_text.h"
+#include "reader/language_slots.h"
 #include "reader/ui/reader_dialog_controls.h"
 
 namespace tessel {
 namespace {
 
-constexpr int kFirstSlot = 1651;
+constexpr int kFirstSlot = kCodeIdSlots.first;
 constexpr int kFirstRowSlot = kFirstSlot + 2;
 constexpr int kFirstButtonSlot = kFirstRowSlot + static_cast<int>(kCodeIdSymbologies);
 constexpr std::size_t kCodeIdBytes = 2;

@@ -10,12 +10,13 @@
 #include "editors/ui/dialog_controls.h"
 #include "editors/ui/widget_binding.h"
 #include "reader/dialog_text.h"
+#include "reader/language_slots.h"
 #include "reader/ui/reader_dialog_controls.h"
 
 namespace tessel {
 namespace {
 
-constexpr int kFirstSlot = 2030;
+constexpr int kFirstSlot = kRfidSlots.first;
 
 }  // namespace
 
