@@ -24,4 +24,14 @@ inline void saveScreenshot(QWidget& widget, const QDir& folder, const char* name
     widget.hide();
 }
 
+// The main() of a screenshot program: the pictures go into the folder its
+// first argument names (the current folder without one).
+inline int takeScreenshots(int argc, char** argv, void (*takeAll)(const QDir& folder)) {
+    QApplication app(argc, argv);
+    const QDir folder(argc > 1 ? argv[1] : ".");
+    QDir().mkpath(folder.path());
+    takeAll(folder);
+    return 0;
+}
+
 }  // namespace tessel::test

@@ -75,10 +75,4 @@ void takeAll(const QDir& folder) {
 }  // namespace
 }  // namespace tessel
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    const QDir folder(argc > 1 ? argv[1] : ".");
-    QDir().mkpath(folder.path());
-    tessel::takeAll(folder);
-    return 0;
-}
+int main(int argc, char** argv) { return tessel::test::takeScreenshots(argc, argv, tessel::takeAll); }
