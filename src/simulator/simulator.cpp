@@ -56,13 +56,12 @@ void Simulator::tick() {
 
 void Simulator::goToTarget(int target, bool resetMenu) {
     constexpr int kLastForm = 10;
-    constexpr int kLastMenu = 20;
     if (target == 0) {
         screen_.highlightRow = 1;
         showMainMenu();
     } else if (target <= kLastForm) {
         enterForm(target);
-    } else if (target <= kLastMenu) {
+    } else if (!leadsNowhere(target)) {
         enterMenu(target, resetMenu);
     }
 }

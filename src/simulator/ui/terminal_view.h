@@ -38,6 +38,10 @@ public:
     void drawClock() override;
     void requestNewProject(int family) override;
 
+    // One 100 ms tick of the view's timer: the simulator's tick and the
+    // cursor's blink.
+    void tick();
+
 signals:
     // The popup menu should open at `globalPosition`.
     void popupRequested(const QPoint& globalPosition);
@@ -54,6 +58,8 @@ protected:
 private:
     void paintScreen(QPainter& painter) const;
     QRect keyImageRect() const;
+    bool cursorShown() const;
+    QRect cursorArea() const;
 
     sim::Simulator* simulator_ = nullptr;
     std::unique_ptr<SkinArtwork> artwork_;
@@ -62,6 +68,7 @@ private:
     int lastKey_ = 0;
     QPoint keyOrigin_;
     bool pressed_ = false;
+    int blinkTicks_ = 0;  // ticks since the screen last changed
 };
 
 }  // namespace tessel::ui
