@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "core/definition.h"
 #include "core/project_file.h"
@@ -109,7 +110,6 @@ Json parseDocument(std::string_view text) {
                                (reason == std::string::npos ? "" : what.substr(reason)));
     }
 }
-
 
 std::string screenName(int number) {
     if (number == 1) return "";
