@@ -11,6 +11,7 @@ void addNewCommand(CLI::App& app, int& status);
 void addInfoCommand(CLI::App& app, int& status);
 void addImageCommand(CLI::App& app, int& status);
 void addExportCommands(CLI::App& app, int& status);
+void addUpgradeCommand(CLI::App& app, int& status);
 void addStringsCommand(CLI::App& app, int& status);
 void addSimCommand(CLI::App& app, int& status);
 void addPortsCommand(CLI::App& app, int& status);

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     addInfoCommand(app, status);
     addImageCommand(app, status);
     addExportCommands(app, status);
+    addUpgradeCommand(app, status);
     addStringsCommand(app, status);
     addSimCommand(app, status);
     addPortsCommand(app, status);
