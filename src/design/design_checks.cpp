@@ -1,0 +1,318 @@
+#include "design/design_checks.h"
+
+#include <cctype>
+#include <set>
+
+#include "core/records/terminal_texts.h"
+#include "design/design_terms.h"
+#include "design/design_usage.h"
+#include "design/settings_checks.h"
+#include "editors/branch_dialog_model.h"
+#include "editors/field_types.h"
+
+namespace tessel {
+namespace {
+
+constexpr int kNextTargetUndefined = 21;  // offered by the Next list, meaning left to the terminal
+constexpr Byte kCarriageReturn = 13;
+constexpr Byte kLineFeed = 10;
+
+std::string count(std::size_t n, std::string_view noun) {
+    return std::to_string(n) + " " + std::string(noun) + (n == 1 ? "" : "s");
+}
+
+class DesignChecker {
+public:
+    DesignChecker(const Definition& definition, const Strings& strings, std::vector<Finding>& findings)
+        : d_(definition), strings_(strings), findings_(findings) {}
+
+    void checkFlow() {
+        checkStart();
+        for (std::size_t f = 0; f < kFormCount; ++f)
+            if (formInUse(d_.forms[f])) checkFormTargets(f);
+        for (std::size_t m = 0; m < kMenuCount; ++m)
+            if (menuInUse(d_.menus[m])) checkMenuTargets(m);
+        checkReach();
+    }
+
+    void checkForms() {
+        for (std::size_t f = 0; f < kFormCount; ++f) {
+            if (!formInUse(d_.forms[f])) continue;
+            checkFormLookup(f);
+            for (std::size_t i = 0; i < kFieldsPerForm; ++i)
+                if (d_.forms[f].fieldType[i] != kFieldNone) checkField(f, i);
+            checkStampDelimiters(f);
+        }
+    }
+
+    void checkMenus() {
+        for (std::size_t m = 0; m < kMenuCount; ++m)
+            if (menuInUse(d_.menus[m])) checkMenuScreen(m);
+    }
+
+    void checkLookups() {
+        for (std::size_t l = 0; l < kLookupCount; ++l) {
+            const auto& lookup = d_.lookups[l];
+            if (!lookupInUse(lookup) || lookup.delimiter == 0) continue;
+            checkDelimiterCharacter(lookupPlace(l) + ", delimiter", lookup.delimiter);
+        }
+    }
+
+    void checkTexts() {
+        for (int block = 1; block <= kTextBlockCount; ++block) {
+            const auto lines = d_.texts.block(block);
+            for (std::size_t line = 0; line < lines.size(); ++line)
+                checkScreenWidth(textLinePlace(block, line, strings_), "", lines[line]);
+        }
+        for (std::size_t line = 0; line < kSettingsTextLines; ++line)
+            checkScreenWidth("settings, text line " + std::to_string(line + 1), "", d_.settings.textLines[line]);
+    }
+
+    void checkFieldDelimiters() {
+        checkDelimiterCharacter("settings, field delimiter 1", d_.settings.fieldDelimiter1);
+        checkDelimiterCharacter("settings, field delimiter 2", d_.settings.fieldDelimiter2);
+    }
+
+private:
+    void add(std::string place, std::string problem) { findings_.push_back({std::move(place), std::move(problem)}); }
+
+    bool anythingDesigned() const {
+        for (const auto& form : d_.forms)
+            if (formInUse(form)) return true;
+        for (const auto& menu : d_.menus)
+            if (menuInUse(menu)) return true;
+        return false;
+    }
+
+    // An empty design has nothing to start and nothing wrong with that.
+    void checkStart() {
+        if (!anythingDesigned()) return;
+        const bool fromForm = d_.settings.programStart == 0;
+        if (startTarget(d_)) {
+            if (fromForm && formInUse(d_.forms[0]) && !formTakesInput(d_.forms[0]))
+                add("start", "form 1 takes no input, so the program starts from menu 1");
+            return;
+        }
+        add("start", fromForm ? "form 1 takes no input and menu 1 has no items: there is nothing to run"
+                              : "menu 1 has no items: there is nothing to run");
+    }
+
+    // What is wrong with going to `code`, or nothing.
+    std::optional<std::string> targetProblem(int code) const {
+        if (code == kMainMenuTarget) return std::nullopt;
+        if (code < kFirstMenuTarget) {
+            if (formInUse(d_.forms[static_cast<std::size_t>(code - 1)])) return std::nullopt;
+            return "leads to " + targetName(code, strings_) + ", which has no fields";
+        }
+        if (code <= kLastTarget) {
+            if (menuInUse(d_.menus[static_cast<std::size_t>(code - kFirstMenuTarget)])) return std::nullopt;
+            return "leads to " + targetName(code, strings_) + ", which has no items";
+        }
+        return "leads past the last menu (target code " + std::to_string(code) + ")";
+    }
+
+    void checkTarget(const std::string& place, int code) {
+        if (auto problem = targetProblem(code)) add(place, std::move(*problem));
+    }
+
+    void checkFormTargets(std::size_t f) {
+        const auto& form = d_.forms[f];
+        const auto place = formPlace(f);
+        checkTarget(place + ", esc", form.escTarget);
+        if (form.nextTarget != kNextTargetUndefined) checkTarget(place + ", next", form.nextTarget);
+        if (form.errorAction != 0) checkTarget(place + ", if an error occured", form.errorAction - 1);
+        for (std::size_t key = 0; key < kFunctionBranches; ++key) {
+            const int target = form.branchTarget[key];
+            const auto branch = place + ", " + functionKeyPlace(key) + " branch";
+            if (target > kBranchDeleteLast) {
+                add(branch, "is " + std::to_string(target) + ", which no branch choice names");
+            } else if (target != kBranchDisabled && target < kBranchRemains) {
+                checkTarget(branch, target);
+            } else if (target == kBranchSummation && form.sumSource[key] < kLookupCount &&
+                       !lookupInUse(d_.lookups[form.sumSource[key]])) {
+                add(branch, "sums the " + listEntry(formLookupEntries(strings_), form.sumSource[key] + 1) +
+                                ", which is not defined");
+            }
+        }
+    }
+
+    void checkMenuTargets(std::size_t m) {
+        const auto& menu = d_.menus[m];
+        checkTarget(menuPlace(m) + ", esc", menu.menuEscTarget);
+        for (std::size_t item = 0; item < kItemsPerMenu; ++item)
+            if (menuItemInUse(menu, item)) checkTarget(itemPlace(m, item), menu.itemTarget[item]);
+    }
+
+    // The targets a form or menu leads on to.
+    std::vector<int> targetsFrom(int code) const {
+        std::vector<int> targets;
+        if (code < kFirstMenuTarget) {
+            const auto& form = d_.forms[static_cast<std::size_t>(code - 1)];
+            targets = {form.escTarget, form.nextTarget};
+            if (form.errorAction != 0) targets.push_back(form.errorAction - 1);
+            for (const Byte branch : form.branchTarget)
+                if (branch != kBranchDisabled && branch < kBranchRemains) targets.push_back(branch);
+        } else {
+            const auto& menu = d_.menus[static_cast<std::size_t>(code - kFirstMenuTarget)];
+            targets.push_back(menu.menuEscTarget);
+            for (std::size_t item = 0; item < kItemsPerMenu; ++item)
+                if (menuItemInUse(menu, item)) targets.push_back(menu.itemTarget[item]);
+        }
+        return targets;
+    }
+
+    bool targetInUse(int code) const {
+        if (code < 1 || code > kLastTarget) return false;
+        if (code < kFirstMenuTarget) return formInUse(d_.forms[static_cast<std::size_t>(code - 1)]);
+        return menuInUse(d_.menus[static_cast<std::size_t>(code - kFirstMenuTarget)]);
+    }
+
+    // Forms and menus in use that neither the start nor any reached form or
+    // menu leads to. The main menu only starts the application again.
+    void checkReach() {
+        const auto start = startTarget(d_);
+        if (!start) return;
+        std::set<int> reached{*start};
+        std::vector<int> pending{*start};
+        while (!pending.empty()) {
+            const int code = pending.back();
+            pending.pop_back();
+            for (const int next : targetsFrom(code))
+                if (targetInUse(next) && reached.insert(next).second) pending.push_back(next);
+        }
+        for (int code = 1; code <= kLastTarget; ++code) {
+            if (!targetInUse(code) || reached.count(code)) continue;
+            const auto place = code < kFirstMenuTarget ? formPlace(static_cast<std::size_t>(code - 1))
+                                                       : menuPlace(static_cast<std::size_t>(code - kFirstMenuTarget));
+            add(place, "neither the start nor any menu or form leads to it");
+        }
+    }
+
+    void checkFormLookup(std::size_t f) {
+        const auto& form = d_.forms[f];
+        if (form.formLookup > kLookupCount) {
+            add(formPlace(f) + ", lookup", "names lookup file " + std::to_string(form.formLookup) + ", which does not exist");
+            return;
+        }
+        if (form.formLookup == 0) return;
+        const auto& lookup = d_.lookups[form.formLookup - 1];
+        const auto lookupName = "the " + listEntry(formLookupEntries(strings_), form.formLookup);
+        bool fieldLinked = false;
+        for (std::size_t i = 0; i < kFieldsPerForm; ++i) {
+            const int type = form.fieldType[i];
+            const bool linked = type == kFieldLookup || (form.fieldLink[i] != 0 && rowEnabling(type, true).link);
+            if (!linked) continue;
+            fieldLinked = true;
+            if (!lookupInUse(lookup)) {
+                add(fieldPlace(f, i), "linked to " + lookupName + ", which is not defined");
+                continue;
+            }
+            const int link = foldedFieldLink(form.formLookup, type, form.fieldLink[i]);
+            const int column = link == 0 ? 0 : (link - 1) % static_cast<int>(kColumnsPerLookup) + 1;
+            if (column > lookup.columnCount)
+                add(fieldPlace(f, i), "linked to column " + std::to_string(column) + ", but " + lookupName + " has " +
+                                          count(lookup.columnCount, "column"));
+        }
+        if (!fieldLinked && !lookupInUse(lookup)) add(formPlace(f) + ", lookup", lookupName + " is not defined");
+    }
+
+    void checkField(std::size_t f, std::size_t i) {
+        const auto& form = d_.forms[f];
+        const int type = form.fieldType[i];
+        const auto place = fieldPlace(f, i);
+        if (type == kFieldLookup && form.formLookup == 0) add(place, "a lookup field, but the form names no lookup file");
+        if (rowEnabling(type, form.formLookup != 0).lengths) {
+            if (form.maxLength[i] > kMaxDataLength)
+                add(place, "max length " + std::to_string(form.maxLength[i]) + " is above " + std::to_string(kMaxDataLength));
+            if (form.minLength[i] > form.maxLength[i])
+                add(place, "min length " + std::to_string(form.minLength[i]) + " is above max length " +
+                               std::to_string(form.maxLength[i]));
+        }
+        if (type != kFieldExtension) checkScreenWidth(place, "prompt", form.fieldPrompt[i]);
+        if (form.initialValueOn[i] && type != kFieldLookup) checkDataText(place + ", initial value", cellText(form.initialValue[i]));
+        if (form.prefixOn[i]) checkDataText(place + ", prefix", cellText(form.prefix[i]));
+        if (form.suffixOn[i]) checkDataText(place + ", suffix", cellText(form.suffix[i]));
+    }
+
+    void checkStampDelimiters(std::size_t f) {
+        const auto& form = d_.forms[f];
+        if (form.stampPosition == 0) return;
+        if (form.stampDateSeparatorOn) checkDataText(formPlace(f) + ", date separator", cellText(form.stampDateSeparator));
+        if (form.stampTimeSeparatorOn) checkDataText(formPlace(f) + ", time separator", cellText(form.stampTimeSeparator));
+    }
+
+    void checkMenuScreen(std::size_t m) {
+        const auto& menu = d_.menus[m];
+        if (menu.captionOn) checkScreenWidth(menuPlace(m), "caption", menu.caption);
+        if (menu.captionOn && menu.saveCaption) checkDataText(menuPlace(m) + ", caption", cellText(menu.caption));
+        // The terminal shows the first n items, n being the number of named
+        // ones, so a named item after an empty one is never shown.
+        std::size_t named = 0;
+        for (std::size_t item = 0; item < kItemsPerMenu; ++item) named += menuItemInUse(menu, item) ? 1 : 0;
+        const std::size_t rows = kScreenRows - (menu.captionOn ? 1 : 0);
+        for (std::size_t item = 0; item < kItemsPerMenu; ++item) {
+            if (!menuItemInUse(menu, item)) continue;
+            const auto place = itemPlace(m, item);
+            checkScreenWidth(place, "name", menu.itemName[item]);
+            if (menu.saveSelectedItem) checkDataText(place + ", name", cellText(menu.itemName[item]));
+            if (item >= named) {
+                add(place, "never shown: the menu shows its first " + count(named, "item") + " and an item before it is empty");
+            } else if (item >= rows) {
+                add(place, "below the screen: a menu " + std::string(menu.captionOn ? "with" : "without") +
+                               " a caption shows " + count(rows, "item"));
+            }
+        }
+    }
+
+    void checkScreenWidth(const std::string& place, std::string_view what, const TextCell& cell) {
+        const auto text = cellText(cell);
+        if (text.size() <= kLineChars) return;
+        add(what.empty() ? place : place + ", " + std::string(what),
+            std::to_string(text.size()) + " characters, longer than the " + std::to_string(kLineChars) +
+                "-character screen");
+    }
+
+    // Text the terminal writes into a record must not hold a field delimiter.
+    void checkDataText(const std::string& place, std::string_view text) {
+        for (const Byte delimiter : {d_.settings.fieldDelimiter1, d_.settings.fieldDelimiter2}) {
+            if (delimiter != 0 && text.find(static_cast<char>(delimiter)) != std::string_view::npos) {
+                add(place, "holds the field delimiter " + characterName(delimiter));
+                return;
+            }
+        }
+    }
+
+    void checkDelimiterCharacter(const std::string& place, Byte delimiter) {
+        if (delimiter == kCarriageReturn || delimiter == kLineFeed) {
+            add(place, characterName(delimiter) + " ends the record line");
+        } else if (std::isalnum(delimiter) || delimiter == '-' || delimiter == '.') {
+            add(place, characterName(delimiter) + " can occur in the data");
+        }
+    }
+
+    static constexpr int kMaxDataLength = 160;
+    static constexpr std::size_t kScreenRows = 9;
+
+    const Definition& d_;
+    const Strings& strings_;
+    std::vector<Finding>& findings_;
+};
+
+}  // namespace
+
+std::string findingLine(const Finding& finding) { return finding.place + ": " + finding.problem; }
+
+std::vector<Finding> checkDesign(const Definition& definition, int family, const Strings& strings) {
+    std::vector<Finding> findings;
+    DesignChecker checker(definition, strings, findings);
+    checker.checkFlow();
+    checker.checkForms();
+    checker.checkMenus();
+    checker.checkLookups();
+    checker.checkTexts();
+    checker.checkFieldDelimiters();
+    checkSettingsRanges(definition, family, findings);
+    return findings;
+}
+
+}  // namespace tessel
