@@ -39,7 +39,7 @@ constexpr std::array kAttributeTerms{
     AttributeTerm{"branchTarget", "branch"},  AttributeTerm{"columnOffset", "offset"},
     AttributeTerm{"columnLength", "length"},  AttributeTerm{"formLookup", "lookup"},
     AttributeTerm{"recordAction", "record"},  AttributeTerm{"errorAction", "if an error occured"},
-    AttributeTerm{"functionKeyMap", "function"}, AttributeTerm{"ReaderType", "reader type"},
+    AttributeTerm{"functionKeyMap", "function"}, AttributeTerm{"textLines", "text line"}, AttributeTerm{"ReaderType", "reader type"},
 };
 
 }  // namespace
