@@ -130,7 +130,7 @@ TEST_F(DesignCommands, DiffDrivesGitDiffs) {
     ASSERT_EQ(shell(git + " config diff.tessel.command " + test::shellQuoted(test::shellQuoted(TESSEL_CLI) + " diff --git"), repo)
                   .status,
               0);
-    std::ofstream(repo / ".gitattributes") << "*.TSX diff=tessel\n";
+    std::ofstream(repo / ".gitattributes") << "*.[Tt][Ss][XxAa] diff=tessel\n";
     writeDesign("repo/stock.TSX", test::sampleDesign());
     ASSERT_EQ(shell(git + " add . && " + git + " commit -qm first", repo).status, 0);
 
