@@ -24,7 +24,10 @@ std::optional<std::string> readDesignFile(const std::filesystem::path& path) {
         return std::nullopt;
     }
     try {
-        return projectFileFromJson(*bytes);
+        auto file = projectFileFromJson(*bytes);
+        if (familyOfMagic(file)) return file;
+        fail(path.string() + ": Format mismatch !!!");
+        return std::nullopt;
     } catch (const ProjectJsonError& error) {
         fail(path.string() + ": " + error.what());
         return std::nullopt;

@@ -102,6 +102,7 @@ TEST_F(DesignCommands, DiffUsageErrorsExitWith2) {
              {"diff", path("a.TSX")},
              {"diff", path("a.TSX"), path("a.TSX"), path("a.TSX")},
              {"diff", "--git", path("a.TSX"), path("a.TSX")},
+             {"diff", "--git", "1", "2", "3", "4", "5", "6", "7", "8"},
          }) {
         EXPECT_EQ(run(arguments).status, 2) << arguments.size();
     }
@@ -145,7 +146,30 @@ TEST_F(DesignCommands, DiffDrivesGitDiffs) {
     const auto log = shell(git + " log -p --ext-diff --format=%s", repo);
     EXPECT_EQ(log.status, 0) << log.out;
     EXPECT_NE(log.out.find("menu 1, item 2, name: \"Count\" -> \"Inventory\""), std::string::npos) << log.out;
-    EXPECT_NE(log.out.find("new design\n"), std::string::npos) << log.out;
+    // The first commit shows what was designed beyond a new project.
+    EXPECT_NE(log.out.find("new design\nform 1, esc: main -> menu 1\n"), std::string::npos) << log.out;
+
+    ASSERT_EQ(shell(git + " mv stock.TSX moved.TSX", repo).status, 0);
+    test::setText(renamed.menus[0].itemName[0], "Goods");
+    writeDesign("repo/moved.TSX", renamed);
+    const auto moved = shell(git + " add . && " + git + " diff --cached -M", repo);
+    EXPECT_EQ(moved.status, 0) << moved.out;
+    EXPECT_EQ(moved.out, "tessel diff a/stock.TSX b/moved.TSX\nmenu 1, item 1, name: \"Stock\" -> \"Goods\"\n");
+}
+
+TEST_F(DesignCommands, DiffTakesEveryCallingFormOfGit) {
+    writeDesign("a.TSX", test::sampleDesign());
+    const auto unmerged = run({"diff", "--git", "stock.TSX"});
+    EXPECT_EQ(unmerged.status, 0);
+    EXPECT_EQ(unmerged.out, "stock.TSX: unmerged\n");
+
+    const auto removed = run({"diff", "--git", "a.TSX", path("a.TSX"), "1234", "100644", "/dev/null", ".", "."});
+    EXPECT_EQ(removed.status, 0) << removed.err;
+    EXPECT_TRUE(removed.out.starts_with("tessel diff a/a.TSX b/a.TSX\ndesign removed\n")) << removed.out;
+
+    const auto unreadable = run({"diff", "--git", "a.TSX", path("gone.TSX"), "1", "100644", path("a.TSX"), "2", "100644"});
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_NE(unreadable.err.find("gone.TSX"), std::string::npos) << unreadable.err;
 }
 
 }  // namespace
