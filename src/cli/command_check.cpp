@@ -12,8 +12,8 @@ namespace tessel::cli {
 
 void addCheckCommand(CLI::App& app, int& status) {
     auto project = std::make_shared<std::string>();
-    auto* command = app.add_subcommand(
-        "check", "Find design mistakes before a download; exit status 1 when there is any.");
+    auto* command =
+        app.add_subcommand("check", "Find design mistakes before a download; exit status 1 when there is any.");
     command->add_option("PROJECT", *project, "Project file or JSON export")->required();
     command->callback([project, &status] {
         const Strings strings;

@@ -1,19 +1,17 @@
 #include "design/design_checks.h"
 
 #include <cctype>
-#include <set>
 
 #include "core/records/terminal_texts.h"
 #include "design/design_terms.h"
 #include "design/design_usage.h"
+#include "design/flow_checks.h"
 #include "design/settings_checks.h"
-#include "editors/branch_dialog_model.h"
 #include "editors/field_types.h"
 
 namespace tessel {
 namespace {
 
-constexpr int kNextTargetUndefined = 21;  // offered by the Next list, meaning left to the terminal
 constexpr Byte kCarriageReturn = 13;
 constexpr Byte kLineFeed = 10;
 
@@ -25,15 +23,6 @@ class DesignChecker {
 public:
     DesignChecker(const Definition& definition, const Strings& strings, std::vector<Finding>& findings)
         : d_(definition), strings_(strings), findings_(findings) {}
-
-    void checkFlow() {
-        checkStart();
-        for (std::size_t f = 0; f < kFormCount; ++f)
-            if (formInUse(d_.forms[f])) checkFormTargets(f);
-        for (std::size_t m = 0; m < kMenuCount; ++m)
-            if (menuInUse(d_.menus[m])) checkMenuTargets(m);
-        checkReach();
-    }
 
     void checkForms() {
         for (std::size_t f = 0; f < kFormCount; ++f) {
@@ -76,122 +65,11 @@ public:
 private:
     void add(std::string place, std::string problem) { findings_.push_back({std::move(place), std::move(problem)}); }
 
-    bool anythingDesigned() const {
-        for (const auto& form : d_.forms)
-            if (formInUse(form)) return true;
-        for (const auto& menu : d_.menus)
-            if (menuInUse(menu)) return true;
-        return false;
-    }
-
-    // An empty design has nothing to start and nothing wrong with that.
-    void checkStart() {
-        if (!anythingDesigned()) return;
-        const bool fromForm = d_.settings.programStart == 0;
-        if (startTarget(d_)) {
-            if (fromForm && formInUse(d_.forms[0]) && !formTakesInput(d_.forms[0]))
-                add("start", "form 1 takes no input, so the program starts from menu 1");
-            return;
-        }
-        add("start", fromForm ? "form 1 takes no input and menu 1 has no items: there is nothing to run"
-                              : "menu 1 has no items: there is nothing to run");
-    }
-
-    // What is wrong with going to `code`, or nothing.
-    std::optional<std::string> targetProblem(int code) const {
-        if (code == kMainMenuTarget) return std::nullopt;
-        if (code < kFirstMenuTarget) {
-            if (formInUse(d_.forms[static_cast<std::size_t>(code - 1)])) return std::nullopt;
-            return "leads to " + targetName(code, strings_) + ", which has no fields";
-        }
-        if (code <= kLastTarget) {
-            if (menuInUse(d_.menus[static_cast<std::size_t>(code - kFirstMenuTarget)])) return std::nullopt;
-            return "leads to " + targetName(code, strings_) + ", which has no items";
-        }
-        return "leads past the last menu (target code " + std::to_string(code) + ")";
-    }
-
-    void checkTarget(const std::string& place, int code) {
-        if (auto problem = targetProblem(code)) add(place, std::move(*problem));
-    }
-
-    void checkFormTargets(std::size_t f) {
-        const auto& form = d_.forms[f];
-        const auto place = formPlace(f);
-        checkTarget(place + ", esc", form.escTarget);
-        if (form.nextTarget != kNextTargetUndefined) checkTarget(place + ", next", form.nextTarget);
-        if (form.errorAction != 0) checkTarget(place + ", if an error occured", form.errorAction - 1);
-        for (std::size_t key = 0; key < kFunctionBranches; ++key) {
-            const int target = form.branchTarget[key];
-            const auto branch = place + ", " + functionKeyPlace(key) + " branch";
-            if (target > kBranchDeleteLast) {
-                add(branch, "is " + std::to_string(target) + ", which no branch choice names");
-            } else if (target != kBranchDisabled && target < kBranchRemains) {
-                checkTarget(branch, target);
-            } else if (target == kBranchSummation && form.sumSource[key] < kLookupCount &&
-                       !lookupInUse(d_.lookups[form.sumSource[key]])) {
-                add(branch, "sums the " + listEntry(formLookupEntries(strings_), form.sumSource[key] + 1) +
-                                ", which is not defined");
-            }
-        }
-    }
-
-    void checkMenuTargets(std::size_t m) {
-        const auto& menu = d_.menus[m];
-        checkTarget(menuPlace(m) + ", esc", menu.menuEscTarget);
-        for (std::size_t item = 0; item < kItemsPerMenu; ++item)
-            if (menuItemInUse(menu, item)) checkTarget(itemPlace(m, item), menu.itemTarget[item]);
-    }
-
-    // The targets a form or menu leads on to.
-    std::vector<int> targetsFrom(int code) const {
-        std::vector<int> targets;
-        if (code < kFirstMenuTarget) {
-            const auto& form = d_.forms[static_cast<std::size_t>(code - 1)];
-            targets = {form.escTarget, form.nextTarget};
-            if (form.errorAction != 0) targets.push_back(form.errorAction - 1);
-            for (const Byte branch : form.branchTarget)
-                if (branch != kBranchDisabled && branch < kBranchRemains) targets.push_back(branch);
-        } else {
-            const auto& menu = d_.menus[static_cast<std::size_t>(code - kFirstMenuTarget)];
-            targets.push_back(menu.menuEscTarget);
-            for (std::size_t item = 0; item < kItemsPerMenu; ++item)
-                if (menuItemInUse(menu, item)) targets.push_back(menu.itemTarget[item]);
-        }
-        return targets;
-    }
-
-    bool targetInUse(int code) const {
-        if (code < 1 || code > kLastTarget) return false;
-        if (code < kFirstMenuTarget) return formInUse(d_.forms[static_cast<std::size_t>(code - 1)]);
-        return menuInUse(d_.menus[static_cast<std::size_t>(code - kFirstMenuTarget)]);
-    }
-
-    // Forms and menus in use that neither the start nor any reached form or
-    // menu leads to. The main menu only starts the application again.
-    void checkReach() {
-        const auto start = startTarget(d_);
-        if (!start) return;
-        std::set<int> reached{*start};
-        std::vector<int> pending{*start};
-        while (!pending.empty()) {
-            const int code = pending.back();
-            pending.pop_back();
-            for (const int next : targetsFrom(code))
-                if (targetInUse(next) && reached.insert(next).second) pending.push_back(next);
-        }
-        for (int code = 1; code <= kLastTarget; ++code) {
-            if (!targetInUse(code) || reached.count(code)) continue;
-            const auto place = code < kFirstMenuTarget ? formPlace(static_cast<std::size_t>(code - 1))
-                                                       : menuPlace(static_cast<std::size_t>(code - kFirstMenuTarget));
-            add(place, "neither the start nor any menu or form leads to it");
-        }
-    }
-
     void checkFormLookup(std::size_t f) {
         const auto& form = d_.forms[f];
         if (form.formLookup > kLookupCount) {
-            add(formPlace(f) + ", lookup", "names lookup file " + std::to_string(form.formLookup) + ", which does not exist");
+            add(formPlace(f) + ", lookup",
+                "names lookup file " + std::to_string(form.formLookup) + ", which does not exist");
             return;
         }
         if (form.formLookup == 0) return;
@@ -220,16 +98,19 @@ private:
         const auto& form = d_.forms[f];
         const int type = form.fieldType[i];
         const auto place = fieldPlace(f, i);
-        if (type == kFieldLookup && form.formLookup == 0) add(place, "a lookup field, but the form names no lookup file");
+        if (type == kFieldLookup && form.formLookup == 0)
+            add(place, "a lookup field, but the form names no lookup file");
         if (rowEnabling(type, form.formLookup != 0).lengths) {
             if (form.maxLength[i] > kMaxDataLength)
-                add(place, "max length " + std::to_string(form.maxLength[i]) + " is above " + std::to_string(kMaxDataLength));
+                add(place,
+                    "max length " + std::to_string(form.maxLength[i]) + " is above " + std::to_string(kMaxDataLength));
             if (form.minLength[i] > form.maxLength[i])
                 add(place, "min length " + std::to_string(form.minLength[i]) + " is above max length " +
                                std::to_string(form.maxLength[i]));
         }
         if (type != kFieldExtension) checkScreenWidth(place, "prompt", form.fieldPrompt[i]);
-        if (form.initialValueOn[i] && type != kFieldLookup) checkDataText(place + ", initial value", cellText(form.initialValue[i]));
+        if (form.initialValueOn[i] && type != kFieldLookup)
+            checkDataText(place + ", initial value", cellText(form.initialValue[i]));
         if (form.prefixOn[i]) checkDataText(place + ", prefix", cellText(form.prefix[i]));
         if (form.suffixOn[i]) checkDataText(place + ", suffix", cellText(form.suffix[i]));
     }
@@ -237,8 +118,10 @@ private:
     void checkStampDelimiters(std::size_t f) {
         const auto& form = d_.forms[f];
         if (form.stampPosition == 0) return;
-        if (form.stampDateSeparatorOn) checkDataText(formPlace(f) + ", date separator", cellText(form.stampDateSeparator));
-        if (form.stampTimeSeparatorOn) checkDataText(formPlace(f) + ", time separator", cellText(form.stampTimeSeparator));
+        if (form.stampDateSeparatorOn)
+            checkDataText(formPlace(f) + ", date separator", cellText(form.stampDateSeparator));
+        if (form.stampTimeSeparatorOn)
+            checkDataText(formPlace(f) + ", time separator", cellText(form.stampTimeSeparator));
     }
 
     void checkMenuScreen(std::size_t m) {
@@ -256,7 +139,8 @@ private:
             checkScreenWidth(place, "name", menu.itemName[item]);
             if (menu.saveSelectedItem) checkDataText(place + ", name", cellText(menu.itemName[item]));
             if (item >= named) {
-                add(place, "never shown: the menu shows its first " + count(named, "item") + " and an item before it is empty");
+                add(place, "never shown: the menu shows its first " + count(named, "item") +
+                               " and an item before it is empty");
             } else if (item >= rows) {
                 add(place, "below the screen: a menu " + std::string(menu.captionOn ? "with" : "without") +
                                " a caption shows " + count(rows, "item"));
@@ -305,7 +189,7 @@ std::string findingLine(const Finding& finding) { return finding.place + ": " + 
 std::vector<Finding> checkDesign(const Definition& definition, int family, const Strings& strings) {
     std::vector<Finding> findings;
     DesignChecker checker(definition, strings, findings);
-    checker.checkFlow();
+    checkFlow(definition, strings, findings);
     checker.checkForms();
     checker.checkMenus();
     checker.checkLookups();

@@ -56,12 +56,14 @@ public:
                 compareElement(kind, where, field, e, a, b);
             }
         }
-        const auto units = std::find_if(layout.begin(), layout.end(), [&](const FieldLayout& f) { return unitOf(kind, f); });
+        const auto units =
+            std::find_if(layout.begin(), layout.end(), [&](const FieldLayout& f) { return unitOf(kind, f); });
         if (units == layout.end()) return;
         for (std::size_t e = 0; e < units->count; ++e) {
             const auto unitPlace = place + ", " + std::string(*unitOf(kind, *units)) + " " + std::to_string(e + 1);
             for (const auto& field : layout)
-                if (unitOf(kind, field)) compareElement(kind, unitPlace + ", " + attributeName(field.name), field, e, a, b);
+                if (unitOf(kind, field))
+                    compareElement(kind, unitPlace + ", " + attributeName(field.name), field, e, a, b);
         }
     }
 
@@ -90,7 +92,8 @@ private:
                 add(place, value(kind, field.name, before[0], a, e) + " -> " + value(kind, field.name, after[0], b, e));
                 break;
             case FieldKind::Word:
-                add(place, std::to_string(before[0] | before[1] << 8) + " -> " + std::to_string(after[0] | after[1] << 8));
+                add(place,
+                    std::to_string(before[0] | before[1] << 8) + " -> " + std::to_string(after[0] | after[1] << 8));
                 break;
             case FieldKind::Bits: compareBits(place, field, before, after); break;
             case FieldKind::Text: compareText(place, before, after); break;
@@ -98,8 +101,8 @@ private:
                 if (size <= kShownBytes) {
                     compareText(place, before, after);
                 } else {
-                    const auto differing = std::inner_product(before.begin(), before.end(), after.begin(), std::size_t{0},
-                                                              std::plus<>(), std::not_equal_to<>());
+                    const auto differing = std::inner_product(before.begin(), before.end(), after.begin(),
+                                                              std::size_t{0}, std::plus<>(), std::not_equal_to<>());
                     add(place, std::to_string(differing) + " of " + std::to_string(size) + " bytes differ");
                 }
                 break;
@@ -111,7 +114,8 @@ private:
         const unsigned b = after.size() == 2 ? unsigned(after[0] | after[1] << 8) : after[0];
         for (const auto& bits : field.bits) {
             if (bits.get(a) != bits.get(b))
-                add(place + ", " + attributeName(bits.name), std::to_string(bits.get(a)) + " -> " + std::to_string(bits.get(b)));
+                add(place + ", " + attributeName(bits.name),
+                    std::to_string(bits.get(a)) + " -> " + std::to_string(bits.get(b)));
         }
     }
 
@@ -160,8 +164,8 @@ private:
 };
 
 template <typename Record, std::size_t N>
-void compareTable(DifferenceWriter& writer, RecordKind kind, std::string_view noun,
-                  const std::array<Record, N>& a, const std::array<Record, N>& b, std::span<const FieldLayout> layout) {
+void compareTable(DifferenceWriter& writer, RecordKind kind, std::string_view noun, const std::array<Record, N>& a,
+                  const std::array<Record, N>& b, std::span<const FieldLayout> layout) {
     for (std::size_t i = 0; i < N; ++i)
         writer.compareRecord(kind, std::string(noun) + " " + std::to_string(i + 1), layout, recordBytes(a[i]),
                              recordBytes(b[i]));

@@ -32,20 +32,23 @@ struct AttributeTerm {
     std::string_view term;
 };
 constexpr std::array kAttributeTerms{
-    AttributeTerm{"fieldType", "type"},       AttributeTerm{"fieldPrompt", "prompt"},
-    AttributeTerm{"fieldLink", "link"},       AttributeTerm{"escTarget", "esc"},
-    AttributeTerm{"nextTarget", "next"},      AttributeTerm{"menuEscTarget", "esc"},
-    AttributeTerm{"itemName", "name"},        AttributeTerm{"itemTarget", "next"},
-    AttributeTerm{"branchTarget", "branch"},  AttributeTerm{"columnOffset", "offset"},
-    AttributeTerm{"columnLength", "length"},  AttributeTerm{"formLookup", "lookup"},
-    AttributeTerm{"recordAction", "record"},  AttributeTerm{"errorAction", "if an error occured"},
-    AttributeTerm{"functionKeyMap", "function"}, AttributeTerm{"textLines", "text line"}, AttributeTerm{"ReaderType", "reader type"},
+    AttributeTerm{"fieldType", "type"},          AttributeTerm{"fieldPrompt", "prompt"},
+    AttributeTerm{"fieldLink", "link"},          AttributeTerm{"escTarget", "esc"},
+    AttributeTerm{"nextTarget", "next"},         AttributeTerm{"menuEscTarget", "esc"},
+    AttributeTerm{"itemName", "name"},           AttributeTerm{"itemTarget", "next"},
+    AttributeTerm{"branchTarget", "branch"},     AttributeTerm{"columnOffset", "offset"},
+    AttributeTerm{"columnLength", "length"},     AttributeTerm{"formLookup", "lookup"},
+    AttributeTerm{"recordAction", "record"},     AttributeTerm{"errorAction", "if an error occured"},
+    AttributeTerm{"functionKeyMap", "function"}, AttributeTerm{"textLines", "text line"},
+    AttributeTerm{"ReaderType", "reader type"},
 };
 
 }  // namespace
 
 std::string formPlace(std::size_t form) { return numbered("form", form); }
-std::string fieldPlace(std::size_t form, std::size_t field) { return formPlace(form) + ", " + numbered("field", field); }
+std::string fieldPlace(std::size_t form, std::size_t field) {
+    return formPlace(form) + ", " + numbered("field", field);
+}
 std::string menuPlace(std::size_t menu) { return numbered("menu", menu); }
 std::string itemPlace(std::size_t menu, std::size_t item) { return menuPlace(menu) + ", " + numbered("item", item); }
 std::string lookupPlace(std::size_t lookup) { return numbered("lookup", lookup); }

@@ -11,8 +11,7 @@ bool formInUse(const FormRecord& form) {
 }
 
 bool formTakesInput(const FormRecord& form) {
-    return std::any_of(form.fieldType.begin(), form.fieldType.end(),
-                       [](Byte type) { return collectsData(type); });
+    return std::any_of(form.fieldType.begin(), form.fieldType.end(), [](Byte type) { return collectsData(type); });
 }
 
 bool menuItemInUse(const MenuRecord& menu, std::size_t item) {

@@ -64,12 +64,18 @@ constexpr std::array kSettingsRanges{
 
 // The length bytes of the 2D reader: 0..127.
 constexpr std::array kReaderLengthRanges{
-    TESSEL_RANGE(ReaderSettings, code39Length2, 0, 127),        TESSEL_RANGE(ReaderSettings, code93Length1, 0, 127),
-    TESSEL_RANGE(ReaderSettings, code93Length2, 0, 127),        TESSEL_RANGE(ReaderSettings, code11Length1, 0, 127),
-    TESSEL_RANGE(ReaderSettings, code11Length2, 0, 127),        TESSEL_RANGE(ReaderSettings, interleaved25Length1, 0, 127),
-    TESSEL_RANGE(ReaderSettings, interleaved25Length2, 0, 127), TESSEL_RANGE(ReaderSettings, discrete25Length1, 0, 127),
-    TESSEL_RANGE(ReaderSettings, discrete25Length2, 0, 127),    TESSEL_RANGE(ReaderSettings, codabarLength1, 0, 127),
-    TESSEL_RANGE(ReaderSettings, codabarLength2, 0, 127),       TESSEL_RANGE(ReaderSettings, msiLength1, 0, 127),
+    TESSEL_RANGE(ReaderSettings, code39Length2, 0, 127),
+    TESSEL_RANGE(ReaderSettings, code93Length1, 0, 127),
+    TESSEL_RANGE(ReaderSettings, code93Length2, 0, 127),
+    TESSEL_RANGE(ReaderSettings, code11Length1, 0, 127),
+    TESSEL_RANGE(ReaderSettings, code11Length2, 0, 127),
+    TESSEL_RANGE(ReaderSettings, interleaved25Length1, 0, 127),
+    TESSEL_RANGE(ReaderSettings, interleaved25Length2, 0, 127),
+    TESSEL_RANGE(ReaderSettings, discrete25Length1, 0, 127),
+    TESSEL_RANGE(ReaderSettings, discrete25Length2, 0, 127),
+    TESSEL_RANGE(ReaderSettings, codabarLength1, 0, 127),
+    TESSEL_RANGE(ReaderSettings, codabarLength2, 0, 127),
+    TESSEL_RANGE(ReaderSettings, msiLength1, 0, 127),
     TESSEL_RANGE(ReaderSettings, msiLength2, 0, 127),
 };
 
@@ -109,8 +115,8 @@ void checkBytes(std::string_view block, std::span<const Byte> bytes, std::span<c
     for (const auto& range : ranges) {
         const int value = bytes[range.offset];
         if (value < range.lowest || value > range.highest)
-            findings.push_back({std::string(block) + ", " + attributeName(range.member),
-                                outside(value, range.lowest, range.highest)});
+            findings.push_back(
+                {std::string(block) + ", " + attributeName(range.member), outside(value, range.lowest, range.highest)});
     }
 }
 
@@ -119,8 +125,9 @@ void checkBits(std::string_view block, std::span<const Byte> bytes, std::span<co
     for (const auto& range : ranges) {
         const unsigned value = range.bits.get(bytes[range.offset]);
         if (value > range.highest)
-            findings.push_back({std::string(block) + ", " + attributeName(range.byte) + ", " + attributeName(range.bits.name),
-                                outside(static_cast<int>(value), 0, static_cast<int>(range.highest))});
+            findings.push_back(
+                {std::string(block) + ", " + attributeName(range.byte) + ", " + attributeName(range.bits.name),
+                 outside(static_cast<int>(value), 0, static_cast<int>(range.highest))});
     }
 }
 
@@ -130,7 +137,8 @@ int highestPort(int family) { return is4760(family) ? 3 : 6; }
 void checkSystemSettings(const SystemSettings& settings, int family, std::vector<Finding>& findings) {
     if (settings.settingsVersion != kCurrentSettingsVersion)
         findings.push_back({"settings, settings version", characterName(settings.settingsVersion) +
-                                                              " is not the current " + characterName(kCurrentSettingsVersion)});
+                                                              " is not the current " +
+                                                              characterName(kCurrentSettingsVersion)});
     checkBytes("settings", recordBytes(settings), kSettingsRanges, findings);
     const ByteRange ports[] = {{"uploadPort", offsetof(SystemSettings, uploadPort), 0, highestPort(family)},
                                {"downloadPort", offsetof(SystemSettings, downloadPort), 0, highestPort(family)}};
@@ -146,8 +154,7 @@ void checkReader(const Definition& definition, std::vector<Finding>& findings) {
     if (!isTwoD(readerMode(definition.settings.ReaderType))) {
         const auto bytes = recordBytes(definition.symbology);
         checkBits("symbology", bytes, kSymbologyBitRanges, findings);
-        if (definition.symbology.readTimeout == 0)
-            findings.push_back({"symbology, read timeout", outside(0, 1, 255)});
+        if (definition.symbology.readTimeout == 0) findings.push_back({"symbology, read timeout", outside(0, 1, 255)});
         return;
     }
     const auto bytes = recordBytes(definition.reader);

@@ -128,9 +128,11 @@ TEST_F(DesignCommands, DiffDrivesGitDiffs) {
                             " GIT_CONFIG_NOSYSTEM=1 git -c user.name=Test -c user.email=test@example.com";
     if (shell(git + " --version", repo).status != 0) GTEST_SKIP() << "git is not installed";
     ASSERT_EQ(shell(git + " init -q .", repo).status, 0);
-    ASSERT_EQ(shell(git + " config diff.tessel.command " + test::shellQuoted(test::shellQuoted(TESSEL_CLI) + " diff --git"), repo)
-                  .status,
-              0);
+    ASSERT_EQ(
+        shell(git + " config diff.tessel.command " + test::shellQuoted(test::shellQuoted(TESSEL_CLI) + " diff --git"),
+              repo)
+            .status,
+        0);
     std::ofstream(repo / ".gitattributes") << "*.[Tt][Ss][XxAa] diff=tessel\n";
     writeDesign("repo/stock.TSX", test::sampleDesign());
     ASSERT_EQ(shell(git + " add . && " + git + " commit -qm first", repo).status, 0);
@@ -167,7 +169,8 @@ TEST_F(DesignCommands, DiffTakesEveryCallingFormOfGit) {
     EXPECT_EQ(removed.status, 0) << removed.err;
     EXPECT_TRUE(removed.out.starts_with("tessel diff a/a.TSX b/a.TSX\ndesign removed\n")) << removed.out;
 
-    const auto unreadable = run({"diff", "--git", "a.TSX", path("gone.TSX"), "1", "100644", path("a.TSX"), "2", "100644"});
+    const auto unreadable =
+        run({"diff", "--git", "a.TSX", path("gone.TSX"), "1", "100644", path("a.TSX"), "2", "100644"});
     EXPECT_EQ(unreadable.status, 1);
     EXPECT_NE(unreadable.err.find("gone.TSX"), std::string::npos) << unreadable.err;
 }

@@ -16,7 +16,8 @@ namespace {
 
 std::vector<std::string> findingLines(const Definition& definition, int family = kFamily4760) {
     std::vector<std::string> lines;
-    for (const auto& finding : checkDesign(definition, family, test::builtinStrings())) lines.push_back(findingLine(finding));
+    for (const auto& finding : checkDesign(definition, family, test::builtinStrings()))
+        lines.push_back(findingLine(finding));
     return lines;
 }
 
@@ -39,7 +40,8 @@ struct RuleCase {
 
 const std::vector<RuleCase> kRuleCases{
     // Reach
-    {"form nothing leads to", [](Definition& d) { d.forms[2].fieldType[0] = kFieldText; },
+    {"form nothing leads to",
+     [](Definition& d) { d.forms[2].fieldType[0] = kFieldText; },
      {"form 3: neither the start nor any menu or form leads to it"}},
     {"form a menu item leads to",
      [](Definition& d) {
@@ -54,7 +56,8 @@ const std::vector<RuleCase> kRuleCases{
          d.forms[0].branchTarget[1] = 3;
      },
      {}},
-    {"menu nothing leads to", [](Definition& d) { test::setText(d.menus[3].itemName[0], "Orphan"); },
+    {"menu nothing leads to",
+     [](Definition& d) { test::setText(d.menus[3].itemName[0], "Orphan"); },
      {"menu 4: neither the start nor any menu or form leads to it"}},
     {"menu a form's Esc leads to",
      [](Definition& d) {
@@ -102,17 +105,22 @@ const std::vector<RuleCase> kRuleCases{
      },
      {"menu 1, item 3: leads past the last menu (target code 25)"}},
     {"unnamed item with a target", [](Definition& d) { d.menus[0].itemTarget[5] = 25; }, {}},
-    {"menu Esc to an empty menu", [](Definition& d) { d.menus[0].menuEscTarget = 15; },
+    {"menu Esc to an empty menu",
+     [](Definition& d) { d.menus[0].menuEscTarget = 15; },
      {"menu 1, esc: leads to menu 5, which has no items"}},
-    {"form Next to an empty menu", [](Definition& d) { d.forms[0].nextTarget = 15; },
+    {"form Next to an empty menu",
+     [](Definition& d) { d.forms[0].nextTarget = 15; },
      {"form 1, next: leads to menu 5, which has no items"}},
     {"form Next to a menu in use", [](Definition& d) { d.forms[0].nextTarget = 11; }, {}},
-    {"form error target past the last menu", [](Definition& d) { d.forms[0].errorAction = 22; },
+    {"form error target past the last menu",
+     [](Definition& d) { d.forms[0].errorAction = 22; },
      {"form 1, if an error occured: leads past the last menu (target code 21)"}},
     {"form error target to a form in use", [](Definition& d) { d.forms[0].errorAction = 3; }, {}},
-    {"branch no choice names", [](Definition& d) { d.forms[0].branchTarget[0] = 14; },
+    {"branch no choice names",
+     [](Definition& d) { d.forms[0].branchTarget[0] = 14; },
      {"form 1, FN+1 branch: is 14, which no branch choice names"}},
-    {"branch to an empty form", [](Definition& d) { d.forms[0].branchTarget[3] = 9; },
+    {"branch to an empty form",
+     [](Definition& d) { d.forms[0].branchTarget[3] = 9; },
      {"form 1, FN+4 branch: leads to form 9, which has no fields"}},
     {"branch to summation of an undefined lookup",
      [](Definition& d) {
@@ -127,17 +135,18 @@ const std::vector<RuleCase> kRuleCases{
      },
      {}},
     // Lookups
-    {"lookup file not defined", [](Definition& d) { d.lookups[0].recordLength = 0; },
+    {"lookup file not defined",
+     [](Definition& d) { d.lookups[0].recordLength = 0; },
      {"form 2, field 1: linked to the 1st lookup file, which is not defined",
       "form 2, field 2: linked to the 1st lookup file, which is not defined"}},
-    {"form lookup that does not exist", [](Definition& d) { d.forms[1].formLookup = 4; },
+    {"form lookup that does not exist",
+     [](Definition& d) { d.forms[1].formLookup = 4; },
      {"form 2, lookup: names lookup file 4, which does not exist"}},
     {"form lookup not defined without linked fields",
-     [](Definition& d) {
-         d.forms[0].formLookup = 2;
-     },
+     [](Definition& d) { d.forms[0].formLookup = 2; },
      {"form 1, lookup: the 2nd lookup file is not defined"}},
-    {"link past the lookup's columns", [](Definition& d) { d.forms[1].fieldLink[1] = 3; },
+    {"link past the lookup's columns",
+     [](Definition& d) { d.forms[1].fieldLink[1] = 3; },
      {"form 2, field 2: linked to column 3, but the 1st lookup file has 2 columns"}},
     {"signed link to a column the lookup has",
      [](Definition& d) {
@@ -145,7 +154,8 @@ const std::vector<RuleCase> kRuleCases{
          d.forms[1].fieldLink[1] = 18;  // +field 2
      },
      {}},
-    {"lookup field in a form without a lookup file", [](Definition& d) { d.forms[0].fieldType[2] = kFieldLookup; },
+    {"lookup field in a form without a lookup file",
+     [](Definition& d) { d.forms[0].fieldType[2] = kFieldLookup; },
      {"form 1, field 3: a lookup field, but the form names no lookup file"}},
     // Lengths
     {"min length above max length",
@@ -160,7 +170,8 @@ const std::vector<RuleCase> kRuleCases{
          d.forms[0].maxLength[0] = 40;
      },
      {}},
-    {"max length above 160", [](Definition& d) { d.forms[0].maxLength[1] = 200; },
+    {"max length above 160",
+     [](Definition& d) { d.forms[0].maxLength[1] = 200; },
      {"form 1, field 2: max length 200 is above 160"}},
     {"lengths of a field that has none",
      [](Definition& d) {
@@ -170,9 +181,11 @@ const std::vector<RuleCase> kRuleCases{
      },
      {}},
     // Delimiters
-    {"field delimiter that is a digit", [](Definition& d) { d.settings.fieldDelimiter1 = '5'; },
+    {"field delimiter that is a digit",
+     [](Definition& d) { d.settings.fieldDelimiter1 = '5'; },
      {"settings, field delimiter 1: '5' can occur in the data"}},
-    {"field delimiter that ends the line", [](Definition& d) { d.settings.fieldDelimiter2 = 13; },
+    {"field delimiter that ends the line",
+     [](Definition& d) { d.settings.fieldDelimiter2 = 13; },
      {"settings, field delimiter 2: byte 13 ends the record line"}},
     {"field delimiter ';'", [](Definition& d) { d.settings.fieldDelimiter1 = ';'; }, {}},
     {"prefix holding the delimiter",
@@ -206,13 +219,16 @@ const std::vector<RuleCase> kRuleCases{
          test::setText(d.menus[0].itemName[1], "Stock count");
      },
      {}},
-    {"lookup delimiter that is a letter", [](Definition& d) { d.lookups[0].delimiter = 'x'; },
+    {"lookup delimiter that is a letter",
+     [](Definition& d) { d.lookups[0].delimiter = 'x'; },
      {"lookup 1, delimiter: 'x' can occur in the data"}},
     {"lookup delimiter ','", [](Definition& d) { d.lookups[0].delimiter = ','; }, {}},
     // Screen width
-    {"prompt of 21 characters", [](Definition& d) { d.forms[0].fieldPrompt[0].fill('P'); },
+    {"prompt of 21 characters",
+     [](Definition& d) { d.forms[0].fieldPrompt[0].fill('P'); },
      {"form 1, field 1, prompt: 21 characters, longer than the 20-character screen"}},
-    {"prompt of 20 characters", [](Definition& d) { test::setText(d.forms[0].fieldPrompt[0], std::string(20, 'P')); },
+    {"prompt of 20 characters",
+     [](Definition& d) { test::setText(d.forms[0].fieldPrompt[0], std::string(20, 'P')); },
      {}},
     {"caption of 21 characters",
      [](Definition& d) {
@@ -221,7 +237,8 @@ const std::vector<RuleCase> kRuleCases{
      },
      {"menu 1, caption: 21 characters, longer than the 20-character screen"}},
     {"long caption not shown", [](Definition& d) { d.menus[0].caption.fill('C'); }, {}},
-    {"terminal text of 21 characters", [](Definition& d) { d.texts.block(2)[0].fill('M'); },
+    {"terminal text of 21 characters",
+     [](Definition& d) { d.texts.block(2)[0].fill('M'); },
      {"texts, Main menu, line 1: 21 characters, longer than the 20-character screen"}},
     {"item after an empty one",
      [](Definition& d) {
@@ -240,20 +257,27 @@ const std::vector<RuleCase> kRuleCases{
      {"menu 1, item 9: below the screen: a menu with a caption shows 8 items",
       "menu 1, item 10: below the screen: a menu with a caption shows 8 items"}},
     // Settings
-    {"baud rate past the list", [](Definition& d) { d.settings.baudRate = 7; },
+    {"baud rate past the list",
+     [](Definition& d) { d.settings.baudRate = 7; },
      {"settings, baud rate: 7 is outside 0..4"}},
     {"last baud rate", [](Definition& d) { d.settings.baudRate = 4; }, {}},
-    {"backlight idle of 0", [](Definition& d) { d.settings.backlightIdle = 0; },
+    {"backlight idle of 0",
+     [](Definition& d) { d.settings.backlightIdle = 0; },
      {"settings, backlight idle: 0 is outside 1..9"}},
-    {"upload port of the group family on a 4760", [](Definition& d) { d.settings.uploadPort = 5; },
+    {"upload port of the group family on a 4760",
+     [](Definition& d) { d.settings.uploadPort = 5; },
      {"settings, upload port: 5 is outside 0..3"}},
-    {"function past the list", [](Definition& d) { d.settings.functionKeyMap[2] = 20; },
+    {"function past the list",
+     [](Definition& d) { d.settings.functionKeyMap[2] = 20; },
      {"settings, FN+3 function: 20 is outside 0..19"}},
-    {"settings version of another generation", [](Definition& d) { d.settings.settingsVersion = '7'; },
+    {"settings version of another generation",
+     [](Definition& d) { d.settings.settingsVersion = '7'; },
      {"settings, settings version: '7' is not the current '4'"}},
-    {"1D scan mode past the list", [](Definition& d) { d.symbology.byte20 = 9 << 4; },
+    {"1D scan mode past the list",
+     [](Definition& d) { d.symbology.byte20 = 9 << 4; },
      {"symbology, byte 20, scan mode: 9 is outside 0..8"}},
-    {"1D read time-out of 0", [](Definition& d) { d.symbology.readTimeout = 0; },
+    {"1D read time-out of 0",
+     [](Definition& d) { d.symbology.readTimeout = 0; },
      {"symbology, read timeout: 0 is outside 1..255"}},
     {"2D settings out of range while the 1D reader is chosen", [](Definition& d) { d.reader.byte30 = 0xFF; }, {}},
     {"2D illumination past the list",
