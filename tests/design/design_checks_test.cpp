@@ -7,6 +7,7 @@
 
 #include <cctype>
 #include <functional>
+#include <ostream>
 
 #include "core/records/field_type.h"
 #include "design/sample_design.h"
@@ -37,6 +38,9 @@ struct RuleCase {
     std::function<void(Definition&)> change;
     std::vector<std::string> findings;  // none: the change breaks no rule
 };
+
+// Failures name the case rather than its bytes.
+void PrintTo(const RuleCase& c, std::ostream* out) { *out << c.name; }
 
 const std::vector<RuleCase> kRuleCases{
     // Reach

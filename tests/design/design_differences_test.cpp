@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 #include "core/records/field_type.h"
 #include "design/sample_design.h"
@@ -26,6 +27,9 @@ struct ChangeCase {
     std::function<void(Definition&)> change;
     std::vector<std::string> lines;
 };
+
+// Failures name the case rather than its bytes.
+void PrintTo(const ChangeCase& c, std::ostream* out) { *out << c.name; }
 
 const std::vector<ChangeCase> kChangeCases{
     {"field type", [](Definition& d) { d.forms[4].fieldType[6] = kFieldReal; }, {"form 5, field 7, type: nil -> real"}},
