@@ -8,6 +8,7 @@
 #include "design/flow_checks.h"
 #include "design/settings_checks.h"
 #include "editors/field_types.h"
+#include "reader/code_id_dialog_model.h"
 
 namespace tessel {
 namespace {
@@ -60,6 +61,7 @@ public:
     void checkFieldDelimiters() {
         checkDelimiterCharacter("settings, field delimiter 1", d_.settings.fieldDelimiter1);
         checkDelimiterCharacter("settings, field delimiter 2", d_.settings.fieldDelimiter2);
+        checkReaderCharacters();
     }
 
 private:
@@ -164,6 +166,22 @@ private:
                 return;
             }
         }
+    }
+
+    // Characters the reader adds to the data of a scan.
+    void checkReaderCharacters() {
+        const auto& settings = d_.settings;
+        if (settings.codeIdOn) {
+            for (std::size_t row = 0; row < kCodeIdSymbologies; ++row)
+                checkDataText("settings, code id, " + std::string(CodeIdDialogModel::rowName(row)),
+                              cellText(settings.codeId[row]));
+        }
+        const Byte replacement = settings.fieldSeparatorReplacement;
+        if (replacement != 0)
+            checkDataText("settings, field separator replacement", std::string(1, static_cast<char>(replacement)));
+        const bool rfidJoined = kReaderTypeRfid.get(settings.ReaderType) && kRfidUseDelimiter.get(d_.rfid.options);
+        if (rfidJoined && d_.rfid.delimiter != 0)
+            checkDataText("RFID, delimiter", std::string(1, static_cast<char>(d_.rfid.delimiter)));
     }
 
     void checkDelimiterCharacter(const std::string& place, Byte delimiter) {

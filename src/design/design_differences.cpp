@@ -10,6 +10,7 @@
 #include "design/design_terms.h"
 #include "editors/branch_dialog_model.h"
 #include "editors/function_key_dialog_model.h"
+#include "reader/code_id_dialog_model.h"
 
 namespace tessel {
 namespace {
@@ -48,6 +49,8 @@ public:
                 std::string where = place + ", ";
                 if (field.count == 1) {
                     where += attributeName(field.name);
+                } else if (field.name == "codeId") {
+                    where += "code id, " + std::string(CodeIdDialogModel::rowName(e));
                 } else if (perFunctionKey(kind, field)) {
                     where += functionKeyPlace(e) + " " + attributeName(field.name);
                 } else {

@@ -223,6 +223,33 @@ const std::vector<RuleCase> kRuleCases{
          test::setText(d.menus[0].itemName[1], "Stock count");
      },
      {}},
+    {"code id holding the delimiter",
+     [](Definition& d) {
+         d.settings.codeIdOn = 1;
+         d.settings.codeId[2] = {'\t', 0};
+     },
+     {"settings, code id, French Pharmacode: holds the field delimiter TAB"}},
+    {"code id with the delimiter while code ids are off",
+     [](Definition& d) {
+         d.settings.codeId[2] = {'\t', 0};
+     },
+     {}},
+    {"field separator replacement that is the delimiter",
+     [](Definition& d) { d.settings.fieldSeparatorReplacement = '\t'; },
+     {"settings, field separator replacement: holds the field delimiter TAB"}},
+    {"RFID delimiter that is the delimiter",
+     [](Definition& d) {
+         d.settings.ReaderType = static_cast<Byte>(kReaderTypeRfid.with(d.settings.ReaderType, 1));
+         d.rfid.options = static_cast<Byte>(kRfidUseDelimiter.with(d.rfid.options, 1));
+         d.rfid.delimiter = '\t';
+     },
+     {"RFID, delimiter: holds the field delimiter TAB"}},
+    {"RFID delimiter without an RFID reader",
+     [](Definition& d) {
+         d.rfid.options = static_cast<Byte>(kRfidUseDelimiter.with(d.rfid.options, 1));
+         d.rfid.delimiter = '\t';
+     },
+     {}},
     {"lookup delimiter that is a letter",
      [](Definition& d) { d.lookups[0].delimiter = 'x'; },
      {"lookup 1, delimiter: 'x' can occur in the data"}},

@@ -89,6 +89,11 @@ const std::vector<ChangeCase> kChangeCases{
     {"settings text line",
      [](Definition& d) { test::setText(d.settings.textLines[1], "7.Sound"); },
      {"settings, text line 2: \"7.Buzzer            \" -> \"7.Sound\""}},
+    {"code id",
+     [](Definition& d) {
+         d.settings.codeId[0] = {'A', 0};
+     },
+     {"settings, code id, Code 39: \"\" -> \"A\""}},
     {"lookup column and delimiter",
      [](Definition& d) {
          d.lookups[0].columnLength[1] = 9;
