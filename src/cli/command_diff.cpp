@@ -88,8 +88,7 @@ void addDiffCommand(CLI::App& app, int& status) {
     auto* command = app.add_subcommand(
         "diff", "Show how two designs differ, in the design's terms; exit status 1 when they differ.");
     command->add_option("FILES", options->files, "Two project files or JSON exports (A B), or the arguments git gives")
-        ->required()
-        ->expected(1, 9);
+        ->required();
     command->add_flag("--git", options->git, "Take the arguments git gives a diff driver and exit 0 after showing");
     command->callback([options, &status] {
         const auto& files = options->files;
