@@ -4,7 +4,7 @@ _tessel() {
     local cur prev words cword
     _init_completion || return
 
-    local commands="new info image export import upgrade strings sim ports detect-cradle download download-lookup receive terminal"
+    local commands="new info image export import upgrade check diff strings sim ports detect-cradle download download-lookup receive terminal"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
         return
@@ -48,6 +48,8 @@ _tessel() {
         export) options="-o --output" ;;
         import) options="-o --output" ;;
         upgrade) options="-o --output --language" ;;
+        check) options="" ;;
+        diff) options="--git" ;;
         strings) options="--language" ;;
         sim) options="--keys --at --trace --language" ;;
         ports) options="" ;;

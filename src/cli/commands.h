@@ -20,5 +20,7 @@ void addDownloadCommand(CLI::App& app, int& status);
 void addDownloadLookupCommand(CLI::App& app, int& status);
 void addReceiveCommand(CLI::App& app, int& status);
 void addTerminalCommand(CLI::App& app, int& status);
+void addCheckCommand(CLI::App& app, int& status);
+void addDiffCommand(CLI::App& app, int& status);
 
 }  // namespace tessel::cli

@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
     addImageCommand(app, status);
     addExportCommands(app, status);
     addUpgradeCommand(app, status);
+    addCheckCommand(app, status);
+    addDiffCommand(app, status);
     addStringsCommand(app, status);
     addSimCommand(app, status);
     addPortsCommand(app, status);
