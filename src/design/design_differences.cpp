@@ -100,6 +100,13 @@ private:
                 break;
             case FieldKind::Bits: compareBits(place, field, before, after); break;
             case FieldKind::Text: compareText(place, before, after); break;
+            case FieldKind::Characters:
+                if (size == 1) {
+                    add(place, characterName(before[0]) + " -> " + characterName(after[0]));
+                } else {
+                    compareText(place, before, after);
+                }
+                break;
             case FieldKind::Bytes:
                 if (size <= kShownBytes) {
                     compareText(place, before, after);
@@ -129,16 +136,11 @@ private:
             case RecordKind::Menu:
                 if (member == "menuEscTarget" || member == "itemTarget") return targetName(v, strings_);
                 break;
-            case RecordKind::Lookup:
-                if (member == "delimiter") return characterName(static_cast<Byte>(v));
-                break;
             case RecordKind::Settings:
                 if (member == "programStart") return listEntry(stringRangeEntries(strings_, 1561, 1562), v);
                 if (member == "functionKeyMap") return listEntry(FunctionKeyDialogModel::functionEntries(strings_), v);
-                if (member == "settingsVersion" || member == "fieldDelimiter1" || member == "fieldDelimiter2" ||
-                    member == "fieldSeparatorReplacement")
-                    return characterName(static_cast<Byte>(v));
                 break;
+            case RecordKind::Lookup:
             case RecordKind::Other: break;
         }
         return std::to_string(v);
@@ -153,7 +155,6 @@ private:
         if (member == "fieldType") return fieldTypeName(v, strings_);
         if (member == "inputSource") return listEntry(inputSourceEntries(strings_), v);
         if (member == "branchTarget") return listEntry(BranchDialogModel::targetEntries(strings_), v);
-        if (member == "inputMark") return characterName(static_cast<Byte>(v));
         if (member == "fieldLink") {
             const int formLookup = record[offsetof(FormRecord, formLookup)];
             const int type = record[offsetof(FormRecord, fieldType) + e];
