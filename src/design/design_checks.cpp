@@ -192,7 +192,6 @@ private:
         }
     }
 
-    static constexpr int kMaxDataLength = 160;
     static constexpr std::size_t kScreenRows = 9;
 
     const Definition& d_;

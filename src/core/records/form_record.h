@@ -12,6 +12,8 @@ namespace tessel {
 
 inline constexpr std::size_t kFieldsPerForm = 8;
 inline constexpr std::size_t kFunctionBranches = 4;  // FN+1 .. FN+4
+// The longest data a field takes, and the longest part of a barcode it keeps.
+inline constexpr Byte kMaxDataLength = 160;
 
 struct FormRecord {
     Byte reserved0;
