@@ -60,7 +60,11 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     setFixedSize(TerminalView::kWidth, TerminalView::kHeight);
     simulator_ = std::make_unique<sim::Simulator>(project_, strings_, services_.messages, services_.clock, *terminal_);
     terminal_->setSimulator(simulator_.get());
-    connect(terminal_, &TerminalView::popupRequested, this, [this](const QPoint& at) { menu_.popup(at); });
+    setFocusProxy(terminal_);
+    connect(terminal_, &TerminalView::popupRequested, this, [this](const QPoint& at, bool fromKeyboard) {
+        menu_.popup(at);
+        if (fromKeyboard && !menu_.actions().isEmpty()) menu_.setActiveAction(menu_.actions().first());
+    });
     connect(terminal_, &TerminalView::windowDragRequested, this, [this] {
         if (windowHandle()) windowHandle()->startSystemMove();
     });

@@ -9,9 +9,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/bytes.h"
 #include "core/messages.h"
 #include "core/popup_menu.h"
 #include "core/project_file.h"
+#include "core/records/field_type.h"
 #include "editors/ui/editor_sheet.h"
 #include "simulator/ui/terminal_view.h"
 #include "support/projects.h"
@@ -105,6 +107,59 @@ TEST_F(MainWindowTest, MenuKeyOpensThePopupOnRelease) {
     EXPECT_EQ(popups.at(0).at(0).toPoint(), window().terminal().mapToGlobal(QPoint(158, 586)));
     QTest::mousePress(&window().terminal(), Qt::RightButton, {}, {10, 10});
     EXPECT_EQ(popups.count(), 2);
+}
+
+// The PC keyboard drives the terminal: the arrows and Enter on the main
+// menu, digits and letters typed through the multi-tap keys in a form.
+TEST_F(MainWindowTest, PcKeyboardDrivesTheTerminal) {
+    window().runCommand(kCommandNew4760);
+    auto& form = window().project().definition.forms[0];
+    form.fieldType[0] = kFieldText;
+    setCellText(form.fieldPrompt[0], "Name:");
+    form.maxLength[0] = 12;
+    window().simulator().restart();
+    auto& terminal = window().terminal();
+    EXPECT_EQ(window().focusProxy(), &terminal);
+
+    QTest::keyClick(&terminal, Qt::Key_Down);
+    EXPECT_EQ(terminal.lastKey(), 33);
+    EXPECT_EQ(window().simulator().screen().highlightRow, 2);
+    QTest::keyClick(&terminal, Qt::Key_Up);
+    QTest::keyClick(&terminal, Qt::Key_Return);
+    ASSERT_EQ(window().simulator().screen().state, sim::SimState::FormScreen);
+
+    QTest::keyClicks(&terminal, "Ab-7x");
+    QTest::keyClick(&terminal, Qt::Key_Backspace);
+    QTest::keyClicks(&terminal, "Yz");
+    QTest::keyClick(&terminal, Qt::Key_Right);  // no effect, but it enters the pending "z"
+    EXPECT_EQ(window().simulator().screen().rows[0].substr(0, 11), "Name:Ab-7Yz");
+    QTest::keyClick(&terminal, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(window().simulator().recordCounter(), 1u);
+    QTest::keyClick(&terminal, Qt::Key_Escape);
+    EXPECT_EQ(window().simulator().screen().state, sim::SimState::MainMenu);
+}
+
+// Every command can be reached without a mouse: the Menu key and Shift+F10
+// open the popup with its first entry active, and its access keys choose.
+TEST_F(MainWindowTest, MenuKeyAndShiftF10OpenThePopupForTheKeyboard) {
+    window().show();
+    auto& terminal = window().terminal();
+    QMenu& menu = window().popupMenu();
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers{}},
+                                         std::pair{Qt::Key_F10, Qt::KeyboardModifiers{Qt::ShiftModifier}}}) {
+        QSignalSpy popups(&terminal, &TerminalView::popupRequested);
+        QTest::keyClick(&terminal, key, modifiers);
+        ASSERT_EQ(popups.count(), 1);
+        EXPECT_EQ(popups.at(0).at(0).toPoint(), terminal.mapToGlobal(QPoint(173, 541)));
+        EXPECT_TRUE(popups.at(0).at(1).toBool());
+        EXPECT_TRUE(menu.isVisible());
+        EXPECT_EQ(menu.activeAction(), menu.actions().first());
+        menu.hide();
+    }
+    QTest::keyClick(&terminal, Qt::Key_Menu);
+    QTest::keyClick(&menu, Qt::Key_P);  // &Preferences...
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().text, "Don't have any COM port device!");
 }
 
 TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
