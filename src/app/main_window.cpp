@@ -169,11 +169,9 @@ bool MainWindow::showPreferences() {
     for (const auto& port : ports) lines.push_back(link::portListLine(port, strings_));
     std::vector<std::string> names;
     for (const auto& language : session_.languages()) names.push_back(language.name);
+    // Without a listed port the dialog still opens and says so: a device the
+    // listing does not show can be typed there.
     PreferencesForm form(preferences_.values, project_.family, lines, names);
-    if (!form.hasPorts()) {
-        messageByIds(strings_, services_.messages, 1121, link::message::kNoPort, {MessageIcon::Warning});
-        return false;
-    }
     const auto detect = [this, ports]() -> std::optional<DetectedCradle> {
         link::SteadyLinkClock clock;
         const auto found = link::detectCradle(ports, services_.makePort, clock);
@@ -186,12 +184,12 @@ bool MainWindow::showPreferences() {
     return true;
 }
 
-std::optional<link::PortList> MainWindow::portsWithChosenPort() {
+std::optional<std::pair<link::PortList, int>> MainWindow::portsWithChosenPort() {
     for (;;) {
         auto ports = services_.listPorts();
-        auto& index = preferences_.values.portIndex;
-        index = link::resolveChosenPort(ports, index, preferences_.values.portNumber);
-        if (index >= 0 && index < static_cast<int>(ports.size())) return ports;
+        const auto& values = preferences_.values;
+        const auto index = link::chosenPortIn(ports, values.portIndex, values.portName, values.portNumber);
+        if (index) return std::pair{std::move(ports), *index};
         const bool chosen = showPreferences();
         placeWindow();
         if (!chosen) return std::nullopt;
@@ -199,13 +197,13 @@ std::optional<link::PortList> MainWindow::portsWithChosenPort() {
 }
 
 void MainWindow::transfer(int command) {
-    const auto ports = portsWithChosenPort();
-    if (!ports) return;
+    const auto port = portsWithChosenPort();
+    if (!port) return;
     const bool receiving = command == kCommandReceiveData;
     const auto& values = preferences_.values;
     const auto kind = linkKindOf(project_.family, receiving ? values.receiveVia : values.downloadVia);
     if (!kind) return;
-    const LinkSetup setup{*ports, values.portIndex, *kind, values.baudRate};
+    const LinkSetup setup{port->first, port->second, *kind, values.baudRate};
     TransferCommands transfers(project_, strings_,
                                {services_.messages, services_.dialogs, services_.desktop, services_.makePort}, this);
     if (receiving) {

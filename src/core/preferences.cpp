@@ -68,6 +68,7 @@ Preferences parsePreferences(std::string_view content) {
         if (allDigits(fields[i])) {
             const long stored = leadingDecimal(fields[i]);
             if (stored >= 1 && stored <= 127) p.portIndex = static_cast<int>(stored - 1);
+            if (i + 1 < fields.size()) p.portName = std::string(fields[i + 1]);
         }
         break;
     }
@@ -85,6 +86,7 @@ std::string serializePreferences(const Preferences& p) {
         if (!recent.empty()) out += recent + '\r';
     }
     out += std::to_string(p.portIndex + 1) + '\r';
+    if (!p.portName.empty()) out += p.portName + '\r';
     return out;
 }
 
