@@ -85,6 +85,23 @@ TEST_F(DesktopTransfers, ReceiveWritesTheRecordsAndOffersToShowThem) {
     EXPECT_EQ(desktop.opened, std::vector<std::string>{data.string()});
 }
 
+// "View the received data?" answered Yes on a desktop without a viewer for
+// text files: the message names where the data is.
+TEST_F(DesktopTransfers, WithoutAViewerTheMessageNamesTheDataFile) {
+    desktop.hasViewer = false;
+    const auto data = temp.path() / "received.txt";
+    dialogs.answer(data.string());
+    window->runCommand(kCommandReceiveData);
+    ASSERT_GE(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[messages.shown().size() - 2].text, "Done : 2 records received.\nView the received data?");
+    EXPECT_EQ(desktop.opened, std::vector<std::string>{data.string()});
+    const auto& told = messages.shown().back();
+    EXPECT_EQ(told.caption, "Upload Data");
+    EXPECT_EQ(told.style.icon, MessageIcon::Warning);
+    EXPECT_NE(told.text.find("could show the received data"), std::string::npos) << told.text;
+    EXPECT_NE(told.text.find(data.string()), std::string::npos) << told.text;
+}
+
 TEST_F(DesktopTransfers, ReceivingNothingDeletesTheFile) {
     terminal->stopServing();
     settings.uploads.clear();
