@@ -1,9 +1,11 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QPolygon>
 #include <QRegion>
+#include <QScreen>
 #include <QShortcut>
 #include <QWindow>
 
@@ -14,6 +16,7 @@
 #include "core/preferences_form.h"
 #include "core/ui/about_box.h"
 #include "core/ui/preferences_dialog.h"
+#include "core/window_place.h"
 #include "editors/ui/editor_sheet.h"
 #include "link/ir_cradle.h"
 #include "link/link_clock.h"
@@ -23,8 +26,6 @@
 
 namespace tessel::ui {
 namespace {
-
-constexpr QPoint kWindowPlace(300, 50);
 
 QRegion outlineOf(int family) {
     QPolygon polygon;
@@ -143,9 +144,18 @@ void MainWindow::edit() {
     simulator_->restart();
 }
 
+// At the usual place of the screen the window is on (the primary one when
+// it opens), moved in so that no part of it is off that screen.
 void MainWindow::placeWindow() {
     setWindowFlag(Qt::WindowStaysOnTopHint, preferences_.values.alwaysOnTop);
-    setGeometry(QRect(kWindowPlace, size()));
+    const QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
+    QPoint place(kWindowPlaceX, kWindowPlaceY);
+    if (on) {
+        const auto rect = [](const QRect& r) { return PlaceRect{r.x(), r.y(), r.width(), r.height()}; };
+        const auto at = windowPlace(rect(on->geometry()), rect(on->availableGeometry()), width(), height());
+        place = QPoint(at.x, at.y);
+    }
+    setGeometry(QRect(place, size()));
     show();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -80,6 +81,21 @@ TEST_F(MainWindowTest, StartsAsTheGroupFamilyTerminal) {
     EXPECT_EQ(window().project().family, kFamilyAtStartup);
     EXPECT_EQ(window().terminal().family(), kFamilyAtStartup);
     EXPECT_EQ(window().simulator().screen().rows[0], "1. Collect data     ");
+}
+
+// The window opens at its usual place as far as its screen allows, and goes
+// back there after the preferences. CTest runs this again at a scale factor
+// of 2, where the screen is smaller than the window; the rule over screens of
+// every size is tested in core.
+TEST_F(MainWindowTest, OpensOnItsScreen) {
+    const QRect free = window().screen()->availableGeometry();
+    const QPoint usual(std::min(300, free.right() + 1 - 267), std::min(50, free.bottom() + 1 - 645));
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(window().pos(), free.topLeft() + QPoint(std::max(usual.x(), 0), std::max(usual.y(), 0)));
+    window().move(free.topLeft() + QPoint(500, 200));
+    window().runCommand(kCommandPreferences);
+    EXPECT_EQ(window().pos(), free.topLeft() + QPoint(std::max(usual.x(), 0), std::max(usual.y(), 0)));
+    EXPECT_TRUE(free.contains(window().geometry().topLeft()));
 }
 
 TEST_F(MainWindowTest, KeyClicksReachTheSimulatorAndPressesBesideThemDrag) {
