@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "app/editor_pages.h"
+#include "app/program_icon.h"
 #include "app/transfer_commands.h"
 #include "core/model_family.h"
 #include "core/popup_menu.h"
@@ -58,6 +59,8 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
       session_(project_, strings_, preferences_, services_.messages, services_.dialogs, *this) {
     setObjectName("TESSEL");
     setWindowTitle("Tessel Studio");
+    // Every dialog is owned by this window and shows its icon.
+    setWindowIcon(programIcon());
     setFixedSize(TerminalView::kWidth, TerminalView::kHeight);
     simulator_ = std::make_unique<sim::Simulator>(project_, strings_, services_.messages, services_.clock, *terminal_);
     terminal_->setSimulator(simulator_.get());
