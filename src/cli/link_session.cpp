@@ -157,8 +157,8 @@ std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, boo
                                          ? std::string()
                                          : " The port chosen in the preferences, " + preferences.portName +
                                                ", is no longer where it was in the list.";
-            status = fail(strings.utf8(link::message::kNoPort) + gone +
-                          " Choose a port with --port (see `tessel ports`).");
+            status =
+                fail(strings.utf8(link::message::kNoPort) + gone + " Choose a port with --port (see `tessel ports`).");
             return std::nullopt;
         }
         setup.portIndex = *chosen;

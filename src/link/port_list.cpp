@@ -86,7 +86,8 @@ std::optional<int> chosenPortIn(PortList& ports, int portIndex, const std::strin
     }
     const int index = resolveChosenPort(ports, portIndex, preferredNumber);
     if (index < 0 || index >= count) return std::nullopt;
-    const bool renamed = portIndex >= 0 && !portName.empty() && ports[static_cast<std::size_t>(index)].portName != portName;
+    const bool renamed =
+        portIndex >= 0 && !portName.empty() && ports[static_cast<std::size_t>(index)].portName != portName;
     if (renamed) return std::nullopt;
     return index;
 }

@@ -74,10 +74,11 @@ std::optional<TerminalKeyStroke> terminalKeyFor(int family, const PcKeyPress& pr
     if (wanted.code == 0) return std::nullopt;
     for (const auto& key : keyAreas(family)) {
         if (key.code != wanted.code) continue;
-        const bool repeats = wanted.code == kKeyUp || wanted.code == kKeyDown || wanted.code == kKeyLeft ||
-                             wanted.code == kKeyRight || wanted.code == kKeyBackspace;
-        return TerminalKeyStroke{wanted.code, wanted.presses,        key.originX,
-                                 key.originY, wanted.code == kKeyMenu, repeats};
+        TerminalKeyStroke stroke{wanted.code, wanted.presses, key.originX, key.originY};
+        stroke.opensMenu = wanted.code == kKeyMenu;
+        stroke.repeats = wanted.code == kKeyUp || wanted.code == kKeyDown || wanted.code == kKeyLeft ||
+                         wanted.code == kKeyRight || wanted.code == kKeyBackspace;
+        return stroke;
     }
     return std::nullopt;
 }

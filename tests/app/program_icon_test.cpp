@@ -42,8 +42,8 @@ TEST(ProgramIcon, EveryWindowAndDialogShowsIt) {
     QtFileDialogs dialogs;
     test::RecordingDesktop desktop;
     sim::SteppingClock clock{{2026, 3, 5, 9, 5, 0}};
-    MainWindow window({messages, dialogs, desktop, clock, temp.path() / "TESSEX.ini", {}, [] { return link::PortList{}; },
-                       {}});
+    MainWindow window(
+        {messages, dialogs, desktop, clock, temp.path() / "TESSEX.ini", {}, [] { return link::PortList{}; }, {}});
     messages.setOwner(&window);
     dialogs.setOwner(&window);
     ASSERT_FALSE(window.windowIcon().isNull());

@@ -93,7 +93,8 @@ TEST_F(DesktopTransfers, WithoutAViewerTheMessageNamesTheDataFile) {
     dialogs.answer(data.string());
     window->runCommand(kCommandReceiveData);
     ASSERT_GE(messages.shown().size(), 2u);
-    EXPECT_EQ(messages.shown()[messages.shown().size() - 2].text, "Done : 2 records received.\nView the received data?");
+    EXPECT_EQ(messages.shown()[messages.shown().size() - 2].text,
+              "Done : 2 records received.\nView the received data?");
     EXPECT_EQ(desktop.opened, std::vector<std::string>{data.string()});
     const auto& told = messages.shown().back();
     EXPECT_EQ(told.caption, "Upload Data");

@@ -101,11 +101,11 @@ TEST(PreferencesFile, ThePortNameFollowsThePortField) {
         const char* portName;
     };
     const Case cases[] = {
-        {"f\r0\r0\r1\r0\r0\r0\r0\r3\r", 2, ""},                      // an older writer's file
-        {"f\r0\r0\r1\r0\r0\r0\r0\ra\r3\rCOM3\r", 2, "COM3"},         // after a recent file
+        {"f\r0\r0\r1\r0\r0\r0\r0\r3\r", 2, ""},                             // an older writer's file
+        {"f\r0\r0\r1\r0\r0\r0\r0\ra\r3\rCOM3\r", 2, "COM3"},                // after a recent file
         {"f\r0\r0\r1\r0\r0\r0\r0\r0\r/dev/rfcomm0\r", -1, "/dev/rfcomm0"},  // a typed path
-        {"f\r0\r0\r1\r0\r0\r0\r0\r3\r7 port\rmore\r", 2, "7 port"},  // read by place, not by look
-        {"f\r0\r0\r1\r0\r0\r0\r0\r3x\rCOM3\r", -1, ""},               // no port field, no name
+        {"f\r0\r0\r1\r0\r0\r0\r0\r3\r7 port\rmore\r", 2, "7 port"},         // read by place, not by look
+        {"f\r0\r0\r1\r0\r0\r0\r0\r3x\rCOM3\r", -1, ""},                     // no port field, no name
     };
     for (const auto& c : cases) {
         const auto read = parsePreferences(c.content);
