@@ -94,6 +94,13 @@ TEST(PreferencesFile, ThePortNameFollowsThePortField) {
     p.portName = "/dev/pts/4";
     EXPECT_EQ(serializePreferences(p), fixed + "/dev/pts/4\r");
     EXPECT_EQ(parsePreferences(serializePreferences(p)), p);
+    // Older programs read about 1300 bytes: the name never makes the file longer.
+    p.recentFiles.assign(4, "/" + std::string(279, 'r'));
+    p.portName = "/dev/serial/by-id/" + std::string(200, 'n');
+    const std::string written = serializePreferences(p);
+    EXPECT_LE(written.size(), 1280u);
+    EXPECT_EQ(parsePreferences(written).portName, "");
+    EXPECT_EQ(parsePreferences(written).portIndex, 2);
 
     struct Case {
         const char* content;
