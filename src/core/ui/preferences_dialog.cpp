@@ -121,10 +121,12 @@ void PreferencesDialog::makePortTypable() {
     port_->setCompleter(nullptr);
     port_->setCurrentIndex(form_.selectedPortRow());
     if (form_.selectedPortRow() < 0) port_->setEditText(QString::fromStdString(form_.typedPort()));
-    const QString hint = form_.hasPorts() ? tr("Choose a port, or type a device path such as /dev/rfcomm0")
-                                          : QString::fromStdString(strings_.utf8(kNoPort)) + " " +
-                                                tr("Type a device path such as /dev/rfcomm0");
-    port_->lineEdit()->setPlaceholderText(hint);
+    port_->setMinimumContentsLength(36);
+    const QString typing = tr("Type a device path such as /dev/rfcomm0, or choose a listed port.");
+    port_->setToolTip(typing);
+    port_->lineEdit()->setPlaceholderText(form_.hasPorts() ? tr("Choose a port or type a device path")
+                                                           : QString::fromStdString(strings_.utf8(kNoPort)));
+    if (!form_.hasPorts()) port_->setToolTip(QString::fromStdString(strings_.utf8(kNoPort)) + " " + typing);
 }
 
 // While a language is active its texts name the dialog and its labels.
