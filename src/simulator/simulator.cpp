@@ -54,6 +54,8 @@ void Simulator::tick() {
     forms_.tick();
 }
 
+void Simulator::enterPendingCharacter() { forms_.commitPending(); }
+
 void Simulator::goToTarget(int target, bool resetMenu) {
     constexpr int kLastForm = 10;
     if (target == 0) {

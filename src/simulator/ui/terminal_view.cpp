@@ -1,11 +1,13 @@
 #include "simulator/ui/terminal_view.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "core/model_family.h"
 #include "core/text_encoding.h"
+#include "simulator/keyboard_map.h"
 #include "simulator/keypad.h"
 #include "simulator/simulator.h"
 
@@ -58,6 +60,31 @@ void drawBytes(QPainter& painter, QPoint origin, const std::string& bytes) {
     }
 }
 
+// The PC key of a key event; nothing for keys the terminal has no use for
+// and for Ctrl and Alt combinations, which are the program's shortcuts.
+std::optional<sim::PcKeyPress> pcKeyOf(const QKeyEvent& event) {
+    using Key = sim::PcKeyPress::Key;
+    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+    switch (event.key()) {
+        case Qt::Key_Up: return sim::PcKeyPress{Key::Up};
+        case Qt::Key_Down: return sim::PcKeyPress{Key::Down};
+        case Qt::Key_Left: return sim::PcKeyPress{Key::Left};
+        case Qt::Key_Right: return sim::PcKeyPress{Key::Right};
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return sim::PcKeyPress{Key::Enter};
+        case Qt::Key_Escape: return sim::PcKeyPress{Key::Escape};
+        case Qt::Key_Backspace: return sim::PcKeyPress{Key::Backspace};
+        case Qt::Key_Menu: return sim::PcKeyPress{Key::Menu};
+        default: break;
+    }
+    if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F12)
+        return sim::PcKeyPress{Key::Function, 0, event.key() - Qt::Key_F1 + 1, shift};
+    const QString text = event.text();
+    if (text.size() != 1) return std::nullopt;
+    return sim::PcKeyPress{Key::Character, text.at(0).unicode(), 0, shift};
+}
+
 }  // namespace
 
 TerminalView::TerminalView(QWidget* parent) : QWidget(parent) {
@@ -68,6 +95,7 @@ TerminalView::TerminalView(QWidget* parent) : QWidget(parent) {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
+    setFocusPolicy(Qt::StrongFocus);
     ticks_.setInterval(100);
     connect(&ticks_, &QTimer::timeout, this, &TerminalView::tick);
 }
@@ -193,6 +221,34 @@ void TerminalView::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     update();
     if (lastKey_ == kMenuKey) emit popupRequested(mapToGlobal(keyOrigin_));
+}
+
+// A PC key presses its terminal key as a click would: the pressed image shows
+// until the key is let go, and the menu key opens the popup menu at once.
+void TerminalView::keyPressEvent(QKeyEvent* event) {
+    const auto press = pcKeyOf(*event);
+    const auto stroke = press ? sim::terminalKeyFor(family_, *press) : std::nullopt;
+    if (!stroke) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() && !stroke->repeats) return;
+    lastKey_ = stroke->code;
+    keyOrigin_ = QPoint(stroke->originX, stroke->originY);
+    pressed_ = !stroke->opensMenu;
+    update();
+    if (simulator_) sim::pressStroke(*simulator_, *stroke);
+    if (stroke->opensMenu) emit popupRequested(mapToGlobal(keyOrigin_), true);
+}
+
+void TerminalView::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() || !pressed_) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    pressed_ = false;
+    update();
 }
 
 }  // namespace tessel::ui

@@ -1,7 +1,8 @@
 #pragma once
 // The pictured terminal that fills the main window: paints the skin and the
-// simulated screen, turns clicks on the keys into key codes, lets a press
-// beside the keys drag the whole window, and asks for the popup menu.
+// simulated screen, turns clicks on the keys and the PC keyboard's keys into
+// key codes, lets a press beside the keys drag the whole window, and asks for
+// the popup menu.
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -43,8 +44,9 @@ public:
     void tick();
 
 signals:
-    // The popup menu should open at `globalPosition`.
-    void popupRequested(const QPoint& globalPosition);
+    // The popup menu should open at `globalPosition`; from the keyboard its
+    // first entry is to be active, so the arrows and Enter work at once.
+    void popupRequested(const QPoint& globalPosition, bool fromKeyboard = false);
     // The designed application has nothing to run: New of `family`.
     void newProjectRequested(int family);
     // A press beside the keys: the whole window follows the pointer.
@@ -54,6 +56,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void paintScreen(QPainter& painter) const;
