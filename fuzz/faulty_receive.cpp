@@ -4,7 +4,9 @@
 // acknowledged must be in the received file exactly once, in order and
 // unaltered; at most the one record after them may be there too (written,
 // but its "ACK\r" lost). The user retries a failed receive a few times; each
-// receive writes a file of its own.
+// receive writes a file of its own. Between two tries the user answers the
+// failure message and starts again, by which time everything the terminal
+// sent has reached the closed port and is gone.
 //
 // The checksum is a 16-bit sum, fixed by the wire format: a damaged line can
 // still carry a matching sum (a byte moved by one where the checksum's 13
@@ -34,6 +36,8 @@ namespace {
 constexpr std::size_t kHeaderSize = 12;
 constexpr std::size_t kMaxRecords = 40;
 constexpr int kTries = 3;
+// Longer than the line holds anything back (latency and delay, 2.55 s each at most).
+constexpr Milliseconds kUserPause{10000};
 
 struct MemoryRecords : RecordSink {
     std::vector<ByteString> lines;
@@ -82,6 +86,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 
     int result = kCancelled;
     for (int tries = 0; tries < kTries && result != kCompleted; ++tries) {
+        if (tries > 0) {
+            clock.sleepFor(kUserPause);
+            line.toPc(clock.now());
+        }
         const std::size_t first = peer.uploadsAcknowledged();
         TransferWorker worker(
             [&] {

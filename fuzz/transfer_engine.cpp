@@ -120,11 +120,14 @@ private:
             }
             case TransferMode::Lookup: {
                 if (isKeyword(bytes, kOpenDownload) || isKeyword(bytes, kOver)) return;
-                const bool again = nextRecord_ > 0 && bytes == lookupFrames_[nextRecord_ - 1];
-                if (again) return;
-                fuzz::require(nextRecord_ < lookupFrames_.size() && bytes == lookupFrames_[nextRecord_],
+                // The next record, or the last one again (equal records in a row
+                // are told apart by taking the next one first).
+                if (nextRecord_ < lookupFrames_.size() && bytes == lookupFrames_[nextRecord_]) {
+                    ++nextRecord_;
+                    return;
+                }
+                fuzz::require(nextRecord_ > 0 && bytes == lookupFrames_[nextRecord_ - 1],
                               "a lookup frame is not the file's next record");
-                ++nextRecord_;
                 return;
             }
             case TransferMode::Receive:
