@@ -63,9 +63,11 @@ ByteString LineFaults::damage(std::span<const Byte> bytes) {
         return static_cast<std::ptrdiff_t>(std::uniform_int_distribution<std::size_t>(0, out.size() - 1)(random_));
     };
     if (chance(faults_.corrupt)) {
-        const auto flip = static_cast<Byte>(std::uniform_int_distribution<int>(1, 255)(random_));
         Byte& victim = out[static_cast<std::size_t>(anyByte())];
-        victim = static_cast<Byte>(victim ^ flip);
+        Byte damaged = victim;
+        while (damaged == victim || damaged == kCr)
+            damaged = static_cast<Byte>(victim ^ std::uniform_int_distribution<int>(1, 255)(random_));
+        victim = damaged;
     }
     if (chance(faults_.drop)) out.erase(out.begin() + anyByte());
     return out;

@@ -15,7 +15,12 @@ namespace tessel::link {
 // answer of the terminal.
 struct FaultSpec {
     double drop = 0;     // chance that one of its bytes is lost
-    double corrupt = 0;  // chance that one of its bytes arrives as another value
+    // Chance that one of its bytes arrives as another value, never CR: a line
+    // end that was not sent is the stray-CR fault, which only the terminal's
+    // answers suffer. A PC message cut in two would have the terminal answer
+    // it twice, and as acknowledgements carry no number no PC could tell the
+    // second answer from one to its next frame.
+    double corrupt = 0;
     double delay = 0;    // chance that an answer is held back, up to maxDelay
     Milliseconds maxDelay{300};
     double silence = 0;       // chance that an answer is never sent

@@ -124,6 +124,29 @@ TEST(FaultSpec, ParsesItsItemsAndRefusesOthers) {
     }
 }
 
+// A CR that was not sent cuts a line in two; only the stray-CR fault makes
+// one, and only in the terminal's answers.
+TEST(LineFaults, CorruptionNeverMakesALineEnd) {
+    FaultSpec faults;
+    faults.corrupt = 1;
+    LineFaults line(faults, 11);
+    for (int i = 0; i < 2000; ++i) {
+        for (const auto& message : {bytesOf("ACK\r"), bytesOf("NAK\r"), bytesOf("\x0C\x0E\x0D\x0F")}) {
+            for (const auto& damaged : {line.damage(message), line.damageAnswer(message)}) {
+                ASSERT_EQ(damaged.size(), message.size());
+                int changed = 0;
+                for (std::size_t at = 0; at < message.size(); ++at) {
+                    if (damaged[at] != message[at]) ++changed;
+                    if (message[at] != kCr) {
+                        ASSERT_NE(damaged[at], kCr) << "byte " << at << " of " << textOf(message);
+                    }
+                }
+                EXPECT_EQ(changed, 1);
+            }
+        }
+    }
+}
+
 TEST(LineFaults, TheSameSeedDamagesTheSameWay) {
     FaultSpec faults;
     faults.drop = 0.3;
