@@ -54,8 +54,11 @@ bool upgradeSettings(Definition& definition, const Strings& strings) {
     return true;
 }
 
+// Copies as many bytes as the record takes and `bytes` holds. Nothing is
+// copied from an empty view, whose data may be null.
 template <typename Record>
 void fillFrom(Record& record, std::string_view bytes) {
+    if (bytes.empty()) return;
     auto target = recordBytes(record);
     std::memcpy(target.data(), bytes.data(), std::min(bytes.size(), target.size()));
 }

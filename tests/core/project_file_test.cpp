@@ -273,10 +273,21 @@ TEST_F(ProjectFiles, ImportFromAShortOrFirstGenerationFileUsesDefaultLines) {
     setCellText(source.definition.settings.textLines[1], "stale");
     writeRaw("gen1.TSX", projectFileBytes(source.definition, source.family));
     writeRaw("cut.TSX", fileOf(kFamilyGroup).substr(0, 17000));
-    for (const char* name : {"gen1.TSX", "cut.TSX"}) {
+    // A magic and nothing else, and a file that ends before the texts begin:
+    // nothing is there to copy, the texts read so far stay.
+    writeRaw("magic.TSX", std::string("4130RU004", 10));
+    writeRaw("before.TSX", fileOf(kFamilyGroup).substr(0, kTextsBlock2Offset - 1));
+    for (const char* name : {"gen1.TSX", "cut.TSX", "magic.TSX", "before.TSX"}) {
         StartupTexts texts{};
         ASSERT_EQ(importTexts(temp.path() / name, texts, project.defaults, builtinStrings(), messages), 1) << name;
         EXPECT_EQ(cellText(texts[6][6]), "7.Buzzer            ") << name;
+    }
+    for (const char* name : {"magic.TSX", "before.TSX"}) {
+        StartupTexts texts{};
+        setCellText(texts[0][0], "kept");
+        ASSERT_EQ(importTexts(temp.path() / name, texts, project.defaults, builtinStrings(), messages), 1) << name;
+        EXPECT_EQ(cellText(texts[0][0]), "kept") << name;
+        EXPECT_EQ(cellText(texts[25][3]), cellText(project.defaults.settingsLines[0])) << name;
     }
 }
 
