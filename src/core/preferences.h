@@ -36,9 +36,17 @@ inline constexpr int kBaudRates[] = {115200, 57600, 38400, 19200, 9600};
 Preferences parsePreferences(std::string_view content);
 std::string serializePreferences(const Preferences& preferences);
 
+// Whether the preferences file can hold `path` as a remembered file. Its
+// fields end at a carriage return, empty fields are skipped and the first one
+// after the language that starts with a digit is the port field, so an empty
+// path, one holding a carriage return or one starting with a digit would shift
+// the fields after it or end the recent files there.
+bool canRememberPath(std::string_view path);
+
 // Moves `path` to the head of the recent files (a new path pushes the oldest
-// out of a full list) and makes it the last edited file.
-void addRecentFile(Preferences& preferences, std::string_view path);
+// out of a full list) and makes it the last edited file; false, with nothing
+// changed, for a path the file cannot hold.
+bool addRecentFile(Preferences& preferences, std::string_view path);
 
 // The preferences file: VELMORA/TESSEX.ini under APPDATA when it is set, else
 // under the per-user config folder ($XDG_CONFIG_HOME, default ~/.config).
@@ -58,10 +66,10 @@ struct PreferencesStore {
 
     void load() { values = readPreferences(file); }
     bool save() const { return writePreferences(file, values); }
-    // Puts `path` at the head of the recent files and rewrites the file.
+    // Puts `path` at the head of the recent files and rewrites the file; a
+    // path the file cannot hold is not remembered.
     void rememberFile(std::string_view path) {
-        addRecentFile(values, path);
-        save();
+        if (addRecentFile(values, path)) save();
     }
 };
 
