@@ -32,11 +32,14 @@ void addNewCommand(CLI::App& app, int& status) {
         }
         Project project = startupProject(strings);
         newProjectOfFamily(project, strings, options->family);
-        const int written = writeProject(project, options->file, nullptr);
+        std::string reason;
+        const int written = writeProject(project, options->file, nullptr, &reason);
         if (written == 1) {
             status = kSuccess;
+        } else if (written == kReadOnlyFileText) {
+            status = fail(strings.utf8(written) + " " + options->file);
         } else {
-            status = fail((written == 0 ? "Cannot write" : strings.utf8(written)) + " " + options->file);
+            status = fail(strings.utf8(written) + "\n" + reason);
         }
     });
 }

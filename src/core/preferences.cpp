@@ -125,10 +125,10 @@ Preferences readPreferences(const std::filesystem::path& file) {
     return content ? parsePreferences(*content) : Preferences{};
 }
 
-bool writePreferences(const std::filesystem::path& file, const Preferences& preferences) {
+WriteOutcome writePreferences(const std::filesystem::path& file, const Preferences& preferences) {
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
-    return writeFileAtomically(file, serializePreferences(preferences)) == WriteResult::Written;
+    return writeFileAtomically(file, serializePreferences(preferences));
 }
 
 }  // namespace tessel

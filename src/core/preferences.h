@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_io.h"
+
 namespace tessel {
 
 inline constexpr std::string_view kNoLastFile = "Unknow";
@@ -56,8 +58,8 @@ std::filesystem::path preferencesFilePath(EnvironmentLookup environment = proces
 
 // Defaults when the file is missing, empty or unreadable.
 Preferences readPreferences(const std::filesystem::path& file);
-// Creates the folder when missing; false when the file cannot be written.
-bool writePreferences(const std::filesystem::path& file, const Preferences& preferences);
+// Creates the folder when missing; says why when the file cannot be written.
+WriteOutcome writePreferences(const std::filesystem::path& file, const Preferences& preferences);
 
 // The preferences with the file they live in.
 struct PreferencesStore {
@@ -65,7 +67,7 @@ struct PreferencesStore {
     Preferences values;
 
     void load() { values = readPreferences(file); }
-    bool save() const { return writePreferences(file, values); }
+    WriteOutcome save() const { return writePreferences(file, values); }
     // Puts `path` at the head of the recent files and rewrites the file; a
     // path the file cannot hold is not remembered.
     void rememberFile(std::string_view path) {

@@ -188,8 +188,12 @@ TEST_F(ProjectFiles, AFailedSaveKeepsTheOldFileWhole) {
     ASSERT_EQ(writeProject(project, path, nullptr), 1);
     const auto before = readFileBytes(path, 1 << 20);
     std::filesystem::create_directory(temp.path() / "blocked.TSX");  // a folder cannot be replaced by a file
-    EXPECT_EQ(writeProject(project, temp.path() / "blocked.TSX", nullptr), 0);
-    EXPECT_EQ(writeProject(project, temp.path() / "missing" / "b.TSX", nullptr), 0);
+    std::string reason;
+    EXPECT_EQ(writeProject(project, temp.path() / "blocked.TSX", nullptr, &reason), kSaveFailedText);
+    EXPECT_EQ(reason, (temp.path() / "blocked.TSX").string() + ": Is a directory");
+    EXPECT_EQ(writeProject(project, temp.path() / "missing" / "b.TSX", nullptr, &reason), kSaveFailedText);
+    EXPECT_EQ(reason, (temp.path() / "missing" / "b.TSX").string() + ": No such file or directory");
+    EXPECT_EQ(builtinStrings().text(kSaveFailedText), "File open/create failed!");
     EXPECT_EQ(readFileBytes(path, 1 << 20), before);
     EXPECT_FALSE(std::filesystem::exists(preferences.file));
 
