@@ -105,8 +105,8 @@ std::string badKeyTokenReason(std::string_view token) {
     const bool tooManyTicks = name.starts_with(kTickPrefix) && !count.empty() &&
                               std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (tooManyTicks) {
-        return "'" + std::string(token) + "' lets more than a day pass (at most tick:" +
-               std::to_string(kMaxScriptTicks) + ")";
+        return "'" + std::string(token) +
+               "' lets more than a day pass (at most tick:" + std::to_string(kMaxScriptTicks) + ")";
     }
     return "unknown key token '" + std::string(token) + "'";
 }

@@ -172,7 +172,8 @@ TEST_F(Session, AFailedSaveSaysWhyAndKeepsTheModifiedFlag) {
     EXPECT_TRUE(project.modified);
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].caption, "Error");
-    EXPECT_EQ(messages.shown()[0].text, "File open/create failed!\n" + path("missing/x.TSX") + ": No such file or directory");
+    EXPECT_EQ(messages.shown()[0].text,
+              "File open/create failed!\n" + path("missing/x.TSX") + ": No such file or directory");
     EXPECT_EQ(messages.shown()[0].style.icon, MessageIcon::Warning);
 }
 
@@ -200,8 +201,7 @@ TEST_F(Session, NewPreferencesThatCannotBeSavedSaySo) {
     EXPECT_EQ(preferences.values.baudRate, 3);
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].caption, "Error");
-    EXPECT_EQ(messages.shown()[0].text,
-              "File open/create failed!\n" + preferences.file.string() + ": Not a directory");
+    EXPECT_EQ(messages.shown()[0].text, "File open/create failed!\n" + preferences.file.string() + ": Not a directory");
 }
 
 TEST_F(Session, NewPreferencesLoadTheLanguage) {

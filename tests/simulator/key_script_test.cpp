@@ -35,9 +35,9 @@ TEST(KeyScript, TicksAndBadTokens) {
     ASSERT_TRUE(day);
     EXPECT_EQ(day->value, kMaxScriptTicks);
     EXPECT_EQ(kMaxScriptTicks, 864000);
-    for (const char* bad : {"A-C", "B-C", "AB", "10", "#256", "#-1", "#", "#1x", "tick:", "tick:-2", "tick:x", "tick",
-                            "F1", "ENTERX", "99999999999", "tick:864001", "tick:2147483647", "tick:2147483648",
-                            "tick:99999999999999999999"}) {
+    for (const char* bad :
+         {"A-C", "B-C", "AB", "10", "#256", "#-1", "#", "#1x", "tick:", "tick:-2", "tick:x", "tick", "F1", "ENTERX",
+          "99999999999", "tick:864001", "tick:2147483647", "tick:2147483648", "tick:99999999999999999999"}) {
         EXPECT_FALSE(parseKeyToken(bad)) << bad;
     }
 }

@@ -47,8 +47,7 @@ std::string systemReason() { return std::strerror(errno); }
 // own; one that others may enter is made private. -1 with the reason in
 // `error`, which stays empty when the folder is missing and not to be made;
 // `shown` is the folder's whole path, for the reason.
-int openPrivateFolder(int parent, const std::string& name, const std::string& shown, bool create,
-                      std::string& error) {
+int openPrivateFolder(int parent, const std::string& name, const std::string& shown, bool create, std::string& error) {
     if (create && ::mkdirat(parent, name.c_str(), 0700) != 0 && errno != EEXIST) {
         error = "cannot make " + shown + ": " + systemReason();
         return -1;
