@@ -4,7 +4,7 @@ _tessel() {
     local cur prev words cword
     _init_completion || return
 
-    local commands="new info image export import strings sim ports detect-cradle download download-lookup receive terminal"
+    local commands="new info image export import upgrade check diff strings sim ports detect-cradle download download-lookup receive terminal"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
         return
@@ -47,6 +47,9 @@ _tessel() {
         image) options="-o --output --language" ;;
         export) options="-o --output" ;;
         import) options="-o --output" ;;
+        upgrade) options="-o --output --language" ;;
+        check) options="" ;;
+        diff) options="--git" ;;
         strings) options="--language" ;;
         sim) options="--keys --at --trace --language" ;;
         ports) options="" ;;

@@ -1,19 +1,23 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QPolygon>
 #include <QRegion>
+#include <QScreen>
 #include <QShortcut>
 #include <QWindow>
 
 #include "app/editor_pages.h"
+#include "app/program_icon.h"
 #include "app/transfer_commands.h"
 #include "core/model_family.h"
 #include "core/popup_menu.h"
 #include "core/preferences_form.h"
 #include "core/ui/about_box.h"
 #include "core/ui/preferences_dialog.h"
+#include "core/window_place.h"
 #include "editors/ui/editor_sheet.h"
 #include "link/ir_cradle.h"
 #include "link/link_clock.h"
@@ -23,8 +27,6 @@
 
 namespace tessel::ui {
 namespace {
-
-constexpr QPoint kWindowPlace(300, 50);
 
 QRegion outlineOf(int family) {
     QPolygon polygon;
@@ -57,10 +59,16 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
       session_(project_, strings_, preferences_, services_.messages, services_.dialogs, *this) {
     setObjectName("TESSEL");
     setWindowTitle("Tessel Studio");
+    // Every dialog is owned by this window and shows its icon.
+    setWindowIcon(programIcon());
     setFixedSize(TerminalView::kWidth, TerminalView::kHeight);
     simulator_ = std::make_unique<sim::Simulator>(project_, strings_, services_.messages, services_.clock, *terminal_);
     terminal_->setSimulator(simulator_.get());
-    connect(terminal_, &TerminalView::popupRequested, this, [this](const QPoint& at) { menu_.popup(at); });
+    setFocusProxy(terminal_);
+    connect(terminal_, &TerminalView::popupRequested, this, [this](const QPoint& at, bool fromKeyboard) {
+        menu_.popup(at);
+        if (fromKeyboard && !menu_.actions().isEmpty()) menu_.setActiveAction(menu_.actions().first());
+    });
     connect(terminal_, &TerminalView::windowDragRequested, this, [this] {
         if (windowHandle()) windowHandle()->startSystemMove();
     });
@@ -139,9 +147,18 @@ void MainWindow::edit() {
     simulator_->restart();
 }
 
+// At the usual place of the screen the window is on (the primary one when
+// it opens), moved in so that no part of it is off that screen.
 void MainWindow::placeWindow() {
     setWindowFlag(Qt::WindowStaysOnTopHint, preferences_.values.alwaysOnTop);
-    setGeometry(QRect(kWindowPlace, size()));
+    const QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
+    QPoint place(kWindowPlaceX, kWindowPlaceY);
+    if (on) {
+        const auto rect = [](const QRect& r) { return PlaceRect{r.x(), r.y(), r.width(), r.height()}; };
+        const auto at = windowPlace(rect(on->geometry()), rect(on->availableGeometry()), width(), height());
+        place = QPoint(at.x, at.y);
+    }
+    setGeometry(QRect(place, size()));
     show();
 }
 
@@ -165,11 +182,9 @@ bool MainWindow::showPreferences() {
     for (const auto& port : ports) lines.push_back(link::portListLine(port, strings_));
     std::vector<std::string> names;
     for (const auto& language : session_.languages()) names.push_back(language.name);
+    // Without a listed port the dialog still opens and says so: a device the
+    // listing does not show can be typed there.
     PreferencesForm form(preferences_.values, project_.family, lines, names);
-    if (!form.hasPorts()) {
-        messageByIds(strings_, services_.messages, 1121, link::message::kNoPort, {MessageIcon::Warning});
-        return false;
-    }
     const auto detect = [this, ports]() -> std::optional<DetectedCradle> {
         link::SteadyLinkClock clock;
         const auto found = link::detectCradle(ports, services_.makePort, clock);
@@ -182,12 +197,12 @@ bool MainWindow::showPreferences() {
     return true;
 }
 
-std::optional<link::PortList> MainWindow::portsWithChosenPort() {
+std::optional<std::pair<link::PortList, int>> MainWindow::portsWithChosenPort() {
     for (;;) {
         auto ports = services_.listPorts();
-        auto& index = preferences_.values.portIndex;
-        index = link::resolveChosenPort(ports, index, preferences_.values.portNumber);
-        if (index >= 0 && index < static_cast<int>(ports.size())) return ports;
+        const auto& values = preferences_.values;
+        const auto index = link::chosenPortIn(ports, values.portIndex, values.portName, values.portNumber);
+        if (index) return std::pair{std::move(ports), *index};
         const bool chosen = showPreferences();
         placeWindow();
         if (!chosen) return std::nullopt;
@@ -195,13 +210,13 @@ std::optional<link::PortList> MainWindow::portsWithChosenPort() {
 }
 
 void MainWindow::transfer(int command) {
-    const auto ports = portsWithChosenPort();
-    if (!ports) return;
+    const auto port = portsWithChosenPort();
+    if (!port) return;
     const bool receiving = command == kCommandReceiveData;
     const auto& values = preferences_.values;
     const auto kind = linkKindOf(project_.family, receiving ? values.receiveVia : values.downloadVia);
     if (!kind) return;
-    const LinkSetup setup{*ports, values.portIndex, *kind, values.baudRate};
+    const LinkSetup setup{port->first, port->second, *kind, values.baudRate};
     TransferCommands transfers(project_, strings_,
                                {services_.messages, services_.dialogs, services_.desktop, services_.makePort}, this);
     if (receiving) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "core/preferences.h"
 #include "core/project.h"
@@ -68,9 +69,10 @@ private:
     bool showPreferences();
     void showAbout();
     void transfer(int command);
-    // The port list with a usable chosen port, asking for one in the
-    // preferences when there is none; nothing when the user cancels.
-    std::optional<link::PortList> portsWithChosenPort();
+    // The port list and the position of the chosen port in it, asking for a
+    // port in the preferences while none is chosen or the choice has gone
+    // stale; nothing when the user cancels.
+    std::optional<std::pair<link::PortList, int>> portsWithChosenPort();
 
     WindowServices services_;
     Project project_;

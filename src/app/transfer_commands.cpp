@@ -110,7 +110,11 @@ void TransferCommands::showReceiveSummary(int records, const std::string& path) 
     }
     const std::string question = cp1251ToUtf8(link::receiveDoneQuestion(strings_, records));
     const int answer = services_.messages.show(caption, question, {MessageIcon::Information, MessageButtons::YesNo});
-    if (answer == kAnswerYes) services_.desktop.openFile(path);
+    if (answer == kAnswerYes && !services_.desktop.openFile(path)) {
+        // Nothing on this desktop shows text files: say where the data is.
+        services_.messages.show(caption, "No program of this desktop could show the received data. It is in:\n" + path,
+                                {MessageIcon::Warning});
+    }
 }
 
 }  // namespace tessel::ui

@@ -8,22 +8,10 @@
 #include "core/definition.h"
 #include "core/project_file.h"
 #include "core/text_encoding.h"
+#include "design/design_usage.h"
 
 namespace tessel::cli {
 namespace {
-
-bool formInUse(const FormRecord& form) {
-    return std::any_of(form.fieldType.begin(), form.fieldType.end(), [](Byte type) { return type != 0; });
-}
-
-bool menuInUse(const MenuRecord& menu) {
-    return std::any_of(menu.itemName.begin(), menu.itemName.end(), [](const TextCell& item) {
-        const auto text = cellText(item).substr(0, kLineChars);
-        return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > ' '; });
-    });
-}
-
-bool lookupInUse(const LookupRecord& lookup) { return lookup.recordLength != 0 && lookup.columnCount != 0; }
 
 // The 1-based numbers of the records that are in use, or "none".
 template <typename Records, typename InUse>

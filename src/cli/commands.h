@@ -11,6 +11,7 @@ void addNewCommand(CLI::App& app, int& status);
 void addInfoCommand(CLI::App& app, int& status);
 void addImageCommand(CLI::App& app, int& status);
 void addExportCommands(CLI::App& app, int& status);
+void addUpgradeCommand(CLI::App& app, int& status);
 void addStringsCommand(CLI::App& app, int& status);
 void addSimCommand(CLI::App& app, int& status);
 void addPortsCommand(CLI::App& app, int& status);
@@ -19,5 +20,7 @@ void addDownloadCommand(CLI::App& app, int& status);
 void addDownloadLookupCommand(CLI::App& app, int& status);
 void addReceiveCommand(CLI::App& app, int& status);
 void addTerminalCommand(CLI::App& app, int& status);
+void addCheckCommand(CLI::App& app, int& status);
+void addDiffCommand(CLI::App& app, int& status);
 
 }  // namespace tessel::cli

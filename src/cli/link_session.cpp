@@ -150,11 +150,18 @@ std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, boo
         }
         setup.portIndex = *index;
     } else {
-        setup.portIndex = link::resolveChosenPort(setup.ports, preferences.portIndex, preferences.portNumber);
-        if (setup.portIndex < 0 || setup.portIndex >= static_cast<int>(setup.ports.size())) {
-            status = fail(strings.utf8(link::message::kNoPort) + " Choose a port with --port (see `tessel ports`).");
+        const auto chosen =
+            link::chosenPortIn(setup.ports, preferences.portIndex, preferences.portName, preferences.portNumber);
+        if (!chosen) {
+            const std::string gone = preferences.portName.empty() || preferences.portIndex < 0
+                                         ? std::string()
+                                         : " The port chosen in the preferences, " + preferences.portName +
+                                               ", is no longer where it was in the list.";
+            status =
+                fail(strings.utf8(link::message::kNoPort) + gone + " Choose a port with --port (see `tessel ports`).");
             return std::nullopt;
         }
+        setup.portIndex = *chosen;
     }
     return setup;
 }

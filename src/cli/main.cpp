@@ -26,6 +26,9 @@ int main(int argc, char** argv) {
     addInfoCommand(app, status);
     addImageCommand(app, status);
     addExportCommands(app, status);
+    addUpgradeCommand(app, status);
+    addCheckCommand(app, status);
+    addDiffCommand(app, status);
     addStringsCommand(app, status);
     addSimCommand(app, status);
     addPortsCommand(app, status);

@@ -12,6 +12,7 @@ namespace {
 
 // Enough for every field at its largest; a longer file is read this far.
 constexpr std::size_t kPreferencesReadLimit = 64 * 1024;
+constexpr std::size_t kOlderReadersBuffer = 1280;
 
 bool startsWithDigit(std::string_view field) {
     return !field.empty() && std::isdigit(static_cast<unsigned char>(field.front()));
@@ -68,6 +69,7 @@ Preferences parsePreferences(std::string_view content) {
         if (allDigits(fields[i])) {
             const long stored = leadingDecimal(fields[i]);
             if (stored >= 1 && stored <= 127) p.portIndex = static_cast<int>(stored - 1);
+            if (i + 1 < fields.size()) p.portName = std::string(fields[i + 1]);
         }
         break;
     }
@@ -85,6 +87,9 @@ std::string serializePreferences(const Preferences& p) {
         if (!recent.empty()) out += recent + '\r';
     }
     out += std::to_string(p.portIndex + 1) + '\r';
+    // Older programs read the file into a buffer of about 1300 bytes. They do
+    // not need the name, so it is left out rather than making the file longer.
+    if (!p.portName.empty() && out.size() + p.portName.size() + 1 <= kOlderReadersBuffer) out += p.portName + '\r';
     return out;
 }
 

@@ -28,6 +28,10 @@ struct Preferences {
     std::string language{kBuiltinLanguage};
     std::vector<std::string> recentFiles;  // most recent first
     int portIndex = -1;                    // position in the port list; -1 when none is chosen
+    // The name of the chosen port, so that a position that has come to name
+    // another port is not taken for it; with no position, a device path the
+    // user typed. Empty when unknown (a file of an older writer).
+    std::string portName;
 
     bool operator==(const Preferences&) const = default;
 };
@@ -35,6 +39,8 @@ struct Preferences {
 // Bit rates by baud-rate index.
 inline constexpr int kBaudRates[] = {115200, 57600, 38400, 19200, 9600};
 
+// The file's fields in their fixed order; the chosen port's name follows the
+// port field, where the reading of older programs has already stopped.
 Preferences parsePreferences(std::string_view content);
 std::string serializePreferences(const Preferences& preferences);
 

@@ -16,12 +16,30 @@ constexpr int kFirstBaudRateText = 1501;
 PreferencesForm::PreferencesForm(Preferences values, int family, std::vector<std::string> portLines,
                                  std::vector<std::string> languageNames)
     : values_(std::move(values)), family_(family), languageNames_(std::move(languageNames)) {
-    for (std::size_t i = 0; i < portLines.size(); ++i) ports_.push_back({std::move(portLines[i]), static_cast<int>(i)});
+    for (std::size_t i = 0; i < portLines.size(); ++i) {
+        std::string name = portLines[i].substr(0, portLines[i].find(' '));
+        ports_.push_back({std::move(portLines[i]), static_cast<int>(i), std::move(name)});
+    }
     std::stable_sort(ports_.begin(), ports_.end(),
                      [](const PortEntry& a, const PortEntry& b) { return a.line < b.line; });
+    showStoredPort();
+}
+
+// A stored position is shown only while it names the port that was chosen;
+// one past the end of the list, or naming another port, shows nothing. With
+// no position, a stored name is a typed device path, and with neither the
+// first port is offered.
+void PreferencesForm::showStoredPort() {
     const int stored = values_.portIndex;
-    const int shown = stored < 0 || stored >= static_cast<int>(ports_.size()) ? 0 : stored;
-    portRow_ = std::max(rowOfPort(shown), 0);
+    const std::string& name = values_.portName;
+    if (stored >= 0) {
+        portRow_ = rowOfPort(stored);
+        if (portRow_ >= 0 && !name.empty() && ports_[static_cast<std::size_t>(portRow_)].name != name) portRow_ = -1;
+    } else if (!name.empty()) {
+        setPortText(name);
+    } else {
+        portRow_ = ports_.empty() ? -1 : rowOfPort(0);
+    }
 }
 
 std::vector<std::string> PreferencesForm::interfaceChoices(const Strings& strings) const {
@@ -35,10 +53,25 @@ bool PreferencesForm::detectCradleEnabled() const {
     return values_.downloadVia == 0 || values_.receiveVia == 0;
 }
 
-int PreferencesForm::selectedPortRow() const { return ports_.empty() ? -1 : portRow_; }
-
 void PreferencesForm::choosePortRow(int row) {
-    if (row >= 0 && row < static_cast<int>(ports_.size())) portRow_ = row;
+    if (row < 0 || row >= static_cast<int>(ports_.size())) return;
+    portRow_ = row;
+    typedPort_.clear();
+}
+
+void PreferencesForm::setPortText(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    const auto last = text.find_last_not_of(" \t");
+    const std::string trimmed = first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    for (std::size_t row = 0; row < ports_.size(); ++row) {
+        if (ports_[row].line == text || ports_[row].name == trimmed) {
+            choosePortRow(static_cast<int>(row));
+            return;
+        }
+    }
+    portRow_ = -1;
+    // The preferences file separates its fields by carriage returns.
+    typedPort_ = trimmed.find_first_of("\r\n") == std::string::npos ? trimmed : std::string();
 }
 
 int PreferencesForm::rowOfPort(int portIndex) const {
@@ -75,7 +108,14 @@ void PreferencesForm::chooseLanguageRow(int row) {
 
 Preferences PreferencesForm::result() const {
     Preferences chosen = values_;
-    if (!ports_.empty()) chosen.portIndex = ports_[static_cast<std::size_t>(portRow_)].portIndex;
+    if (portRow_ >= 0) {
+        const auto& port = ports_[static_cast<std::size_t>(portRow_)];
+        chosen.portIndex = port.portIndex;
+        chosen.portName = port.name;
+    } else if (!typedPort_.empty()) {
+        chosen.portIndex = -1;
+        chosen.portName = typedPort_;
+    }
     return chosen;
 }
 

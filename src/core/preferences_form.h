@@ -16,6 +16,7 @@ inline constexpr const char* kDefaultLanguageEntry = "Default <English>";
 struct PortEntry {
     std::string line;  // "name - kind", as the port list gives it
     int portIndex;     // position in the system's port list
+    std::string name;  // the port name: the line's text before its first space
 };
 
 class PreferencesForm {
@@ -38,8 +39,16 @@ public:
 
     // The ports sorted by their lines, as the list shows them.
     const std::vector<PortEntry>& ports() const { return ports_; }
-    int selectedPortRow() const;
+    // The row of the chosen port; -1 when none is shown: a typed device path,
+    // or a stored position that no longer names the port that was chosen
+    // (the list changed since), which is never taken for another port.
+    int selectedPortRow() const { return portRow_; }
     void choosePortRow(int row);
+    // What the port box holds as text: a list line chooses its port, a port
+    // name its row, any other text is a device path of the user's own.
+    void setPortText(const std::string& text);
+    // The device path typed (or stored) in place of a listed port.
+    const std::string& typedPort() const { return typedPort_; }
     // The row showing the port at `portIndex`, or -1.
     int rowOfPort(int portIndex) const;
 
@@ -57,15 +66,20 @@ public:
     int selectedLanguageRow() const;
     void chooseLanguageRow(int row);
 
-    // The preferences as OK stores them: the port shown is the port chosen.
+    // The preferences as OK stores them: the port shown (or typed) is the
+    // port chosen, kept by position and name; with neither, the stored
+    // choice stays, so a transfer asks again.
     Preferences result() const;
 
 private:
+    void showStoredPort();
+
     Preferences values_;
     int family_;
     std::vector<PortEntry> ports_;
     std::vector<std::string> languageNames_;
-    int portRow_ = 0;
+    int portRow_ = -1;
+    std::string typedPort_;
 };
 
 }  // namespace tessel

@@ -1,216 +1,77 @@
 #include "core/project_json.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "core/definition.h"
 #include "core/project_file.h"
+#include "core/record_json.h"
 #include "core/string_table.h"
 #include "core/text_encoding.h"
 
 namespace tessel {
 namespace {
 
-using Json = nlohmann::ordered_json;
 using ByteSpan = std::span<Byte>;
 using ConstByteSpan = std::span<const Byte>;
 
-// ---- Export ----
+// The version of the document's layout. An import reads this one only, so a
+// document of another version is refused rather than misread.
+constexpr unsigned kFormatVersion = 2;
 
-Json numbersOf(ConstByteSpan bytes, bool trimTrailingZeros) {
-    std::size_t end = bytes.size();
-    if (trimTrailingZeros) {
-        while (end > 0 && bytes[end - 1] == 0) --end;
-    }
-    return Json(std::vector<int>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(end)));
-}
-
-// A text cell as its string; what lies after the terminating zero (meaningless,
-// but kept) goes beside it; a cell without a terminator stays numbers.
-Json textOf(ConstByteSpan cell) {
-    const auto* chars = reinterpret_cast<const char*>(cell.data());
-    const std::size_t length = strnlen(chars, cell.size());
-    if (length == cell.size()) return numbersOf(cell, false);
-    const auto text = cp1251ToUtf8(std::string_view(chars, length));
-    const auto after = cell.subspan(length + 1);
-    if (std::all_of(after.begin(), after.end(), [](Byte b) { return b == 0; })) return text;
-    return Json{{"text", text}, {"after", numbersOf(after, true)}};
-}
-
-unsigned elementValue(ConstByteSpan bytes) { return bytes.size() == 2 ? bytes[0] | (bytes[1] << 8) : bytes[0]; }
-
-Json elementOf(const FieldLayout& field, ConstByteSpan bytes) {
-    switch (field.kind) {
-        case FieldKind::Number:
-        case FieldKind::Word: return elementValue(bytes);
-        case FieldKind::Text: return textOf(bytes);
-        case FieldKind::Bytes: return numbersOf(bytes, true);
-        case FieldKind::Bits: {
-            Json bits = Json::object();
-            for (const auto& range : field.bits) bits[std::string(range.name)] = range.get(elementValue(bytes));
-            return bits;
-        }
-    }
-    return nullptr;
-}
-
-Json recordOf(std::span<const FieldLayout> layout, ConstByteSpan record) {
-    Json out = Json::object();
-    for (const auto& field : layout) {
-        const auto bytes = record.subspan(field.offset, field.size);
-        const std::size_t element = field.size / field.count;
-        if (field.count == 1) {
-            out[std::string(field.name)] = elementOf(field, bytes);
-            continue;
-        }
-        Json list = Json::array();
-        for (std::size_t i = 0; i < field.count; ++i)
-            list.push_back(elementOf(field, bytes.subspan(i * element, element)));
-        out[std::string(field.name)] = std::move(list);
-    }
-    return out;
-}
-
-// ---- Import ----
-
-class Reader {
-public:
-    [[noreturn]] void fail(const std::string& what) const { throw ProjectJsonError(path_ + ": " + what); }
-
-    struct Scope {
-        Reader& reader;
-        std::size_t size;
-        ~Scope() { reader.path_.resize(size); }
-    };
-    Scope enter(std::string_view name) {
-        const std::size_t size = path_.size();
-        path_ += path_.empty() ? std::string(name) : "." + std::string(name);
-        return {*this, size};
-    }
-    Scope enter(std::size_t index) {
-        const std::size_t size = path_.size();
-        path_ += "[" + std::to_string(index) + "]";
-        return {*this, size};
-    }
-
-    const Json& member(const Json& object, std::string_view name) {
-        if (!object.is_object()) fail("is not an object");
-        const auto it = object.find(std::string(name));
-        if (it == object.end()) fail("has no member \"" + std::string(name) + "\"");
-        return *it;
-    }
-
-    unsigned number(const Json& value, unsigned max) {
-        if (!value.is_number_unsigned() || value.get<unsigned long long>() > max) {
-            fail("must be a whole number from 0 to " + std::to_string(max));
-        }
-        return value.get<unsigned>();
-    }
-
-    // A list of byte values into the start of `out`; the rest of `out` is zero.
-    void numbers(const Json& value, ByteSpan out) {
-        if (!value.is_array() || value.size() > out.size()) {
-            fail("must be a list of at most " + std::to_string(out.size()) + " byte values");
-        }
-        std::fill(out.begin(), out.end(), Byte{0});
-        for (std::size_t i = 0; i < value.size(); ++i) {
-            auto scope = enter(i);
-            out[i] = static_cast<Byte>(number(value[i], 255));
-        }
-    }
-
-    void text(const Json& value, ByteSpan cell) {
-        if (value.is_array()) return numbers(value, cell);
-        const Json* textValue = &value;
-        const Json* after = nullptr;
-        if (value.is_object()) {
-            textValue = &member(value, "text");
-            after = &member(value, "after");
-        }
-        if (!textValue->is_string()) fail("must be a text");
-        const auto bytes = utf8ToCp1251(textValue->get<std::string>());
-        if (!bytes) fail("holds a character the terminal cannot show");
-        if (bytes->size() >= cell.size() || bytes->find('\0') != std::string::npos) {
-            fail("must be at most " + std::to_string(cell.size() - 1) + " characters without a zero");
-        }
-        std::fill(cell.begin(), cell.end(), Byte{0});
-        std::memcpy(cell.data(), bytes->data(), bytes->size());
-        if (after) {
-            auto scope = enter("after");
-            numbers(*after, cell.subspan(bytes->size() + 1));
-        }
-    }
-
-    void element(const FieldLayout& field, const Json& value, ByteSpan out) {
-        switch (field.kind) {
-            case FieldKind::Number: out[0] = static_cast<Byte>(number(value, 255)); return;
-            case FieldKind::Word: {
-                const unsigned word = number(value, 0xFFFF);
-                out[0] = static_cast<Byte>(word & 0xFF);
-                out[1] = static_cast<Byte>(word >> 8);
-                return;
-            }
-            case FieldKind::Text: return text(value, out);
-            case FieldKind::Bytes: return numbers(value, out);
-            case FieldKind::Bits: {
-                unsigned combined = 0;
-                for (const auto& range : field.bits) {
-                    const Json& bits = member(value, range.name);
-                    auto scope = enter(range.name);
-                    combined = range.with(combined, number(bits, (1u << range.width) - 1));
-                }
-                out[0] = static_cast<Byte>(combined & 0xFF);
-                if (out.size() == 2) out[1] = static_cast<Byte>(combined >> 8);
-                return;
-            }
-        }
-    }
-
-    void record(std::span<const FieldLayout> layout, const Json& object, ByteSpan out) {
-        for (const auto& field : layout) {
-            const Json& value = member(object, field.name);
-            auto scope = enter(field.name);
-            const auto bytes = out.subspan(field.offset, field.size);
-            if (field.count == 1) {
-                element(field, value, bytes);
-                continue;
-            }
-            if (!value.is_array() || value.size() != field.count)
-                fail("must be a list of " + std::to_string(field.count));
-            const std::size_t size = field.size / field.count;
-            for (std::size_t i = 0; i < field.count; ++i) {
-                auto item = enter(i);
-                element(field, value[i], bytes.subspan(i * size, size));
-            }
-        }
-    }
-
-    const Json& list(const Json& value, std::size_t count) {
-        if (!value.is_array() || value.size() != count) fail("must be a list of " + std::to_string(count));
-        return value;
-    }
-
-private:
-    std::string path_;
+// A block of the definition: one record, or a table of numbered records.
+struct Block {
+    const char* name;
+    RecordShape shape;
+    ByteSpan bytes;
+    std::size_t count = 1;
+    const char* number = nullptr;  // each record's number in a table, e.g. "form"
 };
 
-// The blocks of a definition, each with its layout; tables as lists of records.
-template <typename Visit>
-void forEachBlock(Definition& d, Visit&& visit) {
-    visit("symbology", recordBytes(d.symbology), std::span<const FieldLayout>(kSymbologyBlockLayout), 1);
-    visit("menus", recordBytes(d.menus), std::span<const FieldLayout>(kMenuRecordLayout), kMenuCount);
-    visit("forms", recordBytes(d.forms), std::span<const FieldLayout>(kFormRecordLayout), kFormCount);
-    visit("lookups", recordBytes(d.lookups), std::span<const FieldLayout>(kLookupRecordLayout), kLookupCount);
+std::vector<Block> leadingBlocks(Definition& d) {
+    return {
+        {"symbology", {kSymbologyBlockLayout}, recordBytes(d.symbology)},
+        {"menus", {kMenuRecordLayout, kMenuRecordLists}, recordBytes(d.menus), kMenuCount, "menu"},
+        {"forms", {kFormRecordLayout, kFormRecordLists}, recordBytes(d.forms), kFormCount, "form"},
+        {"lookups", {kLookupRecordLayout, kLookupRecordLists}, recordBytes(d.lookups), kLookupCount, "lookup"},
+    };
 }
 
-template <typename Visit>
-void forEachTrailingBlock(Definition& d, Visit&& visit) {
-    visit("reader", recordBytes(d.reader), std::span<const FieldLayout>(kReaderSettingsLayout), 1);
-    visit("rfid", recordBytes(d.rfid), std::span<const FieldLayout>(kRfidBlockLayout), 1);
-    visit("settings", recordBytes(d.settings), std::span<const FieldLayout>(kSystemSettingsLayout), 1);
-    visit("weightCode", recordBytes(d.weightCode), std::span<const FieldLayout>(kWeightCodeBlockLayout), 1);
+std::vector<Block> trailingBlocks(Definition& d) {
+    return {
+        {"reader", {kReaderSettingsLayout}, recordBytes(d.reader)},
+        {"rfid", {kRfidBlockLayout}, recordBytes(d.rfid)},
+        {"settings", {kSystemSettingsLayout}, recordBytes(d.settings)},
+        {"weightCode", {kWeightCodeBlockLayout}, recordBytes(d.weightCode)},
+    };
+}
+
+constexpr const char* kTexts = "texts";
+constexpr const char* kTrailer = "trailer";
+
+Json blockToJson(const Block& block) {
+    if (block.count == 1) return recordToJson(block.shape, block.bytes);
+    Json records = Json::array();
+    const std::size_t size = block.bytes.size() / block.count;
+    for (std::size_t i = 0; i < block.count; ++i) {
+        Json record = Json::object();
+        record[block.number] = i + 1;
+        record.update(recordToJson(block.shape, block.bytes.subspan(i * size, size)));
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+void blockFromJson(JsonReader& reader, const Block& block, const Json& value) {
+    if (block.count == 1) {
+        auto scope = reader.enter(block.name);
+        return reader.record(block.shape, value, block.bytes);
+    }
+    const std::size_t size = block.bytes.size() / block.count;
+    reader.numbered(value, block.name, block.number, block.count, true, [&](std::size_t index, const Json& object) {
+        reader.record(block.shape, object, block.bytes.subspan(index * size, size), block.number);
+    });
 }
 
 // An export nests six levels deep; far deeper documents are refused before
@@ -295,6 +156,46 @@ std::string screenName(int number) {
     return name;
 }
 
+Json textsToJson(const TerminalTexts& texts) {
+    Json blocks = Json::array();
+    for (int number = 1; number <= kTextBlockCount; ++number) {
+        Json lines = Json::array();
+        for (const auto& line : texts.block(number)) lines.push_back(textToJson(line, FieldKind::Text));
+        blocks.push_back({{"block", number}, {"screen", screenName(number)}, {"lines", std::move(lines)}});
+    }
+    return blocks;
+}
+
+// The screen names are there for the reader; the block numbers place the lines.
+void textsFromJson(JsonReader& reader, const Json& value, TerminalTexts& texts) {
+    reader.numbered(value, kTexts, "block", kTextBlockCount, true, [&](std::size_t index, const Json& object) {
+        reader.onlyMembers(object, {"block", "screen", "lines"});
+        auto lines = texts.block(static_cast<int>(index) + 1);
+        const Json& values = reader.member(object, "lines");
+        auto scope = reader.enter("lines");
+        reader.list(values, lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            auto line = reader.enterIndex(i);
+            reader.text(values[i], lines[i], FieldKind::Text);
+        }
+    });
+}
+
+void checkFormat(JsonReader& reader, const Json& json) {
+    const std::string version = std::to_string(kFormatVersion);
+    if (!json.is_object()) reader.fail("not a project export: must be an object");
+    if (!json.contains("format")) {
+        reader.fail("not a project export of format " + version +
+                    " (it has no \"format\"); an export made by an older version must be made again from its "
+                    "project file");
+    }
+    const Json& format = json["format"];
+    if (format != kFormatVersion) {
+        auto scope = reader.enter("format");
+        reader.fail(format.dump() + " is not read here: this version reads exports of format " + version + " only");
+    }
+}
+
 }  // namespace
 
 std::string projectFileToJson(std::string_view file) {
@@ -308,84 +209,51 @@ std::string projectFileToJson(std::string_view file) {
     };
 
     Json out = Json::object();
-    out["magic"] = textOf(raw(0, kMagicSize));
+    out["format"] = kFormatVersion;
+    out["magic"] = textToJson(raw(0, kMagicSize), FieldKind::Text);
     out["headerWord"] = definition.headerWord.value();
-    const auto exportBlock = [&](const char* name, ByteSpan bytes, std::span<const FieldLayout> layout,
-                                 std::size_t count) {
-        if (count == 1) {
-            out[name] = recordOf(layout, bytes);
-            return;
-        }
-        Json records = Json::array();
-        const std::size_t size = bytes.size() / count;
-        for (std::size_t i = 0; i < count; ++i) records.push_back(recordOf(layout, bytes.subspan(i * size, size)));
-        out[name] = std::move(records);
-    };
-    forEachBlock(definition, exportBlock);
-    Json texts = Json::array();
-    for (int number = 1; number <= kTextBlockCount; ++number) {
-        Json lines = Json::array();
-        for (const auto& line : definition.texts.block(number)) lines.push_back(textOf(line));
-        texts.push_back({{"screen", screenName(number)}, {"lines", std::move(lines)}});
-    }
-    out["texts"] = std::move(texts);
-    forEachTrailingBlock(definition, exportBlock);
+    for (const Block& block : leadingBlocks(definition)) out[block.name] = blockToJson(block);
+    out[kTexts] = textsToJson(definition.texts);
+    for (const Block& block : trailingBlocks(definition)) out[block.name] = blockToJson(block);
     const auto trailer = raw(kMagicSize + sizeof(Definition), kProjectTrailerSize);
-    if (std::any_of(trailer.begin(), trailer.end(), [](Byte b) { return b != 0; }))
-        out["trailer"] = numbersOf(trailer, true);
+    if (std::any_of(trailer.begin(), trailer.end(), [](Byte b) { return b != 0; })) out[kTrailer] = hexOf(trailer);
     return out.dump(1) + "\n";
 }
 
 std::string projectFileFromJson(std::string_view text) {
     const Json json = parseDocument(text);
-    Reader reader;
+    JsonReader reader;
+    checkFormat(reader, json);
     std::string file(kProjectFileSize, '\0');
     auto* bytes = reinterpret_cast<Byte*>(file.data());
 
-    {
-        auto scope = reader.enter("magic");
-        reader.text(reader.member(json, "magic"), ByteSpan(bytes, kMagicSize));
-    }
-    if (!familyOfMagic(file)) throw ProjectJsonError("magic: not a project magic");
-
     Definition definition{};
+    const auto leading = leadingBlocks(definition);
+    const auto trailing = trailingBlocks(definition);
+    std::vector<std::string_view> known{"format", "magic", "headerWord", kTexts, kTrailer};
+    for (const auto* blocks : {&leading, &trailing}) {
+        for (const Block& block : *blocks) known.push_back(block.name);
+    }
+    reader.onlyMembers(json, known);
+
     {
+        const Json& magic = reader.member(json, "magic");
+        auto scope = reader.enter("magic");
+        reader.text(magic, ByteSpan(bytes, kMagicSize), FieldKind::Text);
+        if (!familyOfMagic(file)) reader.fail("not a project magic");
+    }
+    {
+        const Json& word = reader.member(json, "headerWord");
         auto scope = reader.enter("headerWord");
-        definition.headerWord.set(static_cast<std::uint16_t>(reader.number(reader.member(json, "headerWord"), 0xFFFF)));
+        definition.headerWord.set(static_cast<std::uint16_t>(reader.number(word, 0xFFFF)));
     }
-    const auto importBlock = [&](const char* name, ByteSpan out, std::span<const FieldLayout> layout,
-                                 std::size_t count) {
-        const Json& value = reader.member(json, name);
-        auto scope = reader.enter(name);
-        if (count == 1) return reader.record(layout, value, out);
-        reader.list(value, count);
-        const std::size_t size = out.size() / count;
-        for (std::size_t i = 0; i < count; ++i) {
-            auto item = reader.enter(i);
-            reader.record(layout, value[i], out.subspan(i * size, size));
-        }
-    };
-    forEachBlock(definition, importBlock);
-    {
-        auto scope = reader.enter("texts");
-        const Json& texts = reader.list(reader.member(json, "texts"), kTextBlockCount);
-        for (int number = 1; number <= kTextBlockCount; ++number) {
-            auto block = reader.enter(static_cast<std::size_t>(number - 1));
-            auto lines = definition.texts.block(number);
-            auto linesScope = reader.enter("lines");
-            const Json& values =
-                reader.list(reader.member(texts[static_cast<std::size_t>(number - 1)], "lines"), lines.size());
-            for (std::size_t i = 0; i < lines.size(); ++i) {
-                auto line = reader.enter(i);
-                reader.text(values[i], lines[i]);
-            }
-        }
-    }
-    forEachTrailingBlock(definition, importBlock);
+    for (const Block& block : leading) blockFromJson(reader, block, reader.member(json, block.name));
+    textsFromJson(reader, reader.member(json, kTexts), definition.texts);
+    for (const Block& block : trailing) blockFromJson(reader, block, reader.member(json, block.name));
     std::memcpy(bytes + kMagicSize, &definition, sizeof(Definition));
-    if (json.contains("trailer")) {
-        auto scope = reader.enter("trailer");
-        reader.numbers(json["trailer"], ByteSpan(bytes + kMagicSize + sizeof(Definition), kProjectTrailerSize));
+    if (json.contains(kTrailer)) {
+        auto scope = reader.enter(kTrailer);
+        reader.hex(json[kTrailer], ByteSpan(bytes + kMagicSize + sizeof(Definition), kProjectTrailerSize));
     }
     return file;
 }

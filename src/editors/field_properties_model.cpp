@@ -10,7 +10,6 @@
 namespace tessel {
 namespace {
 
-constexpr unsigned kMaxPartialLength = 160;
 // The start position has seven bits of its byte; the eighth is the
 // "save full barcode" flag, so a larger start must not spill into it.
 constexpr unsigned kMaxPartialStart = kPartialStartPosition.mask() >> kPartialStartPosition.shift;
@@ -25,7 +24,7 @@ FieldPropertiesModel::FieldPropertiesModel(FormRecord& form, std::size_t field)
       saveFullBarcode_(kPartialSaveFullBarcode.get(form.partialStart[field]) != 0) {
     if (form_.partialStart[field_] == 0) form_.partialStart[field_] = 1;
     Byte& length = form_.partialLength[field_];
-    if (length == 0 || length > kMaxPartialLength) length = kMaxPartialLength;
+    if (length == 0 || length > unsigned{kMaxDataLength}) length = unsigned{kMaxDataLength};
 }
 
 ListEntries FieldPropertiesModel::decimalPlaceEntries(const Strings& strings) {
@@ -64,7 +63,7 @@ std::string FieldPropertiesModel::setPartialStart(std::string_view text) {
 }
 
 std::string FieldPropertiesModel::setPartialLength(std::string_view text) {
-    auto corrected = correctNumber(text.substr(0, kPartialDigits), kMaxPartialLength);
+    auto corrected = correctNumber(text.substr(0, kPartialDigits), unsigned{kMaxDataLength});
     form_.partialLength[field_] = static_cast<Byte>(corrected.value);
     return corrected.text;
 }

@@ -7,7 +7,6 @@
 namespace tessel {
 namespace {
 
-constexpr Byte kMaxDataLength = 160;
 constexpr Byte kDefaultPartialLength = 20;
 constexpr Byte kDefaultAutoEnter = 1;
 

@@ -10,7 +10,6 @@
 namespace tessel {
 namespace {
 
-constexpr unsigned kMaxDataLength = 160;
 
 // The properties that stop meaning anything when a field changes kind.
 void resetFieldProperties(FormRecord& form, std::size_t f) {

@@ -77,6 +77,21 @@ int resolveChosenPort(const PortList& ports, int portIndex, int preferredNumber)
     return -1;
 }
 
+std::optional<int> chosenPortIn(PortList& ports, int portIndex, const std::string& portName, int preferredNumber) {
+    const int count = static_cast<int>(ports.size());
+    if (portIndex < 0 && !portName.empty()) {
+        if (const auto listed = findPort(ports, portName)) return listed;
+        ports.push_back({portName, portName});
+        return count;
+    }
+    const int index = resolveChosenPort(ports, portIndex, preferredNumber);
+    if (index < 0 || index >= count) return std::nullopt;
+    const bool renamed =
+        portIndex >= 0 && !portName.empty() && ports[static_cast<std::size_t>(index)].portName != portName;
+    if (renamed) return std::nullopt;
+    return index;
+}
+
 int findPortIndex(const PortList& ports, std::string_view listLine) {
     const auto name = listLine.substr(0, listLine.find(' '));
     for (std::size_t i = 0; i < ports.size(); ++i)

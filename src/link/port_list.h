@@ -40,6 +40,16 @@ std::optional<int> portNumberOf(std::string_view portName);
 // first port whose number is `preferredNumber`, else still -1.
 int resolveChosenPort(const PortList& ports, int portIndex, int preferredNumber);
 
+// The port the preferences choose, in the list as it is now. A stored
+// position counts while the port there still has the stored name (or no name
+// is stored, as in an older program's file); one that has come to name
+// another port, or lies past the end, gives nothing, so the user is asked
+// rather than another device taken. With no position, a stored name is a
+// device path the user typed: the listed port of that name or path, else an
+// entry added to the end of `ports`. With neither, the preferred number
+// decides (`resolveChosenPort`).
+std::optional<int> chosenPortIn(PortList& ports, int portIndex, const std::string& portName, int preferredNumber);
+
 // The port whose name is the list line's text before its first space; 0 when
 // none is.
 int findPortIndex(const PortList& ports, std::string_view listLine);

@@ -128,7 +128,7 @@ std::optional<Departure> FormRunner::pressEnter() {
     return complete();
 }
 
-Departure FormRunner::complete() {
+std::optional<Departure> FormRunner::complete() {
     ++project_.recordCounter;
     if (record().recordAction == kRecordActionPassDown) {
         std::array<std::string, kFieldsPerForm> inputs;
@@ -136,6 +136,12 @@ Departure FormRunner::complete() {
         const SystemSettings& settings = project_.definition.settings;
         const Delimiters delimiters{settings.fieldDelimiter1, settings.fieldDelimiter2};
         output_ = buildOutputRecord(record(), inputs, delimiters, clock_.now());
+    }
+    // A next target that leads nowhere keeps the form: it starts again empty,
+    // ready for the next record, rather than showing the input just counted.
+    if (leadsNowhere(record().nextTarget)) {
+        enter(form_);
+        return std::nullopt;
     }
     return Departure{record().nextTarget, true};
 }

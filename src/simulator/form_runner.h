@@ -17,6 +17,11 @@
 
 namespace tessel::sim {
 
+// The last target code that leads somewhere (menu 10); a byte above it names
+// no screen, so the screen that holds it stays where it is.
+inline constexpr int kLastTarget = 20;
+constexpr bool leadsNowhere(int target) { return target > kLastTarget; }
+
 // Where a form is left for: a target code, and whether a menu target starts
 // with its first item selected (completion) or keeps its selection (escape).
 struct Departure {
@@ -72,7 +77,7 @@ private:
     void moveTo(int line);
     void moveUp();
     std::optional<Departure> pressEnter();
-    Departure complete();
+    std::optional<Departure> complete();
 
     // Input (field_entry.cpp).
     void enterCharacter(char c);

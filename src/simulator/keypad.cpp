@@ -80,6 +80,13 @@ std::optional<KeyHit> hitTestKey(int family, int x, int y) {
     return hit;
 }
 
+std::optional<KeyArea> findKeyArea(int family, int code) {
+    for (const auto& key : keyAreas(family)) {
+        if (key.code == code) return key;
+    }
+    return std::nullopt;
+}
+
 int groupPressedImage(int code) {
     constexpr std::array<int, 45> kImages{
         0, 9,  10, 11, 35, 13, 14, 15, 0,  17, 18, 19, 24, 16, 22, 21,  // codes 0..15

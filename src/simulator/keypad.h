@@ -28,6 +28,9 @@ std::vector<KeyArea> keyAreas(int family);
 // The key under the client point (x, y) of the family's skin, if any.
 std::optional<KeyHit> hitTestKey(int family, int x, int y);
 
+// The key of `code` on the family's picture, if the picture has one.
+std::optional<KeyArea> findKeyArea(int family, int code);
+
 // Index of the pressed image of a group-family key among the skin's images
 // (1 is the whole released keypad); 0 for a key without one.
 int groupPressedImage(int code);

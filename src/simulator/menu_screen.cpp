@@ -48,13 +48,16 @@ void Simulator::menuKey(int code) {
     MenuRecord& menu = currentMenu();
     Byte& selected = menu.runtime[kSelectedItem];
     const int count = itemCountOf(menu);
-    // Digits 1 to 9 choose an item that exists; the tenth is reached only with the arrows.
+    // Digits 1 to 9 choose an item that exists; the tenth is reached only with
+    // the arrows. An item whose target leads nowhere leaves the menu as it is,
+    // its selection included.
     if (const auto digit = digitOfKey(code); digit && *digit != '0') {
         const int item = *digit - '1';
-        if (item < count) {
-            selected = static_cast<Byte>(item);
-            goToTarget(menu.itemTarget[static_cast<std::size_t>(item)]);
-        }
+        if (item >= count) return;
+        const int target = menu.itemTarget[static_cast<std::size_t>(item)];
+        if (leadsNowhere(target)) return;
+        selected = static_cast<Byte>(item);
+        goToTarget(target);
         return;
     }
     switch (code) {

@@ -54,15 +54,16 @@ void Simulator::tick() {
     forms_.tick();
 }
 
+void Simulator::enterPendingCharacter() { forms_.commitPending(); }
+
 void Simulator::goToTarget(int target, bool resetMenu) {
     constexpr int kLastForm = 10;
-    constexpr int kLastMenu = 20;
     if (target == 0) {
         screen_.highlightRow = 1;
         showMainMenu();
     } else if (target <= kLastForm) {
         enterForm(target);
-    } else if (target <= kLastMenu) {
+    } else if (!leadsNowhere(target)) {
         enterMenu(target, resetMenu);
     }
 }

@@ -27,9 +27,12 @@ public:
     void handleKey(int code);
     // The 100 ms timer: the clock line and the multi-tap time-out.
     void tick();
+    // Enters a pending multi-tap character now, as its time-out would.
+    void enterPendingCharacter();
     // Goes where a target code points: 0 the main menu with row 1
     // highlighted, 1 to 10 a form, 11 to 20 a menu (its selection reset unless
-    // `resetMenu` is false). Codes above 20 lead nowhere.
+    // `resetMenu` is false). Codes above 20 lead nowhere: the screen stays
+    // as it is.
     void goToTarget(int target, bool resetMenu = true);
     // Shows menu `menu` (11 to 20), with its first item selected when `reset`.
     void enterMenu(int menu, bool reset);

@@ -4,14 +4,17 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
+#include "core/bytes.h"
 #include "core/messages.h"
 #include "core/popup_menu.h"
 #include "core/project_file.h"
+#include "core/records/field_type.h"
 #include "editors/ui/editor_sheet.h"
 #include "simulator/ui/terminal_view.h"
 #include "support/projects.h"
@@ -80,6 +83,21 @@ TEST_F(MainWindowTest, StartsAsTheGroupFamilyTerminal) {
     EXPECT_EQ(window().simulator().screen().rows[0], "1. Collect data     ");
 }
 
+// The window opens at its usual place as far as its screen allows, and goes
+// back there after the preferences. CTest runs this again at a scale factor
+// of 2, where the screen is smaller than the window; the rule over screens of
+// every size is tested in core.
+TEST_F(MainWindowTest, OpensOnItsScreen) {
+    const QRect free = window().screen()->availableGeometry();
+    const QPoint usual(std::min(300, free.right() + 1 - 267), std::min(50, free.bottom() + 1 - 645));
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(window().pos(), free.topLeft() + QPoint(std::max(usual.x(), 0), std::max(usual.y(), 0)));
+    window().move(free.topLeft() + QPoint(500, 200));
+    window().runCommand(kCommandPreferences);
+    EXPECT_EQ(window().pos(), free.topLeft() + QPoint(std::max(usual.x(), 0), std::max(usual.y(), 0)));
+    EXPECT_TRUE(free.contains(window().geometry().topLeft()));
+}
+
 TEST_F(MainWindowTest, KeyClicksReachTheSimulatorAndPressesBesideThemDrag) {
     window().runCommand(kCommandNew4760);
     QSignalSpy drags(&window().terminal(), &TerminalView::windowDragRequested);
@@ -105,6 +123,63 @@ TEST_F(MainWindowTest, MenuKeyOpensThePopupOnRelease) {
     EXPECT_EQ(popups.at(0).at(0).toPoint(), window().terminal().mapToGlobal(QPoint(158, 586)));
     QTest::mousePress(&window().terminal(), Qt::RightButton, {}, {10, 10});
     EXPECT_EQ(popups.count(), 2);
+}
+
+// The PC keyboard drives the terminal: the arrows and Enter on the main
+// menu, digits and letters typed through the multi-tap keys in a form.
+TEST_F(MainWindowTest, PcKeyboardDrivesTheTerminal) {
+    window().runCommand(kCommandNew4760);
+    auto& form = window().project().definition.forms[0];
+    form.fieldType[0] = kFieldText;
+    setCellText(form.fieldPrompt[0], "Name:");
+    form.maxLength[0] = 12;
+    window().simulator().restart();
+    auto& terminal = window().terminal();
+    EXPECT_EQ(window().focusProxy(), &terminal);
+
+    QTest::keyClick(&terminal, Qt::Key_Down);
+    EXPECT_EQ(terminal.lastKey(), 33);
+    EXPECT_EQ(window().simulator().screen().highlightRow, 2);
+    QTest::keyClick(&terminal, Qt::Key_Up);
+    QTest::keyClick(&terminal, Qt::Key_Return);
+    ASSERT_EQ(window().simulator().screen().state, sim::SimState::FormScreen);
+
+    QTest::keyClicks(&terminal, "Ab-7x");
+    QTest::keyClick(&terminal, Qt::Key_Backspace);
+    QTest::keyClicks(&terminal, "Yz");
+    QTest::keyClick(&terminal, Qt::Key_Right);  // no effect, but it enters the pending "z"
+    EXPECT_EQ(window().simulator().screen().rows[0].substr(0, 11), "Name:Ab-7Yz");
+    QTest::keyClick(&terminal, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(window().simulator().recordCounter(), 1u);
+    QTest::keyClick(&terminal, Qt::Key_Escape);
+    EXPECT_EQ(window().simulator().screen().state, sim::SimState::MainMenu);
+}
+
+// Every command can be reached without a mouse: the Menu key and Shift+F10
+// open the popup with its first entry active, and its access keys choose.
+TEST_F(MainWindowTest, MenuKeyAndShiftF10OpenThePopupForTheKeyboard) {
+    window().show();
+    auto& terminal = window().terminal();
+    QMenu& menu = window().popupMenu();
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers{}},
+                                         std::pair{Qt::Key_F10, Qt::KeyboardModifiers{Qt::ShiftModifier}}}) {
+        QSignalSpy popups(&terminal, &TerminalView::popupRequested);
+        QTest::keyClick(&terminal, key, modifiers);
+        ASSERT_EQ(popups.count(), 1);
+        EXPECT_EQ(popups.at(0).at(0).toPoint(), terminal.mapToGlobal(QPoint(173, 541)));
+        EXPECT_TRUE(popups.at(0).at(1).toBool());
+        EXPECT_TRUE(menu.isVisible());
+        EXPECT_EQ(menu.activeAction(), menu.actions().first());
+        menu.hide();
+    }
+    QTest::keyClick(&terminal, Qt::Key_Menu);
+    QString opened;
+    test::whenModalOpens([&opened](QDialog& dialog) {
+        opened = dialog.objectName();
+        dialog.reject();
+    });
+    QTest::keyClick(&menu, Qt::Key_P);  // &Preferences...
+    EXPECT_EQ(opened, "PreferencesDlg");
 }
 
 TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {

@@ -1,4 +1,5 @@
-// Saves pictures of the program's window for each family into a folder:
+// Saves pictures of the program's window for each family, and of a form taking
+// input on the group terminal, into a folder:
 //   take_app_screenshots FOLDER
 // Runs on the offscreen platform; not part of the test run.
 #include <QApplication>
@@ -9,6 +10,8 @@
 #include "app/main_window.h"
 #include "core/messages.h"
 #include "core/popup_menu.h"
+#include "core/records/field_type.h"
+#include "simulator/key_script.h"
 #include "simulator/ui/terminal_view.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
@@ -37,10 +40,8 @@ int main(int argc, char** argv) {
         if (auto* modal = QApplication::activeModalWidget()) modal->close();
     });
     closer.start(50);
-    for (const int family : {tessel::kFamily4760, tessel::kFamilyGroup}) {
-        window.runCommand(family == tessel::kFamily4760 ? tessel::kCommandNew4760 : tessel::kCommandNewGroup);
-        window.simulator().tick();
-        // As the desktop shows it: cut to the terminal's outline.
+    // As the desktop shows the terminal: cut to its outline.
+    const auto save = [&](const QString& name) {
         const QPixmap shot = window.terminal().grab();
         QPixmap cut(shot.size());
         cut.fill(Qt::transparent);
@@ -48,7 +49,24 @@ int main(int argc, char** argv) {
         painter.setClipRegion(window.mask());
         painter.drawPixmap(0, 0, shot);
         painter.end();
-        cut.save(folder.filePath(QString("terminal-%1.png").arg(family)));
+        cut.save(folder.filePath(name + ".png"));
+    };
+    for (const int family : {tessel::kFamily4760, tessel::kFamilyGroup}) {
+        window.runCommand(family == tessel::kFamily4760 ? tessel::kCommandNew4760 : tessel::kCommandNewGroup);
+        window.simulator().tick();
+        save(QString("terminal-%1").arg(family));
     }
+    // A form taking input on the group terminal: a text field filled, the
+    // cursor after the quantity typed so far.
+    tessel::FormRecord& form = window.project().definition.forms[0];
+    form.fieldType[0] = static_cast<tessel::Byte>(tessel::kFieldText);
+    tessel::setCellText(form.fieldPrompt[0], "Item:");
+    form.maxLength[0] = 12;
+    form.fieldType[1] = static_cast<tessel::Byte>(tessel::kFieldInteger);
+    tessel::setCellText(form.fieldPrompt[1], "Qty:");
+    form.maxLength[1] = 5;
+    window.simulator().restart();
+    tessel::sim::runKeyScript(window.simulator(), clock, "1 4 0 1 2 ENTER 1 2");
+    save("form-4130");
     return 0;
 }

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
 #include "app/main_window.h"
@@ -14,6 +17,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/served_terminal.h"
 #include "support/temp_dir.h"
+#include "support/widgets.h"
 
 namespace tessel::ui {
 namespace {
@@ -81,6 +85,24 @@ TEST_F(DesktopTransfers, ReceiveWritesTheRecordsAndOffersToShowThem) {
     EXPECT_EQ(desktop.opened, std::vector<std::string>{data.string()});
 }
 
+// "View the received data?" answered Yes on a desktop without a viewer for
+// text files: the message names where the data is.
+TEST_F(DesktopTransfers, WithoutAViewerTheMessageNamesTheDataFile) {
+    desktop.hasViewer = false;
+    const auto data = temp.path() / "received.txt";
+    dialogs.answer(data.string());
+    window->runCommand(kCommandReceiveData);
+    ASSERT_GE(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[messages.shown().size() - 2].text,
+              "Done : 2 records received.\nView the received data?");
+    EXPECT_EQ(desktop.opened, std::vector<std::string>{data.string()});
+    const auto& told = messages.shown().back();
+    EXPECT_EQ(told.caption, "Upload Data");
+    EXPECT_EQ(told.style.icon, MessageIcon::Warning);
+    EXPECT_NE(told.text.find("could show the received data"), std::string::npos) << told.text;
+    EXPECT_NE(told.text.find(data.string()), std::string::npos) << told.text;
+}
+
 TEST_F(DesktopTransfers, ReceivingNothingDeletesTheFile) {
     terminal->stopServing();
     settings.uploads.clear();
@@ -120,11 +142,61 @@ TEST_F(DesktopTransfers, AFailureIsShownAndOffersARetry) {
     EXPECT_EQ(messages.shown().back().style.buttons, MessageButtons::YesNo);
 }
 
+// Without a listed port the preferences open and say so in the port box,
+// where a device path can be typed; cancelling them starts nothing.
 TEST_F(DesktopTransfers, WithoutAnyPortThePreferencesSaySo) {
     window = windowOnPorts({}, "none.ini");
+    QString hint;
+    test::whenModalOpens([&hint](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), "PreferencesDlg");
+        hint = test::child<QComboBox>(&dialog, "port")->lineEdit()->placeholderText();
+        dialog.reject();
+    });
+    window->runCommand(kCommandDownloadApplication);
+    EXPECT_TRUE(hint.startsWith("Don't have any COM port device!"));
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(terminal->stopServing().image(), nullptr);
+}
+
+// The running simulated terminals are listed for every program of the user:
+// when the chosen one has stopped, another may stand at its position. The
+// transfer then asks for the port, and the port box selects nothing.
+TEST_F(DesktopTransfers, AStaleChoiceAsksInsteadOfTakingAnotherTerminal) {
+    Preferences stale;
+    stale.portIndex = 0;
+    stale.portName = "/dev/pts/999";
+    ASSERT_TRUE(writePreferences(temp.path() / "stale.ini", stale));
+    window = windowOnPorts(link::PortList{{terminal->devicePath(), terminal->devicePath()}}, "stale.ini");
+    window->runCommand(kCommandNewGroup);
+    int selected = 0;
+    QString shown = "?";
+    test::whenModalOpens([&](QDialog& dialog) {
+        ASSERT_EQ(dialog.objectName(), "PreferencesDlg");
+        auto* port = test::child<QComboBox>(&dialog, "port");
+        selected = port->currentIndex();
+        shown = port->currentText();
+        dialog.reject();
+    });
+    window->runCommand(kCommandDownloadApplication);
+    EXPECT_EQ(selected, -1);
+    EXPECT_EQ(shown, "");
+    EXPECT_EQ(terminal->stopServing().image(), nullptr);
+}
+
+// A device the listing does not show, typed in the preferences, is used.
+TEST_F(DesktopTransfers, ATypedDevicePathIsUsed) {
+    window = windowOnPorts({}, "typed.ini");
+    window->runCommand(kCommandNewGroup);
+    const std::string path = terminal->devicePath();
+    test::whenModalOpens([path](QDialog& dialog) {
+        QTest::keyClicks(test::child<QComboBox>(&dialog, "port")->lineEdit(), QString::fromStdString(path));
+        test::press(dialog, QDialogButtonBox::Ok);
+    });
     window->runCommand(kCommandDownloadApplication);
     ASSERT_FALSE(messages.shown().empty());
-    EXPECT_EQ(messages.shown().back().text, "Don't have any COM port device!");
+    EXPECT_EQ(messages.shown().back().text, "Downloaded completely!");
+    EXPECT_EQ(readPreferences(temp.path() / "typed.ini").portName, path);
+    EXPECT_NE(terminal->stopServing().image(), nullptr);
 }
 
 }  // namespace

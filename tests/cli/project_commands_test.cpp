@@ -76,7 +76,7 @@ TEST_F(ProjectCommands, ExportThenImportIsByteExact) {
 
 TEST_F(ProjectCommands, FailuresAndUsageErrors) {
     std::ofstream(path("junk.TSX")) << "not a project at all";
-    std::ofstream(path("junk.json")) << "{\"magic\": 3}";
+    std::ofstream(path("junk.json")) << "{\"format\": 2, \"magic\": 3}";
     struct Case {
         std::string arguments;
         int status;

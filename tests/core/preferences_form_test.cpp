@@ -42,8 +42,9 @@ TEST(PreferencesForm, PortsAreShownSortedAndKeepTheirIndexes) {
     struct Case {
         int storedIndex, shownRow, chosenIndex;
     };
-    // Sorted: COM3 (index 1), rfcomm0 (2), ttyUSB0 (0).
-    const Case cases[] = {{-1, 2, 0}, {0, 2, 0}, {2, 1, 2}, {1, 0, 1}, {9, 2, 0}};
+    // Sorted: COM3 (index 1), rfcomm0 (2), ttyUSB0 (0). A position past the
+    // end of the list shows nothing and stays as it was.
+    const Case cases[] = {{-1, 2, 0}, {0, 2, 0}, {2, 1, 2}, {1, 0, 1}, {9, -1, 9}};
     for (const auto& c : cases) {
         Preferences stored;
         stored.portIndex = c.storedIndex;
@@ -54,7 +55,84 @@ TEST(PreferencesForm, PortsAreShownSortedAndKeepTheirIndexes) {
     PreferencesForm form({}, kFamilyGroup, lines, {});
     form.choosePortRow(1);
     EXPECT_EQ(form.result().portIndex, 2);
+    EXPECT_EQ(form.result().portName, "rfcomm0");
     EXPECT_FALSE(PreferencesForm({}, kFamilyGroup, {}, {}).hasPorts());
+}
+
+// The list of running simulated terminals is shared by every program of the
+// user: when one stops, another terminal moves up to its position. A stored
+// position is shown only while it still names the port that was chosen.
+TEST(PreferencesForm, AStalePositionSelectsNoPort) {
+    // Shown sorted: /dev/pts/7 (index 1), then ttyS0 (index 0).
+    const std::vector<std::string> lines{"ttyS0 - Serial port", "/dev/pts/7 - Virtual port"};
+    struct Case {
+        const char* what;
+        int storedIndex;
+        const char* storedName;
+        int shownRow;
+    };
+    const Case cases[] = {
+        {"the chosen terminal is still there", 1, "/dev/pts/7", 0},
+        {"another terminal at its position", 1, "/dev/pts/4", -1},
+        {"the chosen terminal is gone and the list shorter", 2, "/dev/pts/9", -1},
+        {"a file without the name trusts the position", 1, "", 0},
+        {"nothing chosen offers the first port", -1, "", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Preferences stored;
+        stored.portIndex = c.storedIndex;
+        stored.portName = c.storedName;
+        const PreferencesForm form(stored, kFamilyGroup, lines, {});
+        EXPECT_EQ(form.selectedPortRow(), c.shownRow);
+        if (c.shownRow < 0) {
+            // OK without a new choice keeps the stale choice, so a transfer asks again.
+            EXPECT_EQ(form.result().portIndex, c.storedIndex);
+            EXPECT_EQ(form.result().portName, c.storedName);
+        }
+    }
+}
+
+TEST(PreferencesForm, ADevicePathCanBeTypedForThePort) {
+    const std::vector<std::string> lines{"ttyS0 - Serial port", "ttyUSB0 - Virtual port"};
+    struct Case {
+        std::string text;
+        int row;
+        std::string typed;
+        int portIndex;
+        std::string portName;
+    };
+    const Case cases[] = {
+        {"ttyUSB0 - Virtual port", 1, "", 1, "ttyUSB0"},  // a line of the list
+        {" ttyS0 ", 0, "", 0, "ttyS0"},                   // a listed port's name
+        {"/dev/rfcomm0", -1, "/dev/rfcomm0", -1, "/dev/rfcomm0"},
+        {"  /dev/pts/12\t", -1, "/dev/pts/12", -1, "/dev/pts/12"},
+        {"", -1, "", 3, "old"},  // nothing: the stored choice stays
+        {"/dev/x\ry", -1, "", 3, "old"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Preferences stored;
+        stored.portIndex = 3;
+        stored.portName = "old";
+        PreferencesForm form(stored, kFamilyGroup, lines, {});
+        form.setPortText(c.text);
+        EXPECT_EQ(form.selectedPortRow(), c.row);
+        EXPECT_EQ(form.typedPort(), c.typed);
+        EXPECT_EQ(form.result().portIndex, c.portIndex);
+        EXPECT_EQ(form.result().portName, c.portName);
+    }
+    // A typed path read back from the preferences shows again as typed.
+    Preferences typed;
+    typed.portName = "/dev/rfcomm0";
+    const PreferencesForm again(typed, kFamilyGroup, lines, {});
+    EXPECT_EQ(again.selectedPortRow(), -1);
+    EXPECT_EQ(again.typedPort(), "/dev/rfcomm0");
+    // Choosing from the list drops what was typed.
+    PreferencesForm chosen(typed, kFamilyGroup, lines, {});
+    chosen.choosePortRow(0);
+    EXPECT_EQ(chosen.result().portName, "ttyS0");
+    EXPECT_EQ(chosen.typedPort(), "");
 }
 
 TEST(PreferencesForm, LanguagesAndTheDefaultEntry) {

@@ -84,6 +84,43 @@ TEST(PreferencesFile, WriteThenReadGivesTheSamePreferences) {
     EXPECT_EQ(readPreferences(file), p);
 }
 
+// The chosen port's name is written after the port field, where a reader of
+// the fixed fields has stopped: every field before it stays as it was.
+TEST(PreferencesFile, ThePortNameFollowsThePortField) {
+    Preferences p;
+    p.recentFiles = {"/work/x.TSX"};
+    p.portIndex = 2;
+    const std::string fixed = serializePreferences(p);
+    p.portName = "/dev/pts/4";
+    EXPECT_EQ(serializePreferences(p), fixed + "/dev/pts/4\r");
+    EXPECT_EQ(parsePreferences(serializePreferences(p)), p);
+    // Older programs read about 1300 bytes: the name never makes the file longer.
+    p.recentFiles.assign(4, "/" + std::string(279, 'r'));
+    p.portName = "/dev/serial/by-id/" + std::string(200, 'n');
+    const std::string written = serializePreferences(p);
+    EXPECT_LE(written.size(), 1280u);
+    EXPECT_EQ(parsePreferences(written).portName, "");
+    EXPECT_EQ(parsePreferences(written).portIndex, 2);
+
+    struct Case {
+        const char* content;
+        int portIndex;
+        const char* portName;
+    };
+    const Case cases[] = {
+        {"f\r0\r0\r1\r0\r0\r0\r0\r3\r", 2, ""},                             // an older writer's file
+        {"f\r0\r0\r1\r0\r0\r0\r0\ra\r3\rCOM3\r", 2, "COM3"},                // after a recent file
+        {"f\r0\r0\r1\r0\r0\r0\r0\r0\r/dev/rfcomm0\r", -1, "/dev/rfcomm0"},  // a typed path
+        {"f\r0\r0\r1\r0\r0\r0\r0\r3\r7 port\rmore\r", 2, "7 port"},         // read by place, not by look
+        {"f\r0\r0\r1\r0\r0\r0\r0\r3x\rCOM3\r", -1, ""},                     // no port field, no name
+    };
+    for (const auto& c : cases) {
+        const auto read = parsePreferences(c.content);
+        EXPECT_EQ(read.portIndex, c.portIndex) << c.content;
+        EXPECT_EQ(read.portName, c.portName) << c.content;
+    }
+}
+
 TEST(PreferencesFile, MissingHugeOrGarbageFilesAreReadSafely) {
     test::TempDir temp;
     EXPECT_EQ(readPreferences(temp.path() / "none.ini"), Preferences{});

@@ -3,6 +3,7 @@
 // bit-field byte must account for all of its bits.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <span>
@@ -25,14 +26,15 @@ struct RecordLayoutCase {
     std::string_view record;
     std::span<const FieldLayout> fields;
     std::size_t recordSize;
+    std::span<const ElementList> lists = {};
 };
 
 void PrintTo(const RecordLayoutCase& c, std::ostream* os) { *os << c.record; }
 
 const RecordLayoutCase kRecordLayouts[] = {
-    {"FormRecord", kFormRecordLayout, sizeof(FormRecord)},
-    {"MenuRecord", kMenuRecordLayout, sizeof(MenuRecord)},
-    {"LookupRecord", kLookupRecordLayout, sizeof(LookupRecord)},
+    {"FormRecord", kFormRecordLayout, sizeof(FormRecord), kFormRecordLists},
+    {"MenuRecord", kMenuRecordLayout, sizeof(MenuRecord), kMenuRecordLists},
+    {"LookupRecord", kLookupRecordLayout, sizeof(LookupRecord), kLookupRecordLists},
     {"SystemSettings", kSystemSettingsLayout, sizeof(SystemSettings)},
     {"SymbologyBlock", kSymbologyBlockLayout, sizeof(SymbologyBlock)},
     {"ReaderSettings", kReaderSettingsLayout, sizeof(ReaderSettings)},
@@ -43,7 +45,7 @@ const RecordLayoutCase kRecordLayouts[] = {
 class RecordLayoutTest : public testing::TestWithParam<RecordLayoutCase> {};
 
 TEST_P(RecordLayoutTest, FieldsTileTheRecordInOffsetOrder) {
-    const auto& [record, fields, recordSize] = GetParam();
+    const auto& [record, fields, recordSize, lists] = GetParam();
     ASSERT_FALSE(fields.empty());
     std::size_t expectedOffset = 0;
     for (const FieldLayout& field : fields) {
@@ -65,6 +67,7 @@ TEST_P(RecordLayoutTest, EachFieldSplitsIntoElementsFittingItsKind) {
             case FieldKind::Number: EXPECT_EQ(element, 1u); break;
             case FieldKind::Word: EXPECT_EQ(element, 2u); break;
             case FieldKind::Text: EXPECT_GE(element, 2u) << "no room for a character and its zero"; break;
+            case FieldKind::Characters: EXPECT_GE(element, 1u); break;
             case FieldKind::Bytes: break;
             case FieldKind::Bits: EXPECT_TRUE(element == 1 || element == 2); break;
         }
@@ -96,6 +99,31 @@ TEST_P(RecordLayoutTest, NamesAreUniqueWithinTheirScope) {
         std::set<std::string_view> bitNames;
         for (const BitRange& range : field.bits) {
             EXPECT_TRUE(bitNames.insert(range.name).second) << field.name << '.' << range.name;
+        }
+    }
+}
+
+// Each element list gathers members that have one element per field (item,
+// ...), each member once, under names that cannot be confused in the objects
+// they end up in.
+TEST_P(RecordLayoutTest, ElementListsGatherMembersWithOneElementEach) {
+    const auto& [record, fields, recordSize, lists] = GetParam();
+    std::set<std::string_view> gathered;
+    std::set<std::string_view> recordNames;
+    for (const FieldLayout& field : fields) recordNames.insert(field.name);
+    for (const ElementList& list : lists) {
+        SCOPED_TRACE(std::string(list.name));
+        EXPECT_TRUE(recordNames.insert(list.name).second) << "a list named like a member";
+        std::set<std::string_view> elementNames{list.number};
+        for (const ElementMember& member : list.members) {
+            SCOPED_TRACE(std::string(member.member));
+            const auto field = std::find_if(fields.begin(), fields.end(),
+                                            [&](const FieldLayout& f) { return f.name == member.member; });
+            ASSERT_NE(field, fields.end()) << "not a member of the record";
+            EXPECT_EQ(field->count, list.count);
+            EXPECT_TRUE(member.blank == 0 || field->size == field->count) << "only one-byte members have a blank value";
+            EXPECT_TRUE(gathered.insert(member.member).second) << "gathered twice";
+            EXPECT_TRUE(elementNames.insert(member.name).second) << "named twice in the element";
         }
     }
 }

@@ -46,6 +46,41 @@ TEST(ChosenPort, AnUnresolvedIndexTakesTheFirstPortWithThePreferredNumber) {
     EXPECT_EQ(resolveChosenPort(linux, -1, 1), 0);
 }
 
+// A transfer goes only to the port that was chosen: never to another one
+// that has moved up to its position in the list.
+TEST(ChosenPort, AStoredPositionCountsOnlyWhileItNamesTheChosenPort) {
+    const PortList now{{"/dev/ttyS0", "ttyS0"}, {"/dev/pts/7", "/dev/pts/7"}};
+    struct Case {
+        const char* what;
+        int storedIndex;
+        std::string storedName;
+        int preferredNumber;
+        std::optional<int> chosen;
+        std::size_t listed;  // ports in the list afterwards
+    };
+    const Case cases[] = {
+        {"the chosen terminal is still there", 1, "/dev/pts/7", 1, 1, 2},
+        {"another terminal took its position", 1, "/dev/pts/4", 1, std::nullopt, 2},
+        {"the list is shorter now", 2, "/dev/pts/9", 1, std::nullopt, 2},
+        {"an older file without the name", 1, "", 1, 1, 2},
+        {"an older file past the end", 5, "", 1, std::nullopt, 2},
+        {"nothing chosen, the preferred number decides", -1, "", 1, 0, 2},
+        {"nothing chosen, no port of that number", -1, "", 9, std::nullopt, 2},
+        {"a typed path that is listed", -1, "/dev/pts/7", 1, 1, 2},
+        {"a typed path listed by its device path", -1, "/dev/ttyS0", 1, 0, 2},
+        {"a typed path the list lacks", -1, "/dev/rfcomm0", 1, 2, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PortList ports = now;
+        EXPECT_EQ(chosenPortIn(ports, c.storedIndex, c.storedName, c.preferredNumber), c.chosen);
+        ASSERT_EQ(ports.size(), c.listed);
+        if (c.listed > now.size()) {
+            EXPECT_EQ(ports.back(), (PortEntry{c.storedName, c.storedName}));
+        }
+    }
+}
+
 TEST(FindPort, ComparesOnlyTheNameBeforeTheFirstSpace) {
     const PortList ports{{"\\Device\\Serial0", "COM1"}, {"\\Device\\Serial2", "COM3"}};
     EXPECT_EQ(findPortIndex(ports, "COM3 - Serial port"), 1);

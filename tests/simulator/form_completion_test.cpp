@@ -68,6 +68,26 @@ TEST_F(Completion, NextTargetStartsTheFormAgainWithTheCounterRaised) {
                   "1,002"});
 }
 
+// Target bytes above 20 name no screen. A completed form then starts again
+// empty, showing the new counter, so the next Enter does not count the same
+// input twice; an escape leaves the form as it is.
+TEST_F(Completion, TargetsThatLeadNowhereKeepTheForm) {
+    form(1).nextTarget = 21;
+    form(1).escTarget = 255;
+    setField(1, 2, kFieldCounter, "No:");
+    const std::string status = "state=FormScreen highlight=0 cursor=";
+    const Golden cases[] = {
+        {kEnterAB + " 7 ENTER", status + "2,0 counter=1", {row("T:"), row("N:"), row("No:0001")}, "AB,007"},
+        {kEnterAB + " 7 ENTER ENTER", status + "2,1 counter=1", {row("T:"), row("N:"), row("No:0001")}, "AB,007"},
+        {kEnterAB + " 7 ENTER 1 ENTER 2 ENTER",
+         status + "2,0 counter=2",
+         {row("T:"), row("N:"), row("No:0002")},
+         "1,002"},
+        {kEnterAB + " 7 ESC", status + "3,1 counter=0", {row("T:AB"), row("N:7"), row("No:0000")}},
+    };
+    for (const auto& golden : cases) expectGolden(golden);
+}
+
 TEST_F(Completion, OnlyPassDownBuildsAnOutputRecord) {
     form(1).recordAction = 0;  // save
     expectGolden({kEnterAB + " 7 ENTER", "state=MainMenu highlight=1 cursor=3,1 counter=1",

@@ -38,6 +38,28 @@ TEST(Keypad, HitTestsOfBothFamilies) {
     }
 }
 
+TEST(Keypad, KeyAreasByCode) {
+    struct Case {
+        int family, code;
+        std::optional<int> left, top;
+    };
+    const Case cases[] = {
+        {tessel::kFamily4760, 41, 158, 586},
+        {tessel::kFamily4760, 44, std::nullopt, std::nullopt},
+        {tessel::kFamilyGroup, 44, 95, 284},
+        {tessel::kFamilyGroup, 13, 163, 382},
+        {tessel::kFamilyGroup, 8, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto key = findKeyArea(c.family, c.code);
+        ASSERT_EQ(key.has_value(), c.left.has_value()) << c.family << " " << c.code;
+        if (!key) continue;
+        EXPECT_EQ(key->code, c.code);
+        EXPECT_EQ(key->left, *c.left) << c.code;
+        EXPECT_EQ(key->top, *c.top) << c.code;
+    }
+}
+
 TEST(Keypad, GroupPressedImages) {
     const std::pair<int, int> cases[] = {{1, 9},   {4, 35},  {12, 24}, {17, 25}, {26, 34}, {29, 23}, {36, 2},
                                          {37, 36}, {41, 40}, {42, 4},  {44, 3},  {8, 0},   {99, 0},  {-1, 0}};

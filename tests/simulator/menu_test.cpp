@@ -75,6 +75,30 @@ TEST_F(Menus, EscapeTargets) {
     EXPECT_EQ(simulator->screen().highlightRow, 1);
 }
 
+// Target bytes above 20 name no screen: the menu stays as it is, its
+// selection included, and the next arrow moves on from the row it shows.
+TEST_F(Menus, TargetsThatLeadNowhereLeaveTheMenuAsItIs) {
+    menu(1).itemTarget[4] = 21;   // 5.Five
+    menu(1).itemTarget[5] = 255;  // 6.Six
+    menu(1).menuEscTarget = 21;
+    const auto at = [&](int highlight) {
+        return "state=MenuScreen highlight=" + std::to_string(highlight) + " cursor=0,0 counter=0";
+    };
+    const Golden cases[] = {
+        {"1 5", at(2), kStockRows},
+        {"1 5 DOWN", at(3), kStockRows},
+        {"1 DOWN 6 DOWN", at(4), kStockRows},
+        {"1 DOWN DOWN DOWN DOWN ENTER", at(6), kStockRows},
+        {"1 DOWN DOWN DOWN DOWN DOWN ENTER UP", at(6), kStockRows},
+        {"1 DOWN ESC", at(3), kStockRows},
+    };
+    for (const auto& golden : cases) {
+        expectGolden(golden);
+        const int shownItem = simulator->screen().highlightRow - 2;
+        EXPECT_EQ(menu(1).runtime[0], shownItem) << golden.script;
+    }
+}
+
 TEST_F(Menus, UntitledMenuShowsNineItemsAndReachesTheTenthWithTheArrows) {
     std::vector<std::pair<std::string, int>> items;
     for (int i = 1; i <= 10; ++i) items.push_back({"Item " + std::to_string(i), i == 10 ? 2 : 0});

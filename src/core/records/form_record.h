@@ -12,6 +12,8 @@ namespace tessel {
 
 inline constexpr std::size_t kFieldsPerForm = 8;
 inline constexpr std::size_t kFunctionBranches = 4;  // FN+1 .. FN+4
+// The longest data a field takes, and the longest part of a barcode it keeps.
+inline constexpr Byte kMaxDataLength = 160;
 
 struct FormRecord {
     Byte reserved0;
@@ -203,16 +205,16 @@ inline constexpr std::array<FieldLayout, 58> kFormRecordLayout{{
     TESSEL_FIELD(FormRecord, initialValueOn, FieldKind::Number, kFieldsPerForm),
     TESSEL_FIELD(FormRecord, initialValue, FieldKind::Text, kFieldsPerForm),
     TESSEL_FIELD(FormRecord, prefixOn, FieldKind::Number, kFieldsPerForm),
-    TESSEL_FIELD(FormRecord, prefix, FieldKind::Bytes, kFieldsPerForm),
+    TESSEL_FIELD(FormRecord, prefix, FieldKind::Text, kFieldsPerForm),
     TESSEL_FIELD(FormRecord, suffixOn, FieldKind::Number, kFieldsPerForm),
-    TESSEL_FIELD(FormRecord, suffix, FieldKind::Bytes, kFieldsPerForm),
+    TESSEL_FIELD(FormRecord, suffix, FieldKind::Text, kFieldsPerForm),
     TESSEL_FIELD(FormRecord, partialOn, FieldKind::Number, kFieldsPerForm),
     TESSEL_FIELD(FormRecord, partialStart, FieldKind::Bits, kFieldsPerForm, kPartialStartBits),
     TESSEL_FIELD(FormRecord, partialLength, FieldKind::Number, kFieldsPerForm),
     TESSEL_FIELD(FormRecord, leadingCodeOn, FieldKind::Number, kFieldsPerForm),
-    TESSEL_FIELD(FormRecord, leadingCode, FieldKind::Bytes, kFieldsPerForm),
+    TESSEL_FIELD(FormRecord, leadingCode, FieldKind::Characters, kFieldsPerForm),
     TESSEL_FIELD(FormRecord, autoEnter, FieldKind::Number, kFieldsPerForm),
-    TESSEL_FIELD(FormRecord, inputMark, FieldKind::Number, kFieldsPerForm),
+    TESSEL_FIELD(FormRecord, inputMark, FieldKind::Characters, kFieldsPerForm),
     TESSEL_FIELD(FormRecord, fieldReserve, FieldKind::Bytes, kFieldsPerForm),
     TESSEL_FIELD(FormRecord, fieldCount, FieldKind::Number),
     TESSEL_FIELD(FormRecord, currentField, FieldKind::Number),
@@ -230,6 +232,49 @@ inline constexpr std::array<FieldLayout, 58> kFormRecordLayout{{
     TESSEL_FIELD(FormRecord, printQuantityField, FieldKind::Number),
     TESSEL_FIELD(FormRecord, printData, FieldKind::Number, 8),
     TESSEL_FIELD(FormRecord, reserved1085, FieldKind::Bytes),
+}};
+
+// The attributes of one field, as a new form has them in each unused field.
+inline constexpr std::array<ElementMember, 25> kFormFieldMembers{{
+    {"fieldType", "type"},
+    {"fieldPrompt", "prompt"},
+    {"fieldLink", "link"},
+    {"inputSource", "inputSource", 2},
+    {"minLength", "minLength"},
+    {"maxLength", "maxLength", 160},
+    {"fixedLengthOn", "fixedLengthOn"},
+    {"alignment", "alignment"},
+    {"fixedLength", "fixedLength"},
+    {"initialValueOn", "initialValueOn"},
+    {"initialValue", "initialValue"},
+    {"prefixOn", "prefixOn"},
+    {"prefix", "prefix"},
+    {"suffixOn", "suffixOn"},
+    {"suffix", "suffix"},
+    {"partialOn", "partialOn"},
+    {"partialStart", "partialStart"},
+    {"partialLength", "partialLength", 20},
+    {"leadingCodeOn", "leadingCodeOn"},
+    {"leadingCode", "leadingCode"},
+    {"autoEnter", "autoEnter", 1},
+    {"inputMark", "inputMark"},
+    {"checkDigit", "checkDigit"},
+    {"decimalPlaces", "decimalPlaces"},
+    {"fieldReserve", "reserve"},
+}};
+
+// What each of FN+1 .. FN+4 branches to, and the summation or remains it runs.
+inline constexpr std::array<ElementMember, 5> kFormBranchMembers{{
+    {"branchTarget", "target"},
+    {"sumSpec", "sumSpec"},
+    {"sumSource", "sumSource"},
+    {"remainsSpec", "remainsSpec"},
+    {"remainsFilter", "remainsFilter"},
+}};
+
+inline constexpr std::array<ElementList, 2> kFormRecordLists{{
+    {"fields", "field", kFieldsPerForm, kFormFieldMembers},
+    {"branches", "functionKey", kFunctionBranches, kFormBranchMembers},
 }};
 
 }  // namespace tessel

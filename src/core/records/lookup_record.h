@@ -53,7 +53,7 @@ inline constexpr std::array<FieldLayout, 14> kLookupRecordLayout{{
     TESSEL_FIELD(LookupRecord, keyColumn, FieldKind::Number),
     TESSEL_FIELD(LookupRecord, columnOffset, FieldKind::Number, kColumnsPerLookup),
     TESSEL_FIELD(LookupRecord, columnLength, FieldKind::Number, kColumnsPerLookup),
-    TESSEL_FIELD(LookupRecord, delimiter, FieldKind::Number),
+    TESSEL_FIELD(LookupRecord, delimiter, FieldKind::Characters),
     TESSEL_FIELD(LookupRecord, uploadable, FieldKind::Number),
     TESSEL_FIELD(LookupRecord, noMatchAction, FieldKind::Number),
     TESSEL_FIELD(LookupRecord, badFormatAction, FieldKind::Number),
@@ -62,6 +62,16 @@ inline constexpr std::array<FieldLayout, 14> kLookupRecordLayout{{
     TESSEL_FIELD(LookupRecord, deleteIfNull, FieldKind::Number),
     TESSEL_FIELD(LookupRecord, onSdCard, FieldKind::Number),
     TESSEL_FIELD(LookupRecord, reserved27, FieldKind::Bytes),
+}};
+
+// A column as a new lookup has it in each unused column.
+inline constexpr std::array<ElementMember, 2> kLookupColumnMembers{{
+    {"columnOffset", "offset", 1},
+    {"columnLength", "length"},
+}};
+
+inline constexpr std::array<ElementList, 1> kLookupRecordLists{{
+    {"columns", "column", kColumnsPerLookup, kLookupColumnMembers},
 }};
 
 }  // namespace tessel

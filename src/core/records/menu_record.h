@@ -59,4 +59,13 @@ inline constexpr std::array<FieldLayout, 12> kMenuRecordLayout{{
     TESSEL_FIELD(MenuRecord, reserved250, FieldKind::Bytes),
 }};
 
+inline constexpr std::array<ElementMember, 2> kMenuItemMembers{{
+    {"itemName", "name"},
+    {"itemTarget", "target"},
+}};
+
+inline constexpr std::array<ElementList, 1> kMenuRecordLists{{
+    {"items", "item", kItemsPerMenu, kMenuItemMembers},
+}};
+
 }  // namespace tessel

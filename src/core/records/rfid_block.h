@@ -38,7 +38,7 @@ inline constexpr std::array<BitRange, 4> kRfidOptionBits{{
 
 inline constexpr std::array<FieldLayout, 5> kRfidBlockLayout{{
     TESSEL_FIELD(RfidBlock, options, FieldKind::Bits, 1, kRfidOptionBits),
-    TESSEL_FIELD(RfidBlock, delimiter, FieldKind::Number),
+    TESSEL_FIELD(RfidBlock, delimiter, FieldKind::Characters),
     TESSEL_FIELD(RfidBlock, startPosition, FieldKind::Number),
     TESSEL_FIELD(RfidBlock, maxLength, FieldKind::Number),
     TESSEL_FIELD(RfidBlock, reserved4, FieldKind::Bytes),

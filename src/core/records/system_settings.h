@@ -187,10 +187,10 @@ inline constexpr std::array<BitRange, 5> kReaderTypeBits{{
 }};
 
 inline constexpr std::array<FieldLayout, 49> kSystemSettingsLayout{{
-    TESSEL_FIELD(SystemSettings, settingsVersion, FieldKind::Number),
+    TESSEL_FIELD(SystemSettings, settingsVersion, FieldKind::Characters),
     TESSEL_FIELD(SystemSettings, programStart, FieldKind::Number),
-    TESSEL_FIELD(SystemSettings, fieldDelimiter1, FieldKind::Number),
-    TESSEL_FIELD(SystemSettings, fieldDelimiter2, FieldKind::Number),
+    TESSEL_FIELD(SystemSettings, fieldDelimiter1, FieldKind::Characters),
+    TESSEL_FIELD(SystemSettings, fieldDelimiter2, FieldKind::Characters),
     TESSEL_FIELD(SystemSettings, separateDataFiles, FieldKind::Number),
     TESSEL_FIELD(SystemSettings, uploadPort, FieldKind::Number),
     TESSEL_FIELD(SystemSettings, uploadPhone, FieldKind::Text),
@@ -219,7 +219,7 @@ inline constexpr std::array<FieldLayout, 49> kSystemSettingsLayout{{
     TESSEL_FIELD(SystemSettings, functionKeysOn, FieldKind::Number),
     TESSEL_FIELD(SystemSettings, reserved83, FieldKind::Bytes),
     TESSEL_FIELD(SystemSettings, codeIdOn, FieldKind::Number),
-    TESSEL_FIELD(SystemSettings, codeId, FieldKind::Bytes, kCodeIdSymbologies),
+    TESSEL_FIELD(SystemSettings, codeId, FieldKind::Characters, kCodeIdSymbologies),
     TESSEL_FIELD(SystemSettings, modemSpeed, FieldKind::Number),
     TESSEL_FIELD(SystemSettings, downloadPhone, FieldKind::Text),
     TESSEL_FIELD(SystemSettings, keyClick, FieldKind::Number),
@@ -233,7 +233,7 @@ inline constexpr std::array<FieldLayout, 49> kSystemSettingsLayout{{
     TESSEL_FIELD(SystemSettings, reserved255, FieldKind::Bytes),
     TESSEL_FIELD(SystemSettings, ReaderType, FieldKind::Bits, 1, kReaderTypeBits),
     TESSEL_FIELD(SystemSettings, vibrator, FieldKind::Number),
-    TESSEL_FIELD(SystemSettings, fieldSeparatorReplacement, FieldKind::Number),
+    TESSEL_FIELD(SystemSettings, fieldSeparatorReplacement, FieldKind::Characters),
     TESSEL_FIELD(SystemSettings, btPrintMode, FieldKind::Number),
     TESSEL_FIELD(SystemSettings, reserved260, FieldKind::Bytes),
 }};

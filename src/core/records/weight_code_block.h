@@ -43,7 +43,7 @@ inline constexpr std::array<BitRange, 3> kWeightCodeFlagBits{{
 inline constexpr std::array<FieldLayout, 6> kWeightCodeBlockLayout{{
     TESSEL_FIELD(WeightCodeBlock, marker, FieldKind::Word),
     TESSEL_FIELD(WeightCodeBlock, flags, FieldKind::Bits, 1, kWeightCodeFlagBits),
-    TESSEL_FIELD(WeightCodeBlock, prefixCode, FieldKind::Bytes),
+    TESSEL_FIELD(WeightCodeBlock, prefixCode, FieldKind::Characters),
     TESSEL_FIELD(WeightCodeBlock, maskCode, FieldKind::Word),
     TESSEL_FIELD(WeightCodeBlock, keyField, FieldKind::Word),
     TESSEL_FIELD(WeightCodeBlock, quantityField, FieldKind::Word),

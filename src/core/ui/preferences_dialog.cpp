@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "core/messages.h"
@@ -19,6 +20,7 @@ namespace {
 constexpr int kDetectingResult = 40;
 constexpr int kCradleConnected = 41;
 constexpr int kCradleNotAvailable = 42;
+constexpr int kNoPort = 1174;
 
 QStringList listOf(const std::vector<std::string>& items) {
     QStringList list;
@@ -53,6 +55,7 @@ void PreferencesDialog::buildControls() {
     QStringList ports;
     for (const auto& entry : form_.ports()) ports << QString::fromStdString(entry.line);
     port_ = comboOf("port", ports, form_.selectedPortRow(), this);
+    makePortTypable();
     detectButton_ = new QPushButton(tr("De&tect Cradle"), this);
     detectButton_->setObjectName("detectCradle");
     baudRate_ = comboOf("baudRate", listOf(PreferencesForm::baudRateChoices(strings_)), form_.baudRate(), this);
@@ -100,11 +103,30 @@ void PreferencesDialog::buildControls() {
         updateDetectButton();
     });
     connect(port_, &QComboBox::currentIndexChanged, this, [this](int row) { form_.choosePortRow(row); });
+    connect(port_, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { form_.setPortText(text.toStdString()); });
     connect(baudRate_, &QComboBox::currentIndexChanged, this, [this](int i) { form_.setBaudRate(i); });
     connect(autoPreload_, &QCheckBox::toggled, this, [this](bool on) { form_.setAutoPreload(on); });
     connect(alwaysOnTop_, &QCheckBox::toggled, this, [this](bool on) { form_.setAlwaysOnTop(on); });
     connect(language_, &QComboBox::currentIndexChanged, this, [this](int row) { form_.chooseLanguageRow(row); });
     connect(detectButton_, &QPushButton::clicked, this, &PreferencesDialog::detectCradle);
+}
+
+// The port box takes a device path the listing does not show (a Bluetooth
+// link, an adapter under an unusual name, a pseudo-terminal). It completes
+// nothing, so a path is never turned into a listed port the user did not pick.
+void PreferencesDialog::makePortTypable() {
+    port_->setEditable(true);
+    port_->setInsertPolicy(QComboBox::NoInsert);
+    port_->setCompleter(nullptr);
+    port_->setCurrentIndex(form_.selectedPortRow());
+    if (form_.selectedPortRow() < 0) port_->setEditText(QString::fromStdString(form_.typedPort()));
+    port_->setMinimumContentsLength(36);
+    const QString typing = tr("Type a device path such as /dev/rfcomm0, or choose a listed port.");
+    port_->setToolTip(typing);
+    port_->lineEdit()->setPlaceholderText(form_.hasPorts() ? tr("Choose a port or type a device path")
+                                                           : QString::fromStdString(strings_.utf8(kNoPort)));
+    if (!form_.hasPorts()) port_->setToolTip(QString::fromStdString(strings_.utf8(kNoPort)) + " " + typing);
 }
 
 // While a language is active its texts name the dialog and its labels.

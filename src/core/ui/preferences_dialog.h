@@ -34,6 +34,7 @@ public:
 
 private:
     void buildControls();
+    void makePortTypable();
     void applyLanguageTexts();
     void updateDetectButton();
     void detectCradle();

@@ -6,7 +6,7 @@
 #include <QPolygonF>
 
 #include "core/model_family.h"
-#include "simulator/keypad.h"
+#include "simulator/keys.h"
 #include "simulator/ui/skin_drawing.h"
 #include "simulator/window_outline.h"
 
@@ -19,6 +19,19 @@ constexpr QSize k4760Size(267, 645);
 constexpr QSize kGroupSize(240, 577);
 constexpr QPoint kGroupKeypadOrigin(36, 284);
 constexpr QSize kGroupKeypadSize(168, 276);
+// The group family's keys outside the digit and letter columns.
+constexpr int kFunctionKeyF4 = 38;
+constexpr int kFunctionKeyF5 = 39;
+constexpr int kFunctionKeyF6 = 40;
+constexpr int kMenuKey = 41;
+constexpr int kScanKey = 44;
+// The group family's highlight bar and clock background reach from the left
+// edge of the display over all 20 columns of a row (x 50 to 209) and the
+// clock line (from x 40) to the right edge of the screen area (x 216).
+constexpr QSize kGroupBarSize(176, 18);
+constexpr QColor kScreenInk(34, 40, 30);
+constexpr qreal kCursorThickness = 3;
+constexpr qreal kCharacterWidth = 8;  // the screen's character pitch
 
 QSize imageSize4760(int code) {
     if (code <= 16) return {31, 20};
@@ -26,10 +39,6 @@ QSize imageSize4760(int code) {
     if (code <= 33) return {50, 22};
     if (code <= 35) return {32, 30};
     return {37, 25};
-}
-
-QRectF groupKeyRect(const sim::KeyArea& key) {
-    return QRectF(key.originX, key.originY, key.right - key.originX + 1, key.bottom - key.originY + 1);
 }
 
 void drawBody(QPainter& painter, int family, QSize size) {
@@ -52,6 +61,28 @@ void drawBody(QPainter& painter, int family, QSize size) {
 }
 
 }  // namespace
+
+QRect groupKeyCap(const sim::KeyArea& key) {
+    const QRect area(QPoint(key.left, key.top), QPoint(key.right, key.bottom));
+    switch (key.code) {
+        case sim::kKeyEsc:
+        case sim::kKeyEnter:
+        case kScanKey:
+            // The large keys of the top row keep the margin their images have.
+            return QRect(QPoint(key.originX, key.originY), area.bottomRight());
+        case kFunctionKeyF4:
+        case kFunctionKeyF5:
+        case kFunctionKeyF6:
+        case kMenuKey: {
+            // The same small cap for each, centred across its area and at its
+            // foot, clear of the row above, whose area ends where this one starts.
+            constexpr QSize kFunctionCap(17, 13);
+            return QRect(QPoint(area.center().x() - kFunctionCap.width() / 2, area.bottom() - kFunctionCap.height()),
+                         kFunctionCap);
+        }
+        default: return area;
+    }
+}
 
 SkinArtwork::SkinArtwork(int family, qreal ratio, const QString& overrideFolder) : is4760_(tessel::is4760(family)) {
     if (is4760_) {
@@ -97,17 +128,17 @@ void SkinArtwork::drawGroup(qreal ratio) {
         QPainter painter(&keypad);
         painter.fillRect(QRectF(QPointF(0, 0), QSizeF(kGroupKeypadSize)), QColor(52, 57, 66));
         for (const auto& key : keys) {
-            drawKey(painter, groupKeyRect(key).translated(-kGroupKeypadOrigin), keyLegend(key.code), false);
+            drawKey(painter, QRectF(groupKeyCap(key).translated(-kGroupKeypadOrigin)), keyLegend(key.code), false);
         }
     }
     images_[1] = keypad;
     for (const auto& key : keys) {
         const int index = sim::groupPressedImage(key.code);
         if (index < 2) continue;
-        const QRectF area = groupKeyRect(key);
-        QPixmap pressed = blankPixmap(area.size().toSize(), ratio);
+        const QSize size = groupKeyCap(key).size();
+        QPixmap pressed = blankPixmap(size, ratio);
         QPainter painter(&pressed);
-        drawKey(painter, QRectF(QPointF(0, 0), area.size()), keyLegend(key.code), true);
+        drawKey(painter, QRectF(QPointF(0, 0), QSizeF(size)), keyLegend(key.code), true);
         images_[static_cast<std::size_t>(index)] = pressed;
     }
     QPixmap terminal = blankPixmap(kGroupSize, ratio);
@@ -117,19 +148,20 @@ void SkinArtwork::drawGroup(qreal ratio) {
     painter.drawPixmap(kGroupKeypadOrigin, keypad);
     painter.end();
     images_[0] = terminal;
-    drawScreenImages({158, 18}, {8, 17}, ratio);
+    drawScreenImages(kGroupBarSize, {8, 17}, ratio);
 }
 
 void SkinArtwork::drawScreenImages(QSize bar, QSize cursor, qreal ratio) {
     QPixmap clock = blankPixmap(bar, ratio);
     clock.fill(QColor(160, 182, 140));
     QPixmap highlight = blankPixmap(bar, ratio);
-    highlight.fill(QColor(34, 40, 30));
+    highlight.fill(kScreenInk);
+    // The cursor is a bold underline in the ink of the text, on a transparent
+    // cell so the glass shows through; the view makes it blink.
     QPixmap caret = blankPixmap(cursor, ratio);
-    caret.fill(QColor(184, 204, 164));
     {
         QPainter painter(&caret);
-        painter.fillRect(QRectF(0, cursor.height() - 2.5, cursor.width(), 2.5), QColor(20, 24, 18));
+        painter.fillRect(QRectF(0, cursor.height() - kCursorThickness, kCharacterWidth, kCursorThickness), kScreenInk);
     }
     const std::size_t last = images_.size();
     images_[last - 3] = clock;

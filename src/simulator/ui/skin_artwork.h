@@ -4,10 +4,20 @@
 // code, so they need no image files and stay sharp at any scale; a folder of
 // PNG files named by image id (e.g. "576.png") may replace any of them.
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <vector>
 
+#include "simulator/keypad.h"
+
 namespace tessel::ui {
+
+// Where the group family's picture shows the cap of `key`, released or
+// pressed. Each cap lies inside the key's hit area, so a click on the picture
+// hits the key; the digit and letter rows fill their areas, which makes the
+// rows even, and the small function keys under them keep clear of the row
+// above.
+QRect groupKeyCap(const sim::KeyArea& key);
 
 class SkinArtwork {
 public:

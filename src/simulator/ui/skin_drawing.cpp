@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace tessel::ui {
 
@@ -47,6 +48,21 @@ QString keyLegend(int code) {
     return {};
 }
 
+namespace {
+
+// Marks such as ".", "-" and ",;" are small glyphs: they get a larger font
+// than digits and letters so that they read as clearly on a small key.
+bool isPunctuation(const QString& legend) {
+    return std::all_of(legend.begin(), legend.end(), [](QChar c) { return c.isPunct() || c == '$'; });
+}
+
+qreal legendScale(const QString& legend) {
+    if (isPunctuation(legend)) return legend.size() == 1 ? 1.0 : 0.75;
+    return legend.size() > 2 ? 0.42 : 0.55;
+}
+
+}  // namespace
+
 void drawKey(QPainter& painter, const QRectF& area, const QString& legend, bool pressed) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -59,7 +75,7 @@ void drawKey(QPainter& painter, const QRectF& area, const QString& legend, bool 
     const qreal radius = std::min(cap.width(), cap.height()) / 4;
     painter.drawRoundedRect(cap, radius, radius);
     QFont font = painter.font();
-    font.setPixelSize(std::max(7, static_cast<int>(cap.height() * (legend.size() > 2 ? 0.42 : 0.55))));
+    font.setPixelSize(std::max(8, static_cast<int>(cap.height() * legendScale(legend))));
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(pressed ? QColor(200, 205, 215) : QColor(245, 246, 250));

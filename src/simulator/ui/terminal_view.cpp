@@ -1,11 +1,13 @@
 #include "simulator/ui/terminal_view.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "core/model_family.h"
 #include "core/text_encoding.h"
+#include "simulator/keyboard_map.h"
 #include "simulator/keypad.h"
 #include "simulator/simulator.h"
 
@@ -16,22 +18,30 @@ constexpr int kRowPitch = 17;
 constexpr int kCharPitch = 8;
 constexpr int kTextX = 50;
 constexpr QPoint kGroupKeypadOrigin(36, 284);
+// The cursor blinks as the terminal's does: shown for 5 ticks, hidden for 5.
+constexpr int kBlinkTicks = 5;
 
-// Where the screen's parts lie in each family's picture.
+// Where the screen's parts lie in each family's picture. The group family's
+// screen lies 20 pixels higher; its clock line starts 10 pixels left of the
+// rows, where its background (from x 40) covers it.
 struct ScreenGeometry {
-    int top;      // y of row 0
-    int barX;     // x of the highlight bar
-    int cursorX;  // x of column 0's cursor cell
+    int top;   // y of row 0
+    int barX;  // x of the highlight bar
     QPoint clockBackground;
     QPoint clockText;
     QRect area;  // the whole text area
 
-    QRect rowArea(int row) const { return QRect(kTextX, top + kRowPitch * row, 216 - kTextX + 1, kRowPitch + 1); }
+    QRect rowArea(int row) const {
+        return QRect(QPoint(area.left(), top + kRowPitch * row), QPoint(area.right(), top + kRowPitch * (row + 1)));
+    }
+    // The cell of column `column` in row `row`: the cursor stands under the
+    // character that the column shows.
+    QPoint cell(int column, int row) const { return QPoint(kTextX + kCharPitch * column, top + kRowPitch * row); }
 };
 
 ScreenGeometry geometryOf(int family) {
-    if (is4760(family)) return {84, 43, 50, {43, 220}, {50, 220}, QRect(QPoint(43, 84), QPoint(216, 254))};
-    return {64, 41, 48, {41, 204}, {40, 204}, QRect(QPoint(41, 64), QPoint(216, 254))};
+    if (is4760(family)) return {84, 43, {43, 220}, {50, 220}, QRect(QPoint(43, 84), QPoint(216, 254))};
+    return {64, 41, {40, 204}, {40, 204}, QRect(QPoint(40, 64), QPoint(216, 254))};
 }
 
 QFont screenFont() {
@@ -50,6 +60,31 @@ void drawBytes(QPainter& painter, QPoint origin, const std::string& bytes) {
     }
 }
 
+// The PC key of a key event; nothing for keys the terminal has no use for
+// and for Ctrl and Alt combinations, which are the program's shortcuts.
+std::optional<sim::PcKeyPress> pcKeyOf(const QKeyEvent& event) {
+    using Key = sim::PcKeyPress::Key;
+    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+    switch (event.key()) {
+        case Qt::Key_Up: return sim::PcKeyPress{Key::Up};
+        case Qt::Key_Down: return sim::PcKeyPress{Key::Down};
+        case Qt::Key_Left: return sim::PcKeyPress{Key::Left};
+        case Qt::Key_Right: return sim::PcKeyPress{Key::Right};
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return sim::PcKeyPress{Key::Enter};
+        case Qt::Key_Escape: return sim::PcKeyPress{Key::Escape};
+        case Qt::Key_Backspace: return sim::PcKeyPress{Key::Backspace};
+        case Qt::Key_Menu: return sim::PcKeyPress{Key::Menu};
+        default: break;
+    }
+    if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F12)
+        return sim::PcKeyPress{Key::Function, 0, event.key() - Qt::Key_F1 + 1, shift};
+    const QString text = event.text();
+    if (text.size() != 1) return std::nullopt;
+    return sim::PcKeyPress{Key::Character, text.at(0).unicode(), 0, shift};
+}
+
 }  // namespace
 
 TerminalView::TerminalView(QWidget* parent) : QWidget(parent) {
@@ -60,10 +95,26 @@ TerminalView::TerminalView(QWidget* parent) : QWidget(parent) {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
+    setFocusPolicy(Qt::StrongFocus);
     ticks_.setInterval(100);
-    connect(&ticks_, &QTimer::timeout, this, [this] {
-        if (simulator_) simulator_->tick();
-    });
+    connect(&ticks_, &QTimer::timeout, this, &TerminalView::tick);
+}
+
+void TerminalView::tick() {
+    if (simulator_) simulator_->tick();
+    ++blinkTicks_;
+    if (blinkTicks_ % kBlinkTicks == 0 && simulator_ && simulator_->screen().state == sim::SimState::FormScreen) {
+        update(cursorArea());
+    }
+}
+
+bool TerminalView::cursorShown() const { return (blinkTicks_ / kBlinkTicks) % 2 == 0; }
+
+QRect TerminalView::cursorArea() const {
+    if (!simulator_ || !artwork_) return {};
+    const auto& cursor = simulator_->screen().cursor;
+    return QRect(geometryOf(family_).cell(cursor.column, cursor.row),
+                 artwork_->cursor().deviceIndependentSize().toSize());
 }
 
 void TerminalView::setFamily(int family, const QString& artworkFolder) {
@@ -75,9 +126,17 @@ void TerminalView::setFamily(int family, const QString& artworkFolder) {
     update();
 }
 
-void TerminalView::repaintScreen() { update(geometryOf(family_).area); }
+// A change on the screen shows the cursor at once and starts its blink
+// afresh, so the cursor never hides while the user types.
+void TerminalView::repaintScreen() {
+    blinkTicks_ = 0;
+    update(geometryOf(family_).area);
+}
 
-void TerminalView::repaintRow(int row) { update(geometryOf(family_).rowArea(row)); }
+void TerminalView::repaintRow(int row) {
+    blinkTicks_ = 0;
+    update(geometryOf(family_).rowArea(row));
+}
 
 void TerminalView::showPendingCharacter(char) { repaintScreen(); }
 
@@ -103,8 +162,9 @@ void TerminalView::paintEvent(QPaintEvent*) {
     if (lastKey_ != 0) {
         if (artwork_->is4760()) {
             if (lastKey_ < 38) painter.drawPixmap(keyOrigin_, artwork_->image(pressed_ ? lastKey_ : 37 + lastKey_));
-        } else if (pressed_ && sim::groupPressedImage(lastKey_) > 0) {
-            painter.drawPixmap(keyOrigin_, artwork_->image(sim::groupPressedImage(lastKey_)));
+        } else if (const auto key = sim::findKeyArea(family_, lastKey_);
+                   pressed_ && key && sim::groupPressedImage(lastKey_) > 0) {
+            painter.drawPixmap(groupKeyCap(*key).topLeft(), artwork_->image(sim::groupPressedImage(lastKey_)));
         } else {
             painter.drawPixmap(kGroupKeypadOrigin, artwork_->image(1));
         }
@@ -116,9 +176,8 @@ void TerminalView::paintScreen(QPainter& painter) const {
     const auto geometry = geometryOf(family_);
     const auto& screen = simulator_->screen();
     painter.setFont(screenFont());
-    const auto cursorCell =
-        QPoint(geometry.cursorX + kCharPitch * screen.cursor.column, geometry.top + kRowPitch * screen.cursor.row);
-    if (screen.state == sim::SimState::FormScreen) painter.drawPixmap(cursorCell, artwork_->cursor());
+    const auto cursorCell = geometry.cell(screen.cursor.column, screen.cursor.row);
+    if (screen.state == sim::SimState::FormScreen && cursorShown()) painter.drawPixmap(cursorCell, artwork_->cursor());
     for (int row = 0; row < sim::kScreenRows; ++row) {
         const QPoint origin(kTextX, geometry.top + kRowPitch * row);
         const bool highlighted = screen.highlightRow == row + 1;
@@ -162,6 +221,34 @@ void TerminalView::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     update();
     if (lastKey_ == kMenuKey) emit popupRequested(mapToGlobal(keyOrigin_));
+}
+
+// A PC key presses its terminal key as a click would: the pressed image shows
+// until the key is let go, and the menu key opens the popup menu at once.
+void TerminalView::keyPressEvent(QKeyEvent* event) {
+    const auto press = pcKeyOf(*event);
+    const auto stroke = press ? sim::terminalKeyFor(family_, *press) : std::nullopt;
+    if (!stroke) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() && !stroke->repeats) return;
+    lastKey_ = stroke->code;
+    keyOrigin_ = QPoint(stroke->originX, stroke->originY);
+    pressed_ = !stroke->opensMenu;
+    update();
+    if (simulator_) sim::pressStroke(*simulator_, *stroke);
+    if (stroke->opensMenu) emit popupRequested(mapToGlobal(keyOrigin_), true);
+}
+
+void TerminalView::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() || !pressed_) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    pressed_ = false;
+    update();
 }
 
 }  // namespace tessel::ui

@@ -1,7 +1,8 @@
 #pragma once
 // The pictured terminal that fills the main window: paints the skin and the
-// simulated screen, turns clicks on the keys into key codes, lets a press
-// beside the keys drag the whole window, and asks for the popup menu.
+// simulated screen, turns clicks on the keys and the PC keyboard's keys into
+// key codes, lets a press beside the keys drag the whole window, and asks for
+// the popup menu.
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -38,9 +39,14 @@ public:
     void drawClock() override;
     void requestNewProject(int family) override;
 
+    // One 100 ms tick of the view's timer: the simulator's tick and the
+    // cursor's blink.
+    void tick();
+
 signals:
-    // The popup menu should open at `globalPosition`.
-    void popupRequested(const QPoint& globalPosition);
+    // The popup menu should open at `globalPosition`; from the keyboard its
+    // first entry is to be active, so the arrows and Enter work at once.
+    void popupRequested(const QPoint& globalPosition, bool fromKeyboard = false);
     // The designed application has nothing to run: New of `family`.
     void newProjectRequested(int family);
     // A press beside the keys: the whole window follows the pointer.
@@ -50,10 +56,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void paintScreen(QPainter& painter) const;
     QRect keyImageRect() const;
+    bool cursorShown() const;
+    QRect cursorArea() const;
 
     sim::Simulator* simulator_ = nullptr;
     std::unique_ptr<SkinArtwork> artwork_;
@@ -62,6 +72,7 @@ private:
     int lastKey_ = 0;
     QPoint keyOrigin_;
     bool pressed_ = false;
+    int blinkTicks_ = 0;  // ticks since the screen last changed
 };
 
 }  // namespace tessel::ui

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -75,6 +76,45 @@ TEST_F(PreferencesDialogTest, ControlsEditTheCopy) {
     EXPECT_EQ(chosen.language, "Deutsch");
     EXPECT_EQ(chosen.portIndex, 1);
     EXPECT_EQ(test::child<QComboBox>(&dialog, "baudRate")->itemText(0), "115200 bps");
+}
+
+// A stored position that now names another port selects nothing; the user
+// picks a port or types a device path the listing does not show.
+TEST_F(PreferencesDialogTest, APortCanBeTypedAndAStaleChoiceSelectsNothing) {
+    Preferences stored;
+    stored.portIndex = 1;  // COM3 now
+    stored.portName = "/dev/pts/4";
+    PreferencesForm form(stored, kFamilyGroup, ports, {});
+    PreferencesDialog dialog(form, strings, messages, {});
+    auto* port = test::child<QComboBox>(&dialog, "port");
+    EXPECT_EQ(port->currentIndex(), -1);
+    EXPECT_EQ(port->currentText(), "");
+    EXPECT_FALSE(port->lineEdit()->placeholderText().isEmpty());
+    EXPECT_EQ(form.result().portName, "/dev/pts/4");  // OK alone keeps asking
+
+    QTest::keyClicks(port->lineEdit(), "/dev/rfcomm7");
+    EXPECT_EQ(form.result().portIndex, -1);
+    EXPECT_EQ(form.result().portName, "/dev/rfcomm7");
+    port->setCurrentIndex(0);  // COM3, first of the sorted lines
+    EXPECT_EQ(form.result().portIndex, 1);
+    EXPECT_EQ(form.result().portName, "COM3");
+
+    // A typed path comes back as typed.
+    Preferences typed;
+    typed.portName = "/dev/rfcomm7";
+    PreferencesForm typedForm(typed, kFamilyGroup, ports, {});
+    PreferencesDialog typedDialog(typedForm, strings, messages, {});
+    EXPECT_EQ(test::child<QComboBox>(&typedDialog, "port")->currentText(), "/dev/rfcomm7");
+}
+
+TEST_F(PreferencesDialogTest, WithoutListedPortsAPathCanStillBeTyped) {
+    PreferencesForm form({}, kFamilyGroup, {}, {});
+    PreferencesDialog dialog(form, strings, messages, {});
+    auto* port = test::child<QComboBox>(&dialog, "port");
+    EXPECT_TRUE(port->lineEdit()->placeholderText().startsWith("Don't have any COM port device!"));
+    QTest::keyClicks(port->lineEdit(), "/dev/pts/3");
+    EXPECT_EQ(form.result().portName, "/dev/pts/3");
+    EXPECT_TRUE(messages.shown().empty());
 }
 
 // Names are the language files' Windows-1251 bytes; the list shows them as
