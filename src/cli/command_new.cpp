@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/language_choice.h"
+#include "cli/project_loading.h"
 #include "core/project.h"
 #include "core/project_file.h"
 #include "core/strings.h"
@@ -32,15 +33,7 @@ void addNewCommand(CLI::App& app, int& status) {
         }
         Project project = startupProject(strings);
         newProjectOfFamily(project, strings, options->family);
-        std::string reason;
-        const int written = writeProject(project, options->file, nullptr, &reason);
-        if (written == 1) {
-            status = kSuccess;
-        } else if (written == kReadOnlyFileText) {
-            status = fail(strings.utf8(written) + " " + options->file);
-        } else {
-            status = fail(strings.utf8(written) + "\n" + reason);
-        }
+        status = saveProject(project, options->file, strings);
     });
 }
 
