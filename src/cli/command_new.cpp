@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/language_choice.h"
+#include "cli/project_loading.h"
 #include "core/project.h"
 #include "core/project_file.h"
 #include "core/strings.h"
@@ -32,12 +33,7 @@ void addNewCommand(CLI::App& app, int& status) {
         }
         Project project = startupProject(strings);
         newProjectOfFamily(project, strings, options->family);
-        const int written = writeProject(project, options->file, nullptr);
-        if (written == 1) {
-            status = kSuccess;
-        } else {
-            status = fail((written == 0 ? "Cannot write" : strings.utf8(written)) + " " + options->file);
-        }
+        status = saveProject(project, options->file, strings);
     });
 }
 

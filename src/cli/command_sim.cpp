@@ -28,7 +28,7 @@ CLI::Validator keyScriptValidator() {
     return CLI::Validator(
         [](const std::string& script) {
             const auto bad = sim::badKeyToken(script);
-            return bad ? "unknown key token '" + *bad + "'" : std::string();
+            return bad ? sim::badKeyTokenReason(*bad) : std::string();
         },
         "KEYS");
 }
@@ -82,7 +82,7 @@ void addSimCommand(CLI::App& app, int& status) {
     command
         ->add_option("--keys", options->keys,
                      "Keys to press, separated by blanks: 0-9, A-B .. Y-Z, ',;', '$:', SPACE, '-', '.', "
-                     "UP, DOWN, ESC, BS, ENTER, #N (raw key code), tick:N (N ticks of 100 ms)")
+                     "UP, DOWN, ESC, BS, ENTER, #N (raw key code), tick:N (N ticks of 100 ms, at most a day)")
         ->check(keyScriptValidator());
     command->add_option("--at", options->at, "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
         ->check(localTimeValidator());

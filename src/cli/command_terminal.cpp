@@ -107,6 +107,9 @@ int serveTerminal(const TerminalOptions& options) {
     const auto server = link::PseudoTerminalServer::open(error);
     if (!server) return fail(error);
     const link::VirtualTerminalEntry registered(server->devicePath());
+    if (!registered.registered()) {
+        std::cerr << "Not listed by 'tessel ports': " << registered.error() << ".\n";
+    }
     std::cout << server->devicePath() << std::endl;
 
     link::TerminalPeer peer(settings);

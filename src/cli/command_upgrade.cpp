@@ -39,12 +39,7 @@ void addUpgradeCommand(CLI::App& app, int& status) {
             status = kFailure;
             return;
         }
-        const int written = writeProject(*project, options->output, nullptr);
-        if (written == 1) {
-            status = kSuccess;
-        } else {
-            status = fail((written == 0 ? "Cannot write" : strings.utf8(written)) + " " + options->output);
-        }
+        status = saveProject(*project, options->output, strings);
     });
 }
 

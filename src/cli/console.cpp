@@ -42,10 +42,11 @@ bool outputIsInput(const std::filesystem::path& input, const std::filesystem::pa
 }
 
 bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes) {
-    switch (writeFileAtomically(path, bytes)) {
+    const auto outcome = writeFileAtomically(path, bytes);
+    switch (outcome.result) {
         case WriteResult::Written: return true;
         case WriteResult::ReadOnly: fail(path.string() + " is read-only; it was left unchanged."); break;
-        case WriteResult::Failed: fail("Cannot write " + path.string()); break;
+        case WriteResult::Failed: fail("Cannot write " + path.string() + ": " + outcome.reason); break;
     }
     return false;
 }

@@ -31,7 +31,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
 // printing that it is refused: writing it would replace the input.
 bool outputIsInput(const std::filesystem::path& input, const std::filesystem::path& output);
 
-// Writes atomically; false after printing why not.
+// Writes atomically; false after printing why not (with the system's reason).
 bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace tessel::cli

@@ -16,4 +16,12 @@ std::optional<Project> loadProject(const std::filesystem::path& path, const Stri
     return project;
 }
 
+int saveProject(Project& project, const std::filesystem::path& path, const Strings& strings) {
+    std::string reason;
+    const int written = writeProject(project, path, nullptr, &reason);
+    if (written == 1) return kSuccess;
+    if (written == kReadOnlyFileText) return fail(strings.utf8(written) + " " + path.string());
+    return fail(strings.utf8(written) + "\n" + reason);
+}
+
 }  // namespace tessel::cli

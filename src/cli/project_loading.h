@@ -1,5 +1,6 @@
 #pragma once
-// Opening a project file for a command, as the desktop program opens one.
+// Opening and saving a project file for a command, as the desktop program
+// does.
 #include <filesystem>
 #include <optional>
 
@@ -11,5 +12,9 @@ namespace tessel::cli {
 // The project after start-up defaults and reading the file, with the default
 // texts of its family; nothing after the reason was printed.
 std::optional<Project> loadProject(const std::filesystem::path& path, const Strings& strings);
+
+// Writes the project to `path`: kSuccess, or kFailure after printing the
+// program's text for the failure with the path and the system's reason.
+int saveProject(Project& project, const std::filesystem::path& path, const Strings& strings);
 
 }  // namespace tessel::cli

@@ -1,8 +1,10 @@
 #include "core/file_io.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <random>
+#include <system_error>
 
 #ifdef _WIN32
 #include <io.h>
@@ -46,41 +48,73 @@ bool isReadOnly(const fs::path& path, fs::perms permissions) {
 #endif
 }
 
+WriteOutcome failed(std::string reason) { return {WriteResult::Failed, std::move(reason)}; }
+
+std::string systemReason(int error) { return std::generic_category().message(error); }
+
 #ifdef _WIN32
-bool writeTemporary(const fs::path& path, std::string_view bytes, const fs::file_status* existing) {
+// Creates `path` (never an existing file), writes `bytes` and commits them
+// to disk; the system's reason when a step fails.
+std::optional<std::string> writeTemporary(const fs::path& path, std::string_view bytes,
+                                          const fs::file_status* existing) {
     std::FILE* file = nullptr;
-    if (_wfopen_s(&file, path.c_str(), L"wbx") != 0 || !file) return false;
+    if (const errno_t error = _wfopen_s(&file, path.c_str(), L"wbx"); error != 0 || !file)
+        return systemReason(error != 0 ? error : EIO);
+    errno = 0;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0 &&
               _commit(_fileno(file)) == 0;
+    const int writeError = errno;
     ok = std::fclose(file) == 0 && ok;
     std::error_code error;
     if (ok && existing) fs::permissions(path, existing->permissions(), error);
-    if (!ok) fs::remove(path, error);
-    return ok;
+    if (ok) return std::nullopt;
+    const int reason = writeError != 0 ? writeError : errno != 0 ? errno : EIO;
+    fs::remove(path, error);
+    return systemReason(reason);
 }
+
+std::optional<std::string> syncFolder(const fs::path&) { return std::nullopt; }
 #else
-// Creates `path` (never an existing file) with the owner and permission bits
-// of the file it replaces, writes `bytes` and flushes them to disk.
-bool writeTemporary(const fs::path& path, std::string_view bytes, const struct stat* existing) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    bool ok = true;
+// Creates `path` (never an existing file, never through a link) with the
+// owner and permission bits of the file it replaces, writes `bytes` and
+// flushes them to disk; the system's error when a step fails (EEXIST when
+// the name is taken).
+int writeTemporary(const fs::path& path, std::string_view bytes, const struct stat* existing) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return errno;
+    int error = 0;
+    const auto step = [&](bool ok) {
+        if (!ok && error == 0) error = errno != 0 ? errno : EIO;
+        return error == 0;
+    };
     if (existing) {
         // Only root may give the file to another owner; anyone may keep its group.
         if (::fchown(fd, existing->st_uid, existing->st_gid) != 0)
             (void)::fchown(fd, static_cast<uid_t>(-1), existing->st_gid);
         // After the owner, as a change of owner clears the set-id bits.
-        ok = ::fchmod(fd, existing->st_mode & 07777) == 0;
+        step(::fchmod(fd, existing->st_mode & 07777) == 0);
     }
-    for (std::size_t written = 0; ok && written < bytes.size();) {
+    for (std::size_t written = 0; error == 0 && written < bytes.size();) {
         const auto n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        ok = n >= 0;
-        if (ok) written += static_cast<std::size_t>(n);
+        if (step(n >= 0)) written += static_cast<std::size_t>(n);
     }
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok) ::unlink(path.c_str());
-    return ok;
+    if (error == 0) step(::fsync(fd) == 0);
+    step(::close(fd) == 0);
+    if (error != 0) ::unlink(path.c_str());
+    return error;
+}
+
+// Flushes the folder's entries, so that the renamed file is found after a
+// crash. File systems that cannot sync a folder say so with EINVAL; there is
+// nothing more to do on them.
+std::optional<std::string> syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return systemReason(errno);
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    const int error = errno;
+    ::close(fd);
+    if (synced) return std::nullopt;
+    return systemReason(error);
 }
 #endif
 
@@ -102,19 +136,20 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path, std:
 // A symbolic link is saved through to the file it names, so the link stays.
 // The bytes go to a new file beside that one, made with its owner and
 // permission bits, and are renamed over it only once they are on disk.
-WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+WriteOutcome writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     const auto target = linkTarget(path);
-    if (!target) return WriteResult::Failed;
+    if (!target) return failed(systemReason(ELOOP));
     std::error_code error;
     const auto status = fs::status(*target, error);
     const bool exists = !error && fs::exists(status);
-    if (exists && !fs::is_regular_file(status)) return WriteResult::Failed;
-    if (exists && isReadOnly(*target, status.permissions())) return WriteResult::ReadOnly;
+    if (exists && fs::is_directory(status)) return failed(systemReason(EISDIR));
+    if (exists && !fs::is_regular_file(status)) return failed("not a regular file");
+    if (exists && isReadOnly(*target, status.permissions())) return {WriteResult::ReadOnly, {}};
 #ifdef _WIN32
     const auto* existing = exists ? &status : nullptr;
 #else
     struct stat existingStat {};
-    if (exists && ::stat(target->c_str(), &existingStat) != 0) return WriteResult::Failed;
+    if (exists && ::stat(target->c_str(), &existingStat) != 0) return failed(systemReason(errno));
     const auto* existing = exists ? &existingStat : nullptr;
 #endif
 
@@ -122,14 +157,24 @@ WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_v
     for (int tries = 0; tries < kTemporaryNameTries; ++tries) {
         const auto temporary =
             target->parent_path() / (target->filename().string() + ".tmp" + std::to_string(random() % 1000000));
+#ifdef _WIN32
         if (fs::exists(fs::symlink_status(temporary, error))) continue;
-        if (!writeTemporary(temporary, bytes, existing)) return WriteResult::Failed;
+        if (auto reason = writeTemporary(temporary, bytes, existing)) return failed(std::move(*reason));
+#else
+        const int written = writeTemporary(temporary, bytes, existing);
+        if (written == EEXIST) continue;  // the name is taken: another one
+        if (written != 0) return failed(systemReason(written));
+#endif
         fs::rename(temporary, *target, error);
-        if (!error) return WriteResult::Written;
-        fs::remove(temporary, error);
-        return WriteResult::Failed;
+        if (error) {
+            const std::string reason = error.message();
+            fs::remove(temporary, error);
+            return failed(reason);
+        }
+        if (auto reason = syncFolder(target->parent_path())) return failed(std::move(*reason));
+        return {WriteResult::Written, {}};
     }
-    return WriteResult::Failed;
+    return failed(systemReason(EEXIST));
 }
 
 }  // namespace tessel

@@ -16,10 +16,23 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path, std:
 
 enum class WriteResult { Written, ReadOnly, Failed };
 
+// What a save came to: for a failure, the system's reason, such as
+// "Permission denied" or "No space left on device" (empty for a read-only
+// file, whose refusal says enough).
+struct WriteOutcome {
+    WriteResult result = WriteResult::Failed;
+    std::string reason;
+
+    bool operator==(WriteResult other) const { return result == other; }
+    explicit operator bool() const { return result == WriteResult::Written; }
+};
+
 // Replaces `path` with `bytes` atomically; the old file stays whole when any
-// step fails. A symbolic link is saved through to the file it names; the file
-// keeps its permission bits (and its owner where that is allowed); a read-only
-// file, one whose mode denies its owner or this user writing, is refused.
-WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// step before the rename fails. A symbolic link is saved through to the file
+// it names; the file keeps its permission bits (and its owner where that is
+// allowed); a read-only file, one whose mode denies its owner or this user
+// writing, is refused. The temporary file is always a new one, and the folder
+// is synced after the rename so that the new name survives a crash.
+WriteOutcome writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace tessel

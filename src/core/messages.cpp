@@ -10,11 +10,14 @@ int CapturedMessages::show(std::string_view caption, std::string_view text, Mess
     return answer_;
 }
 
-int messageByIds(const Strings& strings, MessageService& messages, int captionId, int textId, MessageStyle style) {
+int messageByIds(const Strings& strings, MessageService& messages, int captionId, int textId, MessageStyle style,
+                 std::string_view detail) {
     const auto caption = strings.text(captionId);
     const auto text = strings.text(textId);
     if (caption.empty() || text.empty()) return kAnswerNone;
-    return messages.show(cp1251ToUtf8(caption), cp1251ToUtf8(text), style);
+    std::string shown = cp1251ToUtf8(text);
+    if (!detail.empty()) shown += "\n" + std::string(detail);
+    return messages.show(cp1251ToUtf8(caption), shown, style);
 }
 
 }  // namespace tessel

@@ -55,8 +55,10 @@ private:
     int answer_;
 };
 
-// Shows the texts of two string ids; shows nothing and returns 0 when either
-// text is empty.
-int messageByIds(const Strings& strings, MessageService& messages, int captionId, int textId, MessageStyle style);
+// Shows the texts of two string ids, and `detail` (such as the system's reason
+// for a failure) on a line of its own below the text; shows nothing and
+// returns 0 when either text is empty.
+int messageByIds(const Strings& strings, MessageService& messages, int captionId, int textId, MessageStyle style,
+                 std::string_view detail = {});
 
 }  // namespace tessel

@@ -93,12 +93,18 @@ std::string serializePreferences(const Preferences& p) {
     return out;
 }
 
-void addRecentFile(Preferences& p, std::string_view path) {
+bool canRememberPath(std::string_view path) {
+    return !path.empty() && !startsWithDigit(path) && path.find('\r') == std::string_view::npos;
+}
+
+bool addRecentFile(Preferences& p, std::string_view path) {
+    if (!canRememberPath(path)) return false;
     p.lastEditedFile = std::string(path);
     const auto found = std::find(p.recentFiles.begin(), p.recentFiles.end(), path);
     if (found != p.recentFiles.end()) p.recentFiles.erase(found);
     p.recentFiles.insert(p.recentFiles.begin(), std::string(path));
     if (p.recentFiles.size() > kMaxRecentFiles) p.recentFiles.resize(kMaxRecentFiles);
+    return true;
 }
 
 std::optional<std::string> processEnvironment(const char* name) {
@@ -124,10 +130,10 @@ Preferences readPreferences(const std::filesystem::path& file) {
     return content ? parsePreferences(*content) : Preferences{};
 }
 
-bool writePreferences(const std::filesystem::path& file, const Preferences& preferences) {
+WriteOutcome writePreferences(const std::filesystem::path& file, const Preferences& preferences) {
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
-    return writeFileAtomically(file, serializePreferences(preferences)) == WriteResult::Written;
+    return writeFileAtomically(file, serializePreferences(preferences));
 }
 
 }  // namespace tessel

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_io.h"
+
 namespace tessel {
 
 inline constexpr std::string_view kNoLastFile = "Unknow";
@@ -42,9 +44,17 @@ inline constexpr int kBaudRates[] = {115200, 57600, 38400, 19200, 9600};
 Preferences parsePreferences(std::string_view content);
 std::string serializePreferences(const Preferences& preferences);
 
+// Whether the preferences file can hold `path` as a remembered file. Its
+// fields end at a carriage return, empty fields are skipped and the first one
+// after the language that starts with a digit is the port field, so an empty
+// path, one holding a carriage return or one starting with a digit would shift
+// the fields after it or end the recent files there.
+bool canRememberPath(std::string_view path);
+
 // Moves `path` to the head of the recent files (a new path pushes the oldest
-// out of a full list) and makes it the last edited file.
-void addRecentFile(Preferences& preferences, std::string_view path);
+// out of a full list) and makes it the last edited file; false, with nothing
+// changed, for a path the file cannot hold.
+bool addRecentFile(Preferences& preferences, std::string_view path);
 
 // The preferences file: VELMORA/TESSEX.ini under APPDATA when it is set, else
 // under the per-user config folder ($XDG_CONFIG_HOME, default ~/.config).
@@ -54,8 +64,8 @@ std::filesystem::path preferencesFilePath(EnvironmentLookup environment = proces
 
 // Defaults when the file is missing, empty or unreadable.
 Preferences readPreferences(const std::filesystem::path& file);
-// Creates the folder when missing; false when the file cannot be written.
-bool writePreferences(const std::filesystem::path& file, const Preferences& preferences);
+// Creates the folder when missing; says why when the file cannot be written.
+WriteOutcome writePreferences(const std::filesystem::path& file, const Preferences& preferences);
 
 // The preferences with the file they live in.
 struct PreferencesStore {
@@ -63,11 +73,11 @@ struct PreferencesStore {
     Preferences values;
 
     void load() { values = readPreferences(file); }
-    bool save() const { return writePreferences(file, values); }
-    // Puts `path` at the head of the recent files and rewrites the file.
+    WriteOutcome save() const { return writePreferences(file, values); }
+    // Puts `path` at the head of the recent files and rewrites the file; a
+    // path the file cannot hold is not remembered.
     void rememberFile(std::string_view path) {
-        addRecentFile(values, path);
-        save();
+        if (addRecentFile(values, path)) save();
     }
 };
 

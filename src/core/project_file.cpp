@@ -54,8 +54,11 @@ bool upgradeSettings(Definition& definition, const Strings& strings) {
     return true;
 }
 
+// Copies as many bytes as the record takes and `bytes` holds. Nothing is
+// copied from an empty view, whose data may be null.
 template <typename Record>
 void fillFrom(Record& record, std::string_view bytes) {
+    if (bytes.empty()) return;
     auto target = recordBytes(record);
     std::memcpy(target.data(), bytes.data(), std::min(bytes.size(), target.size()));
 }
@@ -142,11 +145,15 @@ std::string saveAsName(std::string_view chosen) {
     return std::string(chosen) + ".TSX";
 }
 
-int writeProject(Project& project, const std::filesystem::path& path, PreferencesStore* preferences) {
-    switch (writeFileAtomically(path, projectFileBytes(project.definition, project.family))) {
+int writeProject(Project& project, const std::filesystem::path& path, PreferencesStore* preferences,
+                 std::string* reason) {
+    const auto outcome = writeFileAtomically(path, projectFileBytes(project.definition, project.family));
+    switch (outcome.result) {
         case WriteResult::Written: break;
         case WriteResult::ReadOnly: return kReadOnlyFileText;
-        case WriteResult::Failed: return 0;
+        case WriteResult::Failed:
+            if (reason) *reason = path.string() + ": " + outcome.reason;
+            return kSaveFailedText;
     }
     if (preferences) preferences->rememberFile(path.string());
     return 1;

@@ -64,11 +64,16 @@ std::string saveAsName(std::string_view chosen);
 
 // The message of a save refused because the file is read-only.
 inline constexpr int kReadOnlyFileText = 1176;
+// The message of a save that failed ("File open/create failed!"), shown with
+// the system's reason beside it.
+inline constexpr int kSaveFailedText = 1170;
 
-// Writes the project atomically; 0 (and the old file whole) when it cannot,
-// kReadOnlyFileText when the file is read-only. On success the path heads the
-// recent files of `preferences`, when given.
-int writeProject(Project& project, const std::filesystem::path& path, PreferencesStore* preferences);
+// Writes the project atomically; kSaveFailedText (and the old file whole)
+// when it cannot, with the path and the system's reason in `reason` when
+// given; kReadOnlyFileText when the file is read-only. On success the path
+// heads the recent files of `preferences`, when given.
+int writeProject(Project& project, const std::filesystem::path& path, PreferencesStore* preferences,
+                 std::string* reason = nullptr);
 
 // Reads a project into `project` (definition and family); 0 with nothing shown
 // when it cannot be opened, 0 after "Format mismatch !!!" when it is not one of

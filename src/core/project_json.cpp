@@ -87,28 +87,65 @@ std::string lineAndColumn(std::string_view text, std::size_t position) {
     return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
+// The error for a document the JSON reader refuses at byte `position`, with
+// the reason from the library's text "[json.exception...] ...: <reason>".
+ProjectJsonError invalidJson(std::string_view text, std::size_t position, const nlohmann::detail::exception& error) {
+    const std::string what = error.what();
+    const bool syntax = error.id >= 101 && error.id < 200;  // the library's parse errors
+    const auto reason = syntax ? what.find(": ") : what.find("] ");
+    return ProjectJsonError("not valid JSON at " + lineAndColumn(text, position) +
+                            (reason == std::string::npos ? "" : ": " + what.substr(reason + 2)));
+}
+
+// Checks syntax and nesting without building anything: it holds one count,
+// and stops at the first container that opens too deep or the first error.
+// Only a document that passes is built, by the plain parser, so a hostile
+// document costs no more memory than its own text.
+class NestingCheck : public nlohmann::json_sax<Json> {
+public:
+    explicit NestingCheck(std::string_view text) : text_(text) {}
+
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return open(); }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return close(); }
+    bool start_array(std::size_t) override { return open(); }
+    bool end_array() override { return close(); }
+    bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& error) override {
+        throw invalidJson(text_, position, error);
+    }
+
+private:
+    bool open() {
+        if (depth_ >= kMaxNesting) {
+            throw ProjectJsonError("not a project export: nested more than " + std::to_string(kMaxNesting) +
+                                   " levels deep");
+        }
+        ++depth_;
+        return true;
+    }
+    bool close() {
+        --depth_;
+        return true;
+    }
+    std::string_view text_;
+    int depth_ = 0;
+};
+
 Json parseDocument(std::string_view text) {
     if (text.size() > kProjectJsonMax) {
         throw ProjectJsonError("too large for a project export (more than " + std::to_string(kProjectJsonMax) +
                                " bytes)");
     }
-    const auto limitNesting = [](int depth, Json::parse_event_t event, Json&) {
-        const bool opens = event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start;
-        if (opens && depth >= kMaxNesting) {
-            throw ProjectJsonError("not a project export: nested more than " + std::to_string(kMaxNesting) +
-                                   " levels deep");
-        }
-        return true;
-    };
-    try {
-        return Json::parse(text, limitNesting);
-    } catch (const Json::parse_error& error) {
-        // The library's text reads "[json.exception...] parse error at ...: <reason>".
-        const std::string what = error.what();
-        const auto reason = what.find(": ");
-        throw ProjectJsonError("not valid JSON at " + lineAndColumn(text, error.byte) +
-                               (reason == std::string::npos ? "" : what.substr(reason)));
-    }
+    NestingCheck check(text);
+    Json::sax_parse(text, &check);
+    return Json::parse(text);
 }
 
 std::string screenName(int number) {

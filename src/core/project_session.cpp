@@ -83,9 +83,10 @@ void ProjectSession::openRecent(std::size_t index) {
 
 bool ProjectSession::save() {
     if (project_.currentPath.empty() || project_.currentPath == kNoLastFile) return saveAs();
-    const int written = writeProject(project_, project_.currentPath, &preferences_);
+    std::string reason;
+    const int written = writeProject(project_, project_.currentPath, &preferences_, &reason);
     if (written != 1) {
-        if (written != 0) messageByIds(strings_, messages_, kCaptionError, written, {MessageIcon::Warning});
+        messageByIds(strings_, messages_, kCaptionError, written, {MessageIcon::Warning}, reason);
         return false;
     }
     project_.modified = false;
@@ -113,7 +114,10 @@ bool ProjectSession::mayDiscardChanges() {
 
 void ProjectSession::applyPreferences(const Preferences& preferences) {
     preferences_.values = preferences;
-    preferences_.save();
+    if (const auto saved = preferences_.save(); !saved) {
+        messageByIds(strings_, messages_, kCaptionError, kSaveFailedText, {MessageIcon::Warning},
+                     preferences_.file.string() + ": " + saved.reason);
+    }
     loadChosenLanguage();
     project_.defaults = loadDefaultTexts(strings_, project_.family);
     view_.menuChanged();

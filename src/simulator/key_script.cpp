@@ -52,9 +52,11 @@ std::string upper(std::string_view text) {
     return result;
 }
 
+constexpr std::string_view kTickPrefix = "TICK:";
+
 // A whole token of decimal digits.
-std::optional<int> wholeNumber(std::string_view text) {
-    int value = 0;
+std::optional<long long> wholeNumber(std::string_view text) {
+    long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     const bool whole = !text.empty() && error == std::errc{} && end == text.data() + text.size();
     if (!whole || value < 0) return std::nullopt;
@@ -73,11 +75,11 @@ std::optional<ScriptStep> parseKeyToken(std::string_view token) {
     }
     if (name.starts_with('#')) {
         const auto code = wholeNumber(std::string_view(name).substr(1));
-        if (code && *code <= kMaxKeyCode) return ScriptStep{ScriptStep::Kind::Key, *code};
+        if (code && *code <= kMaxKeyCode) return ScriptStep{ScriptStep::Kind::Key, static_cast<int>(*code)};
     }
-    if (name.starts_with("TICK:")) {
-        const auto ticks = wholeNumber(std::string_view(name).substr(5));
-        if (ticks) return ScriptStep{ScriptStep::Kind::Ticks, *ticks};
+    if (name.starts_with(kTickPrefix)) {
+        const auto ticks = wholeNumber(std::string_view(name).substr(kTickPrefix.size()));
+        if (ticks && *ticks <= kMaxScriptTicks) return ScriptStep{ScriptStep::Kind::Ticks, static_cast<int>(*ticks)};
     }
     return std::nullopt;
 }
@@ -94,6 +96,19 @@ std::optional<std::string> badKeyToken(std::string_view script) {
         if (!parseKeyToken(token)) return token;
     }
     return std::nullopt;
+}
+
+std::string badKeyTokenReason(std::string_view token) {
+    const std::string name = upper(token);
+    // Digits too many for a number are still a tick count beyond the limit.
+    const auto count = std::string_view(name).substr(std::min(name.size(), kTickPrefix.size()));
+    const bool tooManyTicks = name.starts_with(kTickPrefix) && !count.empty() &&
+                              std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (tooManyTicks) {
+        return "'" + std::string(token) +
+               "' lets more than a day pass (at most tick:" + std::to_string(kMaxScriptTicks) + ")";
+    }
+    return "unknown key token '" + std::string(token) + "'";
 }
 
 void runStep(Simulator& simulator, SteppingClock& clock, const ScriptStep& step) {

@@ -5,7 +5,7 @@
 // Tokens, in any letter case: 0 to 9 (the digit keys), A-B, C-D, ... W-X, Y-Z
 // (the letter keys), ",;" and "$:" (the punctuation keys), SPACE, "-", ".",
 // UP, DOWN, ESC, BS, ENTER, #N (the raw key code N, 0 to 255) and tick:N (N
-// timer ticks of 100 ms).
+// timer ticks of 100 ms, at most a day of them).
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +15,10 @@
 #include "simulator/simulator.h"
 
 namespace tessel::sim {
+
+// The most ticks one tick:N token lets pass: a day of 100 ms ticks. A script
+// runs the ticks one by one, so a larger count would keep it busy for hours.
+inline constexpr int kMaxScriptTicks = 24 * 60 * 60 * 10;
 
 struct ScriptStep {
     enum class Kind { Key, Ticks };
@@ -30,6 +34,10 @@ std::vector<std::string> splitKeyScript(std::string_view script);
 
 // The first token of `script` that names no key, if any.
 std::optional<std::string> badKeyToken(std::string_view script);
+
+// Why `token`, one that names no key, is refused: a tick count beyond the
+// limit says so, anything else is an unknown token.
+std::string badKeyTokenReason(std::string_view token);
 
 // Presses the key, or lets the ticks pass: the clock moves 100 ms before each tick.
 void runStep(Simulator& simulator, SteppingClock& clock, const ScriptStep& step);

@@ -116,6 +116,27 @@ TEST_F(FileCommands, ReadOnlyOutputsAreRefused) {
     EXPECT_EQ(bytes("kept.TSX"), "old");
 }
 
+// A write that fails names the file and gives the system's reason.
+TEST_F(FileCommands, FailedWritesSayWhy) {
+    std::filesystem::create_directory(path("folder"));
+    const std::string missing = (temp.path() / "missing" / "out").string();
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"export", path("a.TSX"), "-o", path("folder")}, "Cannot write " + path("folder") + ": Is a directory\n"},
+        {{"image", path("a.TSX"), "-o", missing}, "Cannot write " + missing + ": No such file or directory\n"},
+        {{"new", "--family", "4760", missing},
+         "File open/create failed!\n" + missing + ": No such file or directory\n"},
+    };
+    for (const auto& c : cases) {
+        const auto result = run(c.arguments);
+        EXPECT_EQ(result.status, 1) << c.arguments[0];
+        EXPECT_EQ(result.err, c.message) << c.arguments[0];
+    }
+}
+
 TEST_F(FileCommands, InfoShowsTheSettingsVersionOfAnyFileReadably) {
     const auto whole = bytes("a.TSX");
     constexpr std::size_t kVersionOffset = kMagicSize + offsetof(Definition, settings);

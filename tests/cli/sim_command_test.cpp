@@ -110,6 +110,16 @@ TEST_F(SimCommand, ABadTokenIsAUsageErrorNamingIt) {
     EXPECT_NE(run.err.find("'F1'"), std::string::npos) << run.err;
 }
 
+// A tick count beyond a day would keep the tool busy for hours: refused
+// before anything runs.
+TEST_F(SimCommand, MoreThanADayOfTicksIsAUsageError) {
+    const auto run = sim({"--keys", "1 tick:2147483647"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("'tick:2147483647' lets more than a day pass (at most tick:864000)"), std::string::npos)
+        << run.err;
+}
+
 TEST_F(SimCommand, ABadStartTimeIsAUsageError) {
     const auto run = sim({"--at", "2026-02-30 10:00:00"});
     EXPECT_EQ(run.status, 2);

@@ -126,6 +126,9 @@ TEST_F(UpgradeCommand, RefusesWhatItCannotUpgrade) {
         {{"upgrade", path("cut.TSX"), "-o", path("cut.TSX")}, 1, "is the input"},
         {{"upgrade", path("cut.TSX")}, 2, "--output"},
         {{"upgrade", path("cut.TSX"), "-o", path("x.TSX"), "--language", "Klingon"}, 1, "Klingon"},
+        {{"upgrade", path("cut.TSX"), "-o", path("missing/x.TSX")},
+         1,
+         "File open/create failed!\n" + path("missing/x.TSX") + ": No such file or directory\n"},
     };
     for (const auto& c : cases) {
         const auto result = run(c.arguments);

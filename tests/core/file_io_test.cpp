@@ -102,8 +102,18 @@ TEST_F(SavingFiles, EveryFailureLeavesTheOldFileWhole) {
     fs::create_symlink("loop-a.TSX", path("loop-b.TSX"));
     fs::create_symlink("missing/x.TSX", path("to-missing.TSX"));
     const auto before = names();
-    for (const char* name : {"folder.TSX", "to-folder.TSX", "loop-a.TSX", "to-missing.TSX", "missing/b.TSX"}) {
-        EXPECT_EQ(writeFileAtomically(path(name), "new"), WriteResult::Failed) << name;
+    // Each failure carries the system's reason, for the message that reports it.
+    const std::pair<const char*, const char*> cases[] = {
+        {"folder.TSX", "Is a directory"},
+        {"to-folder.TSX", "Is a directory"},
+        {"loop-a.TSX", "Too many levels of symbolic links"},
+        {"to-missing.TSX", "No such file or directory"},
+        {"missing/b.TSX", "No such file or directory"},
+    };
+    for (const auto& [name, reason] : cases) {
+        const auto outcome = writeFileAtomically(path(name), "new");
+        EXPECT_EQ(outcome, WriteResult::Failed) << name;
+        EXPECT_EQ(outcome.reason, reason) << name;
     }
     EXPECT_EQ(names(), before);
     EXPECT_EQ(content("a.TSX"), "old");

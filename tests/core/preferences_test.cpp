@@ -142,14 +142,43 @@ TEST(PreferencesFile, UnwritableLocationFailsQuietly) {
 
 TEST(RecentFiles, NewPathsPushOutTheOldestAndKnownOnesMoveToTheHead) {
     Preferences p;
-    for (const char* path : {"1", "2", "3", "4", "5"}) addRecentFile(p, path);
-    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"5", "4", "3", "2"}));
-    addRecentFile(p, "3");
-    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"3", "5", "4", "2"}));
-    EXPECT_EQ(p.lastEditedFile, "3");
+    for (const char* path : {"/1", "/2", "/3", "/4", "/5"}) addRecentFile(p, path);
+    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"/5", "/4", "/3", "/2"}));
+    addRecentFile(p, "/3");
+    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"/3", "/5", "/4", "/2"}));
+    EXPECT_EQ(p.lastEditedFile, "/3");
     addRecentFile(p, "/A");
     addRecentFile(p, "/a");  // letter case counts
-    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"/a", "/A", "3", "5"}));
+    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"/a", "/A", "/3", "/5"}));
+}
+
+// A carriage return in a remembered path would end its field early and shift
+// every later field; a path starting with a digit would be read back as the
+// port field, emptying the recent files behind it and losing the chosen port.
+// Such paths are not remembered, and the file stays as it was.
+TEST(RecentFiles, PathsTheFileCannotHoldAreNotRemembered) {
+    test::TempDir temp;
+    PreferencesStore store{temp.path() / "TESSEX.ini", {}};
+    store.values.baudRate = 2;
+    store.values.language = "Deutsch";
+    store.values.portIndex = 4;
+    store.rememberFile("/p/a.TSX");
+    store.rememberFile("/p/b.TSX");
+    const auto before = readFileBytes(store.file, 1 << 16);
+    ASSERT_TRUE(before);
+    for (const char* path : {"/p/x\r1\r1.TSX", "/p/x\r", "2024/stock.TSX", "7", ""}) {
+        store.rememberFile(path);
+        EXPECT_EQ(readFileBytes(store.file, 1 << 16), before) << path;
+        EXPECT_EQ(store.values.recentFiles, (std::vector<std::string>{"/p/b.TSX", "/p/a.TSX"})) << path;
+        EXPECT_EQ(store.values.lastEditedFile, "/p/b.TSX") << path;
+        EXPECT_FALSE(canRememberPath(path)) << path;
+    }
+    const Preferences read = readPreferences(store.file);
+    EXPECT_EQ(read, store.values);
+    EXPECT_EQ(read.portIndex, 4);
+    EXPECT_EQ(read.baudRate, 2);
+    for (const char* path : {"/p/1.TSX", "C:\\p\\2024.TSX", "stock 1.TSX", "-1.TSX"})
+        EXPECT_TRUE(canRememberPath(path)) << path;
 }
 
 TEST(PreferencesLocation, AppDataThenConfigHome) {

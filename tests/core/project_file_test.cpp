@@ -188,8 +188,12 @@ TEST_F(ProjectFiles, AFailedSaveKeepsTheOldFileWhole) {
     ASSERT_EQ(writeProject(project, path, nullptr), 1);
     const auto before = readFileBytes(path, 1 << 20);
     std::filesystem::create_directory(temp.path() / "blocked.TSX");  // a folder cannot be replaced by a file
-    EXPECT_EQ(writeProject(project, temp.path() / "blocked.TSX", nullptr), 0);
-    EXPECT_EQ(writeProject(project, temp.path() / "missing" / "b.TSX", nullptr), 0);
+    std::string reason;
+    EXPECT_EQ(writeProject(project, temp.path() / "blocked.TSX", nullptr, &reason), kSaveFailedText);
+    EXPECT_EQ(reason, (temp.path() / "blocked.TSX").string() + ": Is a directory");
+    EXPECT_EQ(writeProject(project, temp.path() / "missing" / "b.TSX", nullptr, &reason), kSaveFailedText);
+    EXPECT_EQ(reason, (temp.path() / "missing" / "b.TSX").string() + ": No such file or directory");
+    EXPECT_EQ(builtinStrings().text(kSaveFailedText), "File open/create failed!");
     EXPECT_EQ(readFileBytes(path, 1 << 20), before);
     EXPECT_FALSE(std::filesystem::exists(preferences.file));
 
@@ -273,10 +277,21 @@ TEST_F(ProjectFiles, ImportFromAShortOrFirstGenerationFileUsesDefaultLines) {
     setCellText(source.definition.settings.textLines[1], "stale");
     writeRaw("gen1.TSX", projectFileBytes(source.definition, source.family));
     writeRaw("cut.TSX", fileOf(kFamilyGroup).substr(0, 17000));
-    for (const char* name : {"gen1.TSX", "cut.TSX"}) {
+    // A magic and nothing else, and a file that ends before the texts begin:
+    // nothing is there to copy, the texts read so far stay.
+    writeRaw("magic.TSX", std::string("4130RU004", 10));
+    writeRaw("before.TSX", fileOf(kFamilyGroup).substr(0, kTextsBlock2Offset - 1));
+    for (const char* name : {"gen1.TSX", "cut.TSX", "magic.TSX", "before.TSX"}) {
         StartupTexts texts{};
         ASSERT_EQ(importTexts(temp.path() / name, texts, project.defaults, builtinStrings(), messages), 1) << name;
         EXPECT_EQ(cellText(texts[6][6]), "7.Buzzer            ") << name;
+    }
+    for (const char* name : {"magic.TSX", "before.TSX"}) {
+        StartupTexts texts{};
+        setCellText(texts[0][0], "kept");
+        ASSERT_EQ(importTexts(temp.path() / name, texts, project.defaults, builtinStrings(), messages), 1) << name;
+        EXPECT_EQ(cellText(texts[0][0]), "kept") << name;
+        EXPECT_EQ(cellText(texts[25][3]), cellText(project.defaults.settingsLines[0])) << name;
     }
 }
 

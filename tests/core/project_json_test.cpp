@@ -17,6 +17,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+constexpr std::size_t kNestingLimit = 64;  // the levels a document may nest
+
 std::string newProjectFile(int family) {
     Project project = test::newProject(family);
     return projectFileBytes(project.definition, family);
@@ -308,6 +310,29 @@ TEST(ProjectJson, DeepNestingIsRefused) {
     }
 }
 
+// Documents as large as are taken, nested too deep: the nesting is refused
+// as the reader reaches it, before any of the document is built. The wide
+// prefix of empty objects would take hours to build beside the depth check.
+TEST(ProjectJson, DeepNestingNearTheSizeLimitIsRefusedWithoutBuildingTheDocument) {
+    const std::string deepTail = std::string(kNestingLimit + 1, '[') + "0";
+    std::string wideThenDeep = "[";
+    while (wideThenDeep.size() + deepTail.size() + 3 < kProjectJsonMax) wideThenDeep += "{},";
+    wideThenDeep += deepTail;
+    std::string objects;
+    while (objects.size() + 5 <= kProjectJsonMax) objects += "{\"a\":";
+    const std::string documents[] = {std::string(kProjectJsonMax, '['), objects, wideThenDeep};
+    for (const auto& document : documents) {
+        ASSERT_LE(document.size(), kProjectJsonMax);
+        ASSERT_GT(document.size(), kProjectJsonMax - 16);
+        try {
+            projectFileFromJson(document);
+            ADD_FAILURE() << "accepted " << document.substr(0, 20);
+        } catch (const ProjectJsonError& error) {
+            EXPECT_STREQ(error.what(), "not a project export: nested more than 64 levels deep");
+        }
+    }
+}
+
 // Syntax errors name where they are; an oversized text is called too large.
 TEST(ProjectJson, UnreadableDocumentsSayWhy) {
     struct Case {
@@ -318,6 +343,7 @@ TEST(ProjectJson, UnreadableDocumentsSayWhy) {
         {"{\"magic\": 1,,}", "not valid JSON at line 1, column 13"},
         {"", "not valid JSON at line 1, column 1"},
         {"{}" + std::string(8 << 20, ' '), "too large"},
+        {"{\n\"headerWord\": 1e999}", "not valid JSON at line 2, column 19: number overflow parsing '1e999'"},
     };
     for (const auto& c : cases) {
         try {

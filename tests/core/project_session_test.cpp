@@ -164,11 +164,17 @@ TEST_F(Session, SaveAsNamesTheFileAndClearsTheModifiedFlag) {
     EXPECT_TRUE(dialogs.requests.at(0).forSaving);
 }
 
-TEST_F(Session, AFailedSaveKeepsTheModifiedFlag) {
+// The user learns that the save failed and why, in the system's words.
+TEST_F(Session, AFailedSaveSaysWhyAndKeepsTheModifiedFlag) {
     project.modified = true;
     project.currentPath = path("missing/x.TSX");
     EXPECT_FALSE(session.save());
     EXPECT_TRUE(project.modified);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].caption, "Error");
+    EXPECT_EQ(messages.shown()[0].text,
+              "File open/create failed!\n" + path("missing/x.TSX") + ": No such file or directory");
+    EXPECT_EQ(messages.shown()[0].style.icon, MessageIcon::Warning);
 }
 
 TEST_F(Session, ARefusedReadOnlyFileIsExplained) {
@@ -183,6 +189,19 @@ TEST_F(Session, ARefusedReadOnlyFileIsExplained) {
     EXPECT_EQ(messages.shown()[0].caption, "Error");
     EXPECT_EQ(messages.shown()[0].text, "The file is read-only and was not saved!");
     EXPECT_EQ(readFileBytes(file, 1 << 20), before);
+}
+
+// Preferences chosen in the dialog that cannot be written are reported; they
+// still hold for this run.
+TEST_F(Session, NewPreferencesThatCannotBeSavedSaySo) {
+    std::ofstream(temp.path() / "config") << "a file where the folder should be";
+    Preferences chosen = preferences.values;
+    chosen.baudRate = 3;
+    session.applyPreferences(chosen);
+    EXPECT_EQ(preferences.values.baudRate, 3);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].caption, "Error");
+    EXPECT_EQ(messages.shown()[0].text, "File open/create failed!\n" + preferences.file.string() + ": Not a directory");
 }
 
 TEST_F(Session, NewPreferencesLoadTheLanguage) {

@@ -30,8 +30,14 @@ TEST(KeyScript, TicksAndBadTokens) {
     ASSERT_TRUE(ticks);
     EXPECT_EQ(ticks->kind, ScriptStep::Kind::Ticks);
     EXPECT_EQ(ticks->value, 7);
-    for (const char* bad : {"A-C", "B-C", "AB", "10", "#256", "#-1", "#", "#1x", "tick:", "tick:-2", "tick:x", "tick",
-                            "F1", "ENTERX", "99999999999"}) {
+    // A day of ticks at most: the ticks run one by one.
+    const auto day = parseKeyToken("tick:864000");
+    ASSERT_TRUE(day);
+    EXPECT_EQ(day->value, kMaxScriptTicks);
+    EXPECT_EQ(kMaxScriptTicks, 864000);
+    for (const char* bad :
+         {"A-C", "B-C", "AB", "10", "#256", "#-1", "#", "#1x", "tick:", "tick:-2", "tick:x", "tick", "F1", "ENTERX",
+          "99999999999", "tick:864001", "tick:2147483647", "tick:2147483648", "tick:99999999999999999999"}) {
         EXPECT_FALSE(parseKeyToken(bad)) << bad;
     }
 }
@@ -40,6 +46,12 @@ TEST(KeyScript, FirstBadTokenOfAScript) {
     EXPECT_EQ(badKeyToken("1 A-B\ttick:3\n ENTER"), std::nullopt);
     EXPECT_EQ(badKeyToken(""), std::nullopt);
     EXPECT_EQ(badKeyToken("1 A-B F1 Q"), "F1");
+    EXPECT_EQ(badKeyTokenReason("F1"), "unknown key token 'F1'");
+    EXPECT_EQ(badKeyTokenReason("tick:x"), "unknown key token 'tick:x'");
+    for (const char* tooMany : {"tick:864001", "TICK:99999999999999999999"}) {
+        EXPECT_EQ(badKeyTokenReason(tooMany),
+                  "'" + std::string(tooMany) + "' lets more than a day pass (at most tick:864000)");
+    }
     EXPECT_EQ(splitKeyScript("  1  A-B\ttick:3 "), (std::vector<std::string>{"1", "A-B", "tick:3"}));
 }
 
