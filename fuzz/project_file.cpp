@@ -61,13 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         fuzz::require(sameDefinition(reread, definition), "a saved project reads back as another definition");
     }
 
-    // A file with an exact magic that ends before the texts passes a null
-    // pointer to memcpy in import texts (undefined behaviour, fixed on its own
-    // branch); such files are left out until then so that the run goes on.
-    if (file.size() > kTextsBlock2Offset || !familyOfExactMagic(file)) {
-        StartupTexts texts{};
-        const bool imported = importTextsFromBytes(file, texts, blank.defaults);
-        fuzz::require(imported == familyOfExactMagic(file).has_value(), "import texts and the exact magic disagree");
-    }
+    StartupTexts texts{};
+    const bool imported = importTextsFromBytes(file, texts, blank.defaults);
+    fuzz::require(imported == familyOfExactMagic(file).has_value(), "import texts and the exact magic disagree");
     return 0;
 }

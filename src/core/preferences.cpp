@@ -88,8 +88,10 @@ std::string serializePreferences(const Preferences& p) {
     }
     out += std::to_string(p.portIndex + 1) + '\r';
     // Older programs read the file into a buffer of about 1300 bytes. They do
-    // not need the name, so it is left out rather than making the file longer.
-    if (!p.portName.empty() && out.size() + p.portName.size() + 1 <= kOlderReadersBuffer) out += p.portName + '\r';
+    // not need the name, so it is left out rather than making the file longer;
+    // a name holding the field separator cannot be kept either.
+    const bool nameFits = out.size() + p.portName.size() + 1 <= kOlderReadersBuffer;
+    if (!p.portName.empty() && nameFits && p.portName.find('\r') == std::string::npos) out += p.portName + '\r';
     return out;
 }
 

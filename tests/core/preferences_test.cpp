@@ -101,6 +101,10 @@ TEST(PreferencesFile, ThePortNameFollowsThePortField) {
     EXPECT_LE(written.size(), 1280u);
     EXPECT_EQ(parsePreferences(written).portName, "");
     EXPECT_EQ(parsePreferences(written).portIndex, 2);
+    // A name holding the separator would become a field of its own.
+    p.recentFiles = {"/work/x.TSX"};
+    p.portName = "/dev/pts/4\rmore";
+    EXPECT_EQ(serializePreferences(p), fixed);
 
     struct Case {
         const char* content;
