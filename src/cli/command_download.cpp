@@ -57,11 +57,7 @@ void addDownloadCommand(CLI::App& app, int& status) {
     addLanguageOption(*command, options->language);
     command->callback([options, &status] {
         Strings strings;
-        if (!useChosenLanguage(strings, options->language)) {
-            status = kFailure;
-            return;
-        }
-        auto project = loadProject(options->input, strings);
+        auto project = loadProject(options->input, options->language, strings);
         if (!project) {
             status = kFailure;
             return;

@@ -54,8 +54,7 @@ struct SimOptions {
 // defaults, the project, then the main menu) and plays the keys on it.
 int runSim(const SimOptions& options) {
     Strings strings;
-    if (!useChosenLanguage(strings, options.language)) return kFailure;
-    auto project = loadProject(options.project, strings);
+    auto project = loadProject(options.project, options.language, strings);
     if (!project) return kFailure;
     const auto start = options.at.empty() ? sim::SystemClock().now() : *sim::parseLocalTime(options.at);
     sim::SteppingClock clock(start);

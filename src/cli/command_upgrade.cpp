@@ -30,11 +30,7 @@ void addUpgradeCommand(CLI::App& app, int& status) {
             return;
         }
         Strings strings;
-        if (!useChosenLanguage(strings, options->language)) {
-            status = kFailure;
-            return;
-        }
-        auto project = loadProject(options->project, strings);
+        auto project = loadProject(options->project, options->language, strings);
         if (!project) {
             status = kFailure;
             return;

@@ -1,11 +1,14 @@
 #include "cli/project_loading.h"
 
 #include "cli/console.h"
+#include "cli/language_choice.h"
 #include "core/project_file.h"
 
 namespace tessel::cli {
 
-std::optional<Project> loadProject(const std::filesystem::path& path, const Strings& strings) {
+std::optional<Project> loadProject(const std::filesystem::path& path, const std::string& languageOption,
+                                   Strings& strings) {
+    if (!useChosenLanguage(strings, languageOption)) return std::nullopt;
     const auto file = readWholeFile(path, kProjectReadSize);
     if (!file) return std::nullopt;
     ConsoleMessages messages;

@@ -10,8 +10,11 @@
 namespace tessel::cli {
 
 // The project after start-up defaults and reading the file, with the default
-// texts of its family; nothing after the reason was printed.
-std::optional<Project> loadProject(const std::filesystem::path& path, const Strings& strings);
+// texts of its family, in the language `languageOption` chooses (see
+// `useChosenLanguage`), which `strings` is left in; nothing after the reason
+// was printed.
+std::optional<Project> loadProject(const std::filesystem::path& path, const std::string& languageOption,
+                                   Strings& strings);
 
 // Writes the project to `path`: kSuccess, or kFailure after printing the
 // program's text for the failure with the path and the system's reason.
