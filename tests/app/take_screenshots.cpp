@@ -1,16 +1,21 @@
-// Saves pictures of the program's window for each family, and of a form taking
-// input on the group terminal, into a folder:
+// Saves pictures of the program's window for each family, of a form taking
+// input on the group terminal, of the notice after a save and of the question
+// before the editor sheet drops changes, into a folder:
 //   take_app_screenshots FOLDER
 // Runs on the offscreen platform; not part of the test run.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 
 #include "app/main_window.h"
 #include "core/messages.h"
 #include "core/popup_menu.h"
 #include "core/records/field_type.h"
+#include "core/ui/qt_messages.h"
 #include "simulator/key_script.h"
 #include "simulator/ui/terminal_view.h"
 #include "support/recording_desktop.h"
@@ -22,7 +27,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QDir folder(argc > 1 ? argv[1] : ".");
     tessel::test::TempDir temp;
-    tessel::CapturedMessages messages;
+    tessel::ui::QtMessages messages;
     tessel::test::ScriptedFileDialogs dialogs;
     tessel::test::RecordingDesktop desktop;
     tessel::sim::SteppingClock clock({2026, 3, 5, 9, 5, 0});
@@ -68,5 +73,23 @@ int main(int argc, char** argv) {
     window.simulator().restart();
     tessel::sim::runKeyScript(window.simulator(), clock, "1 4 0 1 2 ENTER 1 2");
     save("form-4130");
+
+    dialogs.answer((temp.path() / "stock.TSX").string());
+    window.runCommand(tessel::kCommandSaveAs);
+    save("saved-notice");
+
+    // A change on the Form page, then Esc: the question, answered Discard.
+    closer.stop();
+    QTimer::singleShot(0, [&folder] {
+        auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        sheet->findChild<QComboBox*>("fieldType1")->setCurrentIndex(2);
+        QTimer::singleShot(200, [&folder] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            box->grab().save(folder.filePath("discard-question.png"));
+            box->button(QMessageBox::Discard)->click();
+        });
+        sheet->reject();
+    });
+    window.runCommand(tessel::kCommandEdit);
     return 0;
 }
