@@ -234,10 +234,17 @@ TEST_F(EditingSafety, TheSheetAndTheDialogsFitTheScreen) {
     for (const auto& c : cases) {
         bool checked = false;
         test::whenModalOpens([&](QDialog& dialog) {
-            if (auto* sheet = qobject_cast<EditorSheet*>(&dialog)) sheet->tabs()->setCurrentIndex(c.tab);
+            auto* sheet = qobject_cast<EditorSheet*>(&dialog);
+            if (sheet) sheet->tabs()->setCurrentIndex(c.tab);
             QApplication::processEvents();
             const QRect free = dialog.screen()->availableGeometry();
             EXPECT_TRUE(free.contains(dialog.frameGeometry())) << c.what;
+            // The pages show, in as much of the screen as they need.
+            if (sheet) {
+                EXPECT_FALSE(sheet->tabs()->visibleRegion().isEmpty()) << c.what;
+                EXPECT_GE(dialog.height(), std::min(free.height() * 3 / 4, sheet->tabs()->sizeHint().height()))
+                    << c.what;
+            }
             for (auto* button : dialog.findChildren<QPushButton*>()) {
                 const auto role = qobject_cast<QDialogButtonBox*>(button->parentWidget());
                 if (!role || !button->isVisible()) continue;

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     closer.start(50);
     // As the desktop shows the terminal: cut to its outline.
     const auto save = [&](const QString& name) {
-        const QPixmap shot = window.terminal().grab();
+        const QPixmap shot = window.grab();
         QPixmap cut(shot.size());
         cut.fill(Qt::transparent);
         QPainter painter(&cut);
@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
     save("form-4130");
 
     dialogs.answer((temp.path() / "stock.TSX").string());
+    window.simulator().restart();
     window.runCommand(tessel::kCommandSaveAs);
     save("saved-notice");
 

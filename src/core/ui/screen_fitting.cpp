@@ -51,6 +51,8 @@ void makeScrollable(QDialog& dialog) {
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
+    // Made while the dialog is being shown, so it is not shown with it.
+    scroll->show();
     auto* outer = new QVBoxLayout(&dialog);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll, 1);
