@@ -28,17 +28,9 @@ public:
 private:
     void add(std::string place, std::string problem) { findings_.push_back({std::move(place), std::move(problem)}); }
 
-    bool anythingDesigned() const {
-        for (const auto& form : d_.forms)
-            if (formInUse(form)) return true;
-        for (const auto& menu : d_.menus)
-            if (menuInUse(menu)) return true;
-        return false;
-    }
-
-    // An empty design has nothing to start and nothing wrong with that.
+    // Where the start leads to nothing, the terminal shows "No executable
+    // program" instead of the application: a new, empty design included.
     void checkStart() {
-        if (!anythingDesigned()) return;
         const bool fromForm = d_.settings.programStart == 0;
         if (startTarget(d_)) {
             if (fromForm && formInUse(d_.forms[0]) && !formTakesInput(d_.forms[0]))
