@@ -9,6 +9,7 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include "app/design_check_window.h"
 #include "app/editor_pages.h"
 #include "app/program_icon.h"
 #include "app/transfer_commands.h"
@@ -22,6 +23,7 @@
 #include "link/ir_cradle.h"
 #include "link/link_clock.h"
 #include "link/transfer.h"
+#include "simulator/ui/design_preview_pane.h"
 #include "simulator/ui/terminal_view.h"
 #include "simulator/window_outline.h"
 
@@ -86,11 +88,9 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::addShortcuts() {
     const std::pair<QKeySequence, int> shortcuts[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), kCommandNew4760},
-        {QKeySequence(Qt::CTRL | Qt::Key_O), kCommandOpen},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), kCommandSave},
-        {QKeySequence(Qt::CTRL | Qt::Key_E), kCommandEdit},
-        {QKeySequence(Qt::Key_F1), kCommandAbout},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), kCommandNew4760},     {QKeySequence(Qt::CTRL | Qt::Key_O), kCommandOpen},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), kCommandSave},        {QKeySequence(Qt::CTRL | Qt::Key_E), kCommandEdit},
+        {QKeySequence(Qt::CTRL | Qt::Key_K), kCommandCheckDesign}, {QKeySequence(Qt::Key_F1), kCommandAbout},
         {QKeySequence(Qt::ALT | Qt::Key_F4), kCommandExit},
     };
     for (const auto& [keys, command] : shortcuts) {
@@ -108,6 +108,7 @@ void MainWindow::runCommand(int command) {
         case kCommandSave: session_.save(); break;
         case kCommandSaveAs: session_.saveAs(); break;
         case kCommandEdit: edit(); break;
+        case kCommandCheckDesign: checkDesign(); break;
         case kCommandPreferences:
             showPreferences();
             placeWindow();
@@ -139,10 +140,15 @@ void MainWindow::refreshForFamily() {
     simulator_->restart();
 }
 
-void MainWindow::edit() {
+void MainWindow::edit() { runEditorSheet(nullptr); }
+
+void MainWindow::runEditorSheet(const FindingLocation* place) {
     EditorSheet sheet(project_, strings_, this);
     addEditorPages(sheet, project_, strings_, services_.messages, services_.dialogs,
                    [this](int key) { simulator_->handleKey(key); });
+    sheet.setPreview(new DesignPreviewPane(sheet, project_, strings_, services_.clock,
+                                           QString::fromStdString(services_.skinFolder.string())));
+    if (place) sheet.showPlace(static_cast<int>(place->page), place->index, place->element);
     sheet.exec();
     simulator_->restart();
 }
@@ -160,6 +166,22 @@ void MainWindow::placeWindow() {
     }
     setGeometry(QRect(place, size()));
     show();
+}
+
+// The checks speak the active language where the string table has the texts.
+void MainWindow::checkDesign() {
+    DesignCheckWindow window(tessel::checkDesign(project_.definition, project_.family, strings_),
+                             DesignCheckWindow::Purpose::Review, this);
+    if (window.exec() == DesignCheckWindow::OpenFinding) runEditorSheet(&window.chosen()->location);
+}
+
+bool MainWindow::mayDownloadDesign() {
+    auto findings = tessel::checkDesign(project_.definition, project_.family, strings_);
+    if (findings.empty()) return true;
+    DesignCheckWindow window(std::move(findings), DesignCheckWindow::Purpose::BeforeDownload, this);
+    const int answer = window.exec();
+    if (answer == DesignCheckWindow::OpenFinding) runEditorSheet(&window.chosen()->location);
+    return answer == DesignCheckWindow::DownloadAnyway;
 }
 
 void MainWindow::menuChanged() { buildMenu(); }
@@ -210,6 +232,7 @@ std::optional<std::pair<link::PortList, int>> MainWindow::portsWithChosenPort() 
 }
 
 void MainWindow::transfer(int command) {
+    if (command == kCommandDownloadApplication && !mayDownloadDesign()) return;
     const auto port = portsWithChosenPort();
     if (!port) return;
     const bool receiving = command == kCommandReceiveData;

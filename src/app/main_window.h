@@ -21,7 +21,8 @@
 
 namespace tessel {
 class Desktop;
-}
+struct FindingLocation;
+}  // namespace tessel
 
 namespace tessel::ui {
 
@@ -64,6 +65,12 @@ private:
     void placeWindow() override;
     void menuChanged() override;
 
+    // The editor sheet, opened on the place of a finding when one is given.
+    void runEditorSheet(const FindingLocation* place);
+    void checkDesign();
+    // Runs the checks before a download; true when there is nothing to
+    // mend or the user downloads anyway.
+    bool mayDownloadDesign();
     void buildMenu();
     void addShortcuts();
     bool showPreferences();

@@ -23,6 +23,7 @@ enum Command : int {
     kCommandDownloadLookup = 3040,
     kCommandFirstRecentFile = 3300,
     kCommandAbout = 9030,
+    kCommandCheckDesign = 5120,
 };
 
 struct MenuEntry {

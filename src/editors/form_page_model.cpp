@@ -10,7 +10,6 @@
 namespace tessel {
 namespace {
 
-
 // The properties that stop meaning anything when a field changes kind.
 void resetFieldProperties(FormRecord& form, std::size_t f) {
     form.fixedLengthOn[f] = 0;
@@ -38,6 +37,13 @@ void FormPageModel::accept(Project& project) {
     project.definition.forms = forms_;
     project.modified = true;
     normaliseForms(project.definition.forms);
+}
+
+FormTable FormPageModel::formsAsAccepted() const {
+    FormTable forms = forms_;
+    cleanupFieldsOnAccept(forms);
+    normaliseForms(forms);
+    return forms;
 }
 
 void FormPageModel::selectForm(std::size_t index) {

@@ -50,18 +50,18 @@ void StartupPageModel::load() {
     showGroup(0);
 }
 
-void StartupPageModel::accept() {
-    SystemSettings owned = project_.definition.settings;
+void StartupPageModel::writeInto(Definition& definition) const {
+    SystemSettings owned = definition.settings;
     owned.programStart = static_cast<Byte>(programStart_);
     const int stored = storedDelimiterCount();
     owned.fieldDelimiter1 = stored >= 1 ? delimiters_[0] : Byte{0};
     owned.fieldDelimiter2 = stored >= 2 ? delimiters_[1] : Byte{0};
     if (textsChanged_) {
         forEachGroupLine(project_.family, [&](std::size_t group, std::size_t line, LineHome home) {
-            homeCell(project_.definition.texts, owned.textLines, home) = texts_.groups[group][line];
+            homeCell(definition.texts, owned.textLines, home) = texts_.groups[group][line];
         });
     }
-    copyOwnedBytes(project_.definition.settings, owned, kStartupPageBytes);
+    copyOwnedBytes(definition.settings, owned, kStartupPageBytes);
 }
 
 TextCell StartupPageModel::definitionLine(std::size_t group, LineHome home) const {

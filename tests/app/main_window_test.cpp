@@ -185,8 +185,8 @@ TEST_F(MainWindowTest, MenuKeyAndShiftF10OpenThePopupForTheKeyboard) {
 TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
     EXPECT_EQ(menuTexts(),
               (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "&Edit\tCtrl+E",
-                           "&Preferences...", "-", "&Download Application", "Download &Lookup File", "&Receive Data",
-                           "-", "A&bout...\tF1", "E&xit\tAlt+F4"}));
+                           "&Preferences...", "Check &Design\tCtrl+K", "-", "&Download Application",
+                           "Download &Lookup File", "&Receive Data", "-", "A&bout...\tF1", "E&xit\tAlt+F4"}));
     std::vector<std::string> files;
     for (const char* name : {"one.TSX", "two.TSX", "three.TSX", "four.TSX", "five.TSX"}) {
         Project made = test::newProject(kFamilyGroup);
@@ -195,11 +195,11 @@ TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
         window().runCommand(kCommandOpen);
     }
     const auto texts = menuTexts();
-    ASSERT_EQ(texts.size(), 19);
-    EXPECT_TRUE(texts[12].startsWith("&1:  ")) << texts[12].toStdString();
-    EXPECT_TRUE(texts[12].endsWith("five.TSX"));
-    EXPECT_TRUE(texts[15].endsWith("two.TSX"));
-    EXPECT_EQ(texts[16], "-");
+    ASSERT_EQ(texts.size(), 20);
+    EXPECT_TRUE(texts[13].startsWith("&1:  ")) << texts[13].toStdString();
+    EXPECT_TRUE(texts[13].endsWith("five.TSX"));
+    EXPECT_TRUE(texts[16].endsWith("two.TSX"));
+    EXPECT_EQ(texts[17], "-");
 }
 
 TEST_F(MainWindowTest, NewWithUnsavedChangesAndCancelChangesNothing) {

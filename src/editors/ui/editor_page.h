@@ -2,9 +2,16 @@
 // One page of the editor sheet. A page edits a working copy that it takes when
 // it is first shown; accepting the sheet copies back the bytes the page owns,
 // cancelling it drops the copy.
+#include <functional>
+#include <utility>
+
+#include "editors/preview_subject.h"
+
 class QWidget;
 
 namespace tessel {
+
+struct Definition;
 
 class EditorPage {
 public:
@@ -15,6 +22,27 @@ public:
     virtual bool mayAccept() { return true; }
     virtual void accept() = 0;
     virtual void discard() = 0;
+
+    // What the sheet's preview shows while this page is on top.
+    virtual PreviewSubject previewSubject() const { return {}; }
+    // Writes the working copy into `preview`, a copy of the definition, as
+    // accept would write it into the definition; a page whose copy shows in
+    // no preview leaves it as it is.
+    virtual void writePreview(Definition& /*preview*/) const {}
+    // Shows form, menu, lookup or text group `index` (0-based) with the focus
+    // on its field, item or line `element`, or on the page when it is -1.
+    virtual void showPlace(int /*index*/, int /*element*/) {}
+
+    // The sheet hears through this of every change of the working copy.
+    void setChangeNotice(std::function<void()> notice) { notice_ = std::move(notice); }
+
+protected:
+    void workingCopyChanged() const {
+        if (notice_) notice_();
+    }
+
+private:
+    std::function<void()> notice_;
 };
 
 }  // namespace tessel

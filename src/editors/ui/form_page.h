@@ -30,6 +30,9 @@ public:
     void load() override;
     void accept() override;
     void discard() override {}
+    PreviewSubject previewSubject() const override;
+    void writePreview(Definition& preview) const override;
+    void showPlace(int index, int element) override;
 
 private:
     struct FieldRow {

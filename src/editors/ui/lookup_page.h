@@ -30,6 +30,7 @@ public:
     bool mayAccept() override;
     void accept() override;
     void discard() override {}
+    void showPlace(int index, int element) override;
 
 private:
     struct ColumnRow {

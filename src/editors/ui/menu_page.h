@@ -24,6 +24,9 @@ public:
     void load() override;
     void accept() override;
     void discard() override {}
+    PreviewSubject previewSubject() const override;
+    void writePreview(Definition& preview) const override { model_.accept(preview); }
+    void showPlace(int index, int element) override;
 
 private:
     struct ItemRow {

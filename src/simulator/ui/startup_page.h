@@ -24,6 +24,9 @@ public:
     void load() override;
     void accept() override { model_.accept(); }
     void discard() override {}
+    PreviewSubject previewSubject() const override;
+    void writePreview(Definition& preview) const override { model_.writeInto(preview); }
+    void showPlace(int index, int element) override;
 
 private:
     struct Delimiter {
