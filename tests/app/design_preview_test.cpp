@@ -124,9 +124,7 @@ TEST_F(SheetPreview, AFormShowsTheRecordItsSampleEntryOutputs) {
         sheet.reject();
     });
     window->runCommand(kCommandEdit);
-    // A new form stamps its records after the fields with date and time.
-    EXPECT_TRUE(record.startsWith("TEXT;123;")) << record.toStdString();
-    EXPECT_TRUE(record.contains("2026")) << record.toStdString();
+    EXPECT_EQ(record.toStdString(), "TEXT;123");
     EXPECT_FALSE(menuHasRecord);
 }
 

@@ -16,8 +16,8 @@
 #include "simulator/key_script.h"
 #include "simulator/ui/terminal_view.h"
 #include "support/recording_desktop.h"
-#include "support/scripted_dialogs.h"
 #include "support/screenshot.h"
+#include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
 namespace {
