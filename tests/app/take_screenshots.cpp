@@ -4,6 +4,7 @@
 //   take_app_screenshots FOLDER
 // Runs on the offscreen platform; not part of the test run.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPainter>
 #include <QTabWidget>
