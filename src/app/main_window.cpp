@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include "app/design_check_window.h"
 #include "app/editor_pages.h"
 #include "app/program_icon.h"
 #include "app/transfer_commands.h"
@@ -25,6 +26,7 @@
 #include "link/ir_cradle.h"
 #include "link/link_clock.h"
 #include "link/transfer.h"
+#include "simulator/ui/design_preview_pane.h"
 #include "simulator/ui/terminal_view.h"
 #include "simulator/window_outline.h"
 
@@ -105,11 +107,9 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::addShortcuts() {
     const std::pair<QKeySequence, int> shortcuts[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), kCommandNew4760},
-        {QKeySequence(Qt::CTRL | Qt::Key_O), kCommandOpen},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), kCommandSave},
-        {QKeySequence(Qt::CTRL | Qt::Key_E), kCommandEdit},
-        {QKeySequence(Qt::Key_F1), kCommandAbout},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), kCommandNew4760},     {QKeySequence(Qt::CTRL | Qt::Key_O), kCommandOpen},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), kCommandSave},        {QKeySequence(Qt::CTRL | Qt::Key_E), kCommandEdit},
+        {QKeySequence(Qt::CTRL | Qt::Key_K), kCommandCheckDesign}, {QKeySequence(Qt::Key_F1), kCommandAbout},
         {QKeySequence(Qt::ALT | Qt::Key_F4), kCommandExit},
         {QKeySequence(Qt::CTRL | Qt::Key_Z), kCommandUndo},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), kCommandRedo},
@@ -141,6 +141,7 @@ void MainWindow::runCommand(int command) {
             if (session_.redo()) simulator_->restart();
             break;
         case kCommandEdit: edit(); break;
+        case kCommandCheckDesign: checkDesign(); break;
         case kCommandPreferences:
             showPreferences();
             placeWindow();
@@ -173,11 +174,16 @@ void MainWindow::refreshForFamily() {
     simulator_->restart();
 }
 
-void MainWindow::edit() {
+void MainWindow::edit() { runEditorSheet(nullptr); }
+
+void MainWindow::runEditorSheet(const FindingLocation* place) {
     EditorSheet sheet(project_, strings_, this);
     sheet.askBeforeDiscarding(services_.messages);
     addEditorPages(sheet, project_, strings_, services_.messages, services_.dialogs,
                    [this](int key) { simulator_->handleKey(key); });
+    sheet.setPreview(new DesignPreviewPane(sheet, project_, strings_, services_.clock,
+                                           QString::fromStdString(services_.skinFolder.string())));
+    if (place) sheet.showPlace(static_cast<int>(place->page), place->index, place->element);
     sheet.exec();
     for (const EditStep& step : sheet.steps()) session_.recordChange(step);
     simulator_->restart();
@@ -220,6 +226,22 @@ void MainWindow::placeWindow() {
     }
     setGeometry(QRect(place, size()));
     show();
+}
+
+// The checks speak the active language where the string table has the texts.
+void MainWindow::checkDesign() {
+    DesignCheckWindow window(tessel::checkDesign(project_.definition, project_.family, strings_),
+                             DesignCheckWindow::Purpose::Review, this);
+    if (window.exec() == DesignCheckWindow::OpenFinding) runEditorSheet(&window.chosen()->location);
+}
+
+bool MainWindow::mayDownloadDesign() {
+    auto findings = tessel::checkDesign(project_.definition, project_.family, strings_);
+    if (findings.empty()) return true;
+    DesignCheckWindow window(std::move(findings), DesignCheckWindow::Purpose::BeforeDownload, this);
+    const int answer = window.exec();
+    if (answer == DesignCheckWindow::OpenFinding) runEditorSheet(&window.chosen()->location);
+    return answer == DesignCheckWindow::DownloadAnyway;
 }
 
 void MainWindow::menuChanged() { buildMenu(); }
@@ -273,6 +295,7 @@ std::optional<std::pair<link::PortList, int>> MainWindow::portsWithChosenPort() 
 }
 
 void MainWindow::transfer(int command) {
+    if (command == kCommandDownloadApplication && !mayDownloadDesign()) return;
     const auto port = portsWithChosenPort();
     if (!port) return;
     const bool receiving = command == kCommandReceiveData;

@@ -25,7 +25,8 @@ class QLabel;
 
 namespace tessel {
 class Desktop;
-}
+struct FindingLocation;
+}  // namespace tessel
 
 namespace tessel::ui {
 
@@ -73,6 +74,12 @@ private:
     void placeWindow() override;
     void menuChanged() override;
 
+    // The editor sheet, opened on the place of a finding when one is given.
+    void runEditorSheet(const FindingLocation* place);
+    void checkDesign();
+    // Runs the checks before a download; true when there is nothing to
+    // mend or the user downloads anyway.
+    bool mayDownloadDesign();
     void buildMenu();
     void addShortcuts();
     // The title and the Undo and Redo entries follow the project.

@@ -8,7 +8,7 @@
 namespace tessel {
 namespace {
 
-constexpr std::size_t kRecentFilesPosition = 12;
+constexpr std::size_t kRecentFilesPosition = 13;
 constexpr std::size_t kLongestShownPath = 40;
 
 MenuEntry separator() { return {"", kCommandNone, {}, true}; }
@@ -25,6 +25,7 @@ std::vector<MenuEntry> builtinEntries() {
         separator(),
         {"&Edit\tCtrl+E", kCommandEdit, {}, false},
         {"&Preferences...", kCommandPreferences, {}, false},
+        {"Check &Design\tCtrl+K", kCommandCheckDesign, {}, false},
         separator(),
         {"&Download Application", kCommandDownloadApplication, {}, false},
         {"Download &Lookup File", kCommandDownloadLookup, {}, false},
@@ -49,11 +50,11 @@ constexpr std::array<TranslatedEntry, 11> kTranslated{{
     {3, kCommandSaveAs},
     {5, kCommandEdit},
     {6, kCommandPreferences},
-    {8, kCommandDownloadApplication},
-    {9, kCommandDownloadLookup},
-    {10, kCommandReceiveData},
-    {12, kCommandAbout},
-    {13, kCommandExit},
+    {9, kCommandDownloadApplication},
+    {10, kCommandDownloadLookup},
+    {11, kCommandReceiveData},
+    {13, kCommandAbout},
+    {14, kCommandExit},
 }};
 
 }  // namespace

@@ -25,6 +25,7 @@ enum Command : int {
     kCommandAbout = 9030,
     kCommandUndo = 5100,
     kCommandRedo = 5101,
+    kCommandCheckDesign = 5120,
 };
 
 struct MenuEntry {

@@ -16,6 +16,31 @@ namespace {
 constexpr Byte kCarriageReturn = 13;
 constexpr Byte kLineFeed = 10;
 
+// The Startup page's groups that hold the settings text lines, and where.
+constexpr int kSettingsGroup = 6;
+constexpr int kMiscContinuousGroup = 25;
+constexpr std::size_t kBuzzerTextLine = 1;  // the Settings group's seventh line
+constexpr int kBuzzerGroupLine = 6;
+constexpr int kMiscFirstSettingsLine = 3;
+
+constexpr FindingLocation kBarcodePage{DesignPage::Barcode};
+constexpr FindingLocation kStartupPage{DesignPage::Startup};
+
+// The Startup page shows text block b as group b - 2; block 1 is on no page.
+FindingLocation textLineLocation(int block, std::size_t line) {
+    constexpr int kFirstGroupBlock = 2;
+    if (block < kFirstGroupBlock) return {};
+    return {DesignPage::Startup, block - kFirstGroupBlock, static_cast<int>(line)};
+}
+
+// The settings text lines: the second is the Settings group's buzzer line,
+// the others follow the three lines of "Misc - continuous ".
+FindingLocation settingsLineLocation(std::size_t line) {
+    if (line == kBuzzerTextLine) return {DesignPage::Startup, kSettingsGroup, kBuzzerGroupLine};
+    const int shift = line == 0 ? 0 : -1;
+    return {DesignPage::Startup, kMiscContinuousGroup, kMiscFirstSettingsLine + static_cast<int>(line) + shift};
+}
+
 std::string count(std::size_t n, std::string_view noun) {
     return std::to_string(n) + " " + std::string(noun) + (n == 1 ? "" : "s");
 }
@@ -44,7 +69,8 @@ public:
         for (std::size_t l = 0; l < kLookupCount; ++l) {
             const auto& lookup = d_.lookups[l];
             if (!lookupInUse(lookup) || lookup.delimiter == 0) continue;
-            checkDelimiterCharacter(lookupPlace(l) + ", delimiter", lookup.delimiter);
+            checkDelimiterCharacter({DesignPage::Lookup, static_cast<int>(l)}, lookupPlace(l) + ", delimiter",
+                                    lookup.delimiter);
         }
     }
 
@@ -52,25 +78,28 @@ public:
         for (int block = 1; block <= kTextBlockCount; ++block) {
             const auto lines = d_.texts.block(block);
             for (std::size_t line = 0; line < lines.size(); ++line)
-                checkScreenWidth(textLinePlace(block, line, strings_), "", lines[line]);
+                checkScreenWidth(textLineLocation(block, line), textLinePlace(block, line, strings_), "", lines[line]);
         }
         for (std::size_t line = 0; line < kSettingsTextLines; ++line)
-            checkScreenWidth("settings, text line " + std::to_string(line + 1), "", d_.settings.textLines[line]);
+            checkScreenWidth(settingsLineLocation(line), "settings, text line " + std::to_string(line + 1), "",
+                             d_.settings.textLines[line]);
     }
 
     void checkFieldDelimiters() {
-        checkDelimiterCharacter("settings, field delimiter 1", d_.settings.fieldDelimiter1);
-        checkDelimiterCharacter("settings, field delimiter 2", d_.settings.fieldDelimiter2);
+        checkDelimiterCharacter(kStartupPage, "settings, field delimiter 1", d_.settings.fieldDelimiter1);
+        checkDelimiterCharacter(kStartupPage, "settings, field delimiter 2", d_.settings.fieldDelimiter2);
         checkReaderCharacters();
     }
 
 private:
-    void add(std::string place, std::string problem) { findings_.push_back({std::move(place), std::move(problem)}); }
+    void add(FindingLocation location, std::string place, std::string problem) {
+        findings_.push_back({std::move(place), std::move(problem), location});
+    }
 
     void checkFormLookup(std::size_t f) {
         const auto& form = d_.forms[f];
         if (form.formLookup > kLookupCount) {
-            add(formPlace(f) + ", lookup",
+            add(formLocation(f), formPlace(f) + ", lookup",
                 "names lookup file " + std::to_string(form.formLookup) + ", which does not exist");
             return;
         }
@@ -84,52 +113,58 @@ private:
             if (!linked) continue;
             fieldLinked = true;
             if (!lookupInUse(lookup)) {
-                add(fieldPlace(f, i), "linked to " + lookupName + ", which is not defined");
+                add(formLocation(f, static_cast<int>(i)), fieldPlace(f, i),
+                    "linked to " + lookupName + ", which is not defined");
                 continue;
             }
             const int link = foldedFieldLink(form.formLookup, type, form.fieldLink[i]);
             const int column = link == 0 ? 0 : (link - 1) % static_cast<int>(kColumnsPerLookup) + 1;
             if (column > lookup.columnCount)
-                add(fieldPlace(f, i), "linked to column " + std::to_string(column) + ", but " + lookupName + " has " +
-                                          count(lookup.columnCount, "column"));
+                add(formLocation(f, static_cast<int>(i)), fieldPlace(f, i),
+                    "linked to column " + std::to_string(column) + ", but " + lookupName + " has " +
+                        count(lookup.columnCount, "column"));
         }
-        if (!fieldLinked && !lookupInUse(lookup)) add(formPlace(f) + ", lookup", lookupName + " is not defined");
+        if (!fieldLinked && !lookupInUse(lookup))
+            add(formLocation(f), formPlace(f) + ", lookup", lookupName + " is not defined");
     }
 
     void checkField(std::size_t f, std::size_t i) {
         const auto& form = d_.forms[f];
         const int type = form.fieldType[i];
         const auto place = fieldPlace(f, i);
+        const auto location = formLocation(f, static_cast<int>(i));
         if (type == kFieldLookup && form.formLookup == 0)
-            add(place, "a lookup field, but the form names no lookup file");
+            add(location, place, "a lookup field, but the form names no lookup file");
         if (rowEnabling(type, form.formLookup != 0).lengths) {
             if (form.maxLength[i] > kMaxDataLength)
-                add(place,
+                add(location, place,
                     "max length " + std::to_string(form.maxLength[i]) + " is above " + std::to_string(kMaxDataLength));
             if (form.minLength[i] > form.maxLength[i])
-                add(place, "min length " + std::to_string(form.minLength[i]) + " is above max length " +
-                               std::to_string(form.maxLength[i]));
+                add(location, place,
+                    "min length " + std::to_string(form.minLength[i]) + " is above max length " +
+                        std::to_string(form.maxLength[i]));
         }
-        if (type != kFieldExtension) checkScreenWidth(place, "prompt", form.fieldPrompt[i]);
+        if (type != kFieldExtension) checkScreenWidth(location, place, "prompt", form.fieldPrompt[i]);
         if (form.initialValueOn[i] && type != kFieldLookup)
-            checkDataText(place + ", initial value", cellText(form.initialValue[i]));
-        if (form.prefixOn[i]) checkDataText(place + ", prefix", cellText(form.prefix[i]));
-        if (form.suffixOn[i]) checkDataText(place + ", suffix", cellText(form.suffix[i]));
+            checkDataText(location, place + ", initial value", cellText(form.initialValue[i]));
+        if (form.prefixOn[i]) checkDataText(location, place + ", prefix", cellText(form.prefix[i]));
+        if (form.suffixOn[i]) checkDataText(location, place + ", suffix", cellText(form.suffix[i]));
     }
 
     void checkStampDelimiters(std::size_t f) {
         const auto& form = d_.forms[f];
         if (form.stampPosition == 0) return;
         if (form.stampDateSeparatorOn)
-            checkDataText(formPlace(f) + ", date separator", cellText(form.stampDateSeparator));
+            checkDataText(formLocation(f), formPlace(f) + ", date separator", cellText(form.stampDateSeparator));
         if (form.stampTimeSeparatorOn)
-            checkDataText(formPlace(f) + ", time separator", cellText(form.stampTimeSeparator));
+            checkDataText(formLocation(f), formPlace(f) + ", time separator", cellText(form.stampTimeSeparator));
     }
 
     void checkMenuScreen(std::size_t m) {
         const auto& menu = d_.menus[m];
-        if (menu.captionOn) checkScreenWidth(menuPlace(m), "caption", menu.caption);
-        if (menu.captionOn && menu.saveCaption) checkDataText(menuPlace(m) + ", caption", cellText(menu.caption));
+        if (menu.captionOn) checkScreenWidth(menuLocation(m), menuPlace(m), "caption", menu.caption);
+        if (menu.captionOn && menu.saveCaption)
+            checkDataText(menuLocation(m), menuPlace(m) + ", caption", cellText(menu.caption));
         // The terminal shows the first n items, n being the number of named
         // ones, so a named item after an empty one is never shown.
         std::size_t named = 0;
@@ -138,31 +173,35 @@ private:
         for (std::size_t item = 0; item < kItemsPerMenu; ++item) {
             if (!menuItemInUse(menu, item)) continue;
             const auto place = itemPlace(m, item);
-            checkScreenWidth(place, "name", menu.itemName[item]);
-            if (menu.saveSelectedItem) checkDataText(place + ", name", cellText(menu.itemName[item]));
+            const auto location = menuLocation(m, static_cast<int>(item));
+            checkScreenWidth(location, place, "name", menu.itemName[item]);
+            if (menu.saveSelectedItem) checkDataText(location, place + ", name", cellText(menu.itemName[item]));
             if (item >= named) {
-                add(place, "never shown: the menu shows its first " + count(named, "item") +
-                               " and an item before it is empty");
+                add(location, place,
+                    "never shown: the menu shows its first " + count(named, "item") +
+                        " and an item before it is empty");
             } else if (item >= rows) {
-                add(place, "below the screen: a menu " + std::string(menu.captionOn ? "with" : "without") +
-                               " a caption shows " + count(rows, "item"));
+                add(location, place,
+                    "below the screen: a menu " + std::string(menu.captionOn ? "with" : "without") +
+                        " a caption shows " + count(rows, "item"));
             }
         }
     }
 
-    void checkScreenWidth(const std::string& place, std::string_view what, const TextCell& cell) {
+    void checkScreenWidth(FindingLocation location, const std::string& place, std::string_view what,
+                          const TextCell& cell) {
         const auto text = cellText(cell);
         if (text.size() <= kLineChars) return;
-        add(what.empty() ? place : place + ", " + std::string(what),
+        add(location, what.empty() ? place : place + ", " + std::string(what),
             std::to_string(text.size()) + " characters, longer than the " + std::to_string(kLineChars) +
                 "-character screen");
     }
 
     // Text the terminal writes into a record must not hold a field delimiter.
-    void checkDataText(const std::string& place, std::string_view text) {
+    void checkDataText(FindingLocation location, const std::string& place, std::string_view text) {
         for (const Byte delimiter : {d_.settings.fieldDelimiter1, d_.settings.fieldDelimiter2}) {
             if (delimiter != 0 && text.find(static_cast<char>(delimiter)) != std::string_view::npos) {
-                add(place, "holds the field delimiter " + characterName(delimiter));
+                add(location, place, "holds the field delimiter " + characterName(delimiter));
                 return;
             }
         }
@@ -173,22 +212,23 @@ private:
         const auto& settings = d_.settings;
         if (settings.codeIdOn) {
             for (std::size_t row = 0; row < kCodeIdSymbologies; ++row)
-                checkDataText("settings, code id, " + std::string(CodeIdDialogModel::rowName(row)),
+                checkDataText(kBarcodePage, "settings, code id, " + std::string(CodeIdDialogModel::rowName(row)),
                               cellText(settings.codeId[row]));
         }
         const Byte replacement = settings.fieldSeparatorReplacement;
         if (replacement != 0)
-            checkDataText("settings, field separator replacement", std::string(1, static_cast<char>(replacement)));
+            checkDataText(kBarcodePage, "settings, field separator replacement",
+                          std::string(1, static_cast<char>(replacement)));
         const bool rfidJoined = kReaderTypeRfid.get(settings.ReaderType) && kRfidUseDelimiter.get(d_.rfid.options);
         if (rfidJoined && d_.rfid.delimiter != 0)
-            checkDataText("RFID, delimiter", std::string(1, static_cast<char>(d_.rfid.delimiter)));
+            checkDataText(kBarcodePage, "RFID, delimiter", std::string(1, static_cast<char>(d_.rfid.delimiter)));
     }
 
-    void checkDelimiterCharacter(const std::string& place, Byte delimiter) {
+    void checkDelimiterCharacter(FindingLocation location, const std::string& place, Byte delimiter) {
         if (delimiter == kCarriageReturn || delimiter == kLineFeed) {
-            add(place, characterName(delimiter) + " ends the record line");
+            add(location, place, characterName(delimiter) + " ends the record line");
         } else if (std::isalnum(delimiter) || delimiter == '-' || delimiter == '.') {
-            add(place, characterName(delimiter) + " can occur in the data");
+            add(location, place, characterName(delimiter) + " can occur in the data");
         }
     }
 
@@ -200,6 +240,9 @@ private:
 };
 
 }  // namespace
+
+FindingLocation formLocation(std::size_t form, int field) { return {DesignPage::Form, static_cast<int>(form), field}; }
+FindingLocation menuLocation(std::size_t menu, int item) { return {DesignPage::Menu, static_cast<int>(menu), item}; }
 
 std::string findingLine(const Finding& finding) { return finding.place + ": " + finding.problem; }
 

@@ -10,6 +10,8 @@ namespace tessel {
 namespace {
 
 constexpr int kNextTargetUndefined = 21;  // offered by the Next list, meaning left to the terminal
+// The program start is chosen on the Startup page.
+constexpr FindingLocation kProgramStart{DesignPage::Startup};
 
 class FlowChecker {
 public:
@@ -26,27 +28,28 @@ public:
     }
 
 private:
-    void add(std::string place, std::string problem) { findings_.push_back({std::move(place), std::move(problem)}); }
-
-    bool anythingDesigned() const {
-        for (const auto& form : d_.forms)
-            if (formInUse(form)) return true;
-        for (const auto& menu : d_.menus)
-            if (menuInUse(menu)) return true;
-        return false;
+    void add(FindingLocation location, std::string place, std::string problem) {
+        findings_.push_back({std::move(place), std::move(problem), location});
     }
 
-    // An empty design has nothing to start and nothing wrong with that.
+    // The form or menu of a target code 1..20.
+    static FindingLocation targetLocation(int code) {
+        if (code < kFirstMenuTarget) return formLocation(static_cast<std::size_t>(code - 1));
+        return menuLocation(static_cast<std::size_t>(code - kFirstMenuTarget));
+    }
+
+    // Where the start leads to nothing, the terminal shows "No executable
+    // program" instead of the application: a new, empty design included.
     void checkStart() {
-        if (!anythingDesigned()) return;
         const bool fromForm = d_.settings.programStart == 0;
         if (startTarget(d_)) {
             if (fromForm && formInUse(d_.forms[0]) && !formTakesInput(d_.forms[0]))
-                add("start", "form 1 takes no input, so the program starts from menu 1");
+                add(kProgramStart, "start", "form 1 takes no input, so the program starts from menu 1");
             return;
         }
-        add("start", fromForm ? "form 1 takes no input and menu 1 has no items: there is nothing to run"
-                              : "menu 1 has no items: there is nothing to run");
+        add(kProgramStart, "start",
+            fromForm ? "form 1 takes no input and menu 1 has no items: there is nothing to run"
+                     : "menu 1 has no items: there is nothing to run");
     }
 
     // What is wrong with going to `code`, or nothing.
@@ -63,36 +66,40 @@ private:
         return "leads past the last menu (target code " + std::to_string(code) + ")";
     }
 
-    void checkTarget(const std::string& place, int code) {
-        if (auto problem = targetProblem(code)) add(place, std::move(*problem));
+    void checkTarget(FindingLocation location, const std::string& place, int code) {
+        if (auto problem = targetProblem(code)) add(location, place, std::move(*problem));
     }
 
     void checkFormTargets(std::size_t f) {
         const auto& form = d_.forms[f];
         const auto place = formPlace(f);
-        checkTarget(place + ", esc", form.escTarget);
-        if (form.nextTarget != kNextTargetUndefined) checkTarget(place + ", next", form.nextTarget);
-        if (form.errorAction != 0) checkTarget(place + ", if an error occured", form.errorAction - 1);
+        const auto location = formLocation(f);
+        checkTarget(location, place + ", esc", form.escTarget);
+        if (form.nextTarget != kNextTargetUndefined) checkTarget(location, place + ", next", form.nextTarget);
+        if (form.errorAction != 0) checkTarget(location, place + ", if an error occured", form.errorAction - 1);
         for (std::size_t key = 0; key < kFunctionBranches; ++key) {
             const int target = form.branchTarget[key];
             const auto branch = place + ", " + functionKeyPlace(key) + " branch";
             if (target > kBranchDeleteLast) {
-                add(branch, "is " + std::to_string(target) + ", which no branch choice names");
+                add(location, branch, "is " + std::to_string(target) + ", which no branch choice names");
             } else if (target != kBranchDisabled && target < kBranchRemains) {
-                checkTarget(branch, target);
+                checkTarget(location, branch, target);
             } else if (target == kBranchSummation && form.sumSource[key] < kLookupCount &&
                        !lookupInUse(d_.lookups[form.sumSource[key]])) {
-                add(branch, "sums the " + listEntry(formLookupEntries(strings_), form.sumSource[key] + 1) +
-                                ", which is not defined");
+                add(location, branch,
+                    "sums the " + listEntry(formLookupEntries(strings_), form.sumSource[key] + 1) +
+                        ", which is not defined");
             }
         }
     }
 
     void checkMenuTargets(std::size_t m) {
         const auto& menu = d_.menus[m];
-        checkTarget(menuPlace(m) + ", esc", menu.menuEscTarget);
-        for (std::size_t item = 0; item < kItemsPerMenu; ++item)
-            if (menuItemInUse(menu, item)) checkTarget(itemPlace(m, item), menu.itemTarget[item]);
+        checkTarget(menuLocation(m), menuPlace(m) + ", esc", menu.menuEscTarget);
+        for (std::size_t item = 0; item < kItemsPerMenu; ++item) {
+            if (menuItemInUse(menu, item))
+                checkTarget(menuLocation(m, static_cast<int>(item)), itemPlace(m, item), menu.itemTarget[item]);
+        }
     }
 
     // The targets a form or menu leads on to.
@@ -136,7 +143,7 @@ private:
             if (!targetInUse(code) || reached.count(code)) continue;
             const auto place = code < kFirstMenuTarget ? formPlace(static_cast<std::size_t>(code - 1))
                                                        : menuPlace(static_cast<std::size_t>(code - kFirstMenuTarget));
-            add(place, "neither the start nor any menu or form leads to it");
+            add(targetLocation(code), place, "neither the start nor any menu or form leads to it");
         }
     }
 

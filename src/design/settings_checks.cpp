@@ -110,13 +110,19 @@ std::string outside(int value, int lowest, int highest) {
     return std::to_string(value) + " is outside " + std::to_string(lowest) + ".." + std::to_string(highest);
 }
 
+// The Settings page edits the settings; the Barcode page the reader's blocks.
+constexpr FindingLocation kSettingsPage{DesignPage::Settings};
+constexpr FindingLocation kBarcodePage{DesignPage::Barcode};
+
+FindingLocation pageOfBlock(std::string_view block) { return block == "settings" ? kSettingsPage : kBarcodePage; }
+
 void checkBytes(std::string_view block, std::span<const Byte> bytes, std::span<const ByteRange> ranges,
                 std::vector<Finding>& findings) {
     for (const auto& range : ranges) {
         const int value = bytes[range.offset];
         if (value < range.lowest || value > range.highest)
-            findings.push_back(
-                {std::string(block) + ", " + attributeName(range.member), outside(value, range.lowest, range.highest)});
+            findings.push_back({std::string(block) + ", " + attributeName(range.member),
+                                outside(value, range.lowest, range.highest), pageOfBlock(block)});
     }
 }
 
@@ -127,7 +133,7 @@ void checkBits(std::string_view block, std::span<const Byte> bytes, std::span<co
         if (value > range.highest)
             findings.push_back(
                 {std::string(block) + ", " + attributeName(range.byte) + ", " + attributeName(range.bits.name),
-                 outside(static_cast<int>(value), 0, static_cast<int>(range.highest))});
+                 outside(static_cast<int>(value), 0, static_cast<int>(range.highest)), kBarcodePage});
     }
 }
 
@@ -136,9 +142,10 @@ int highestPort(int family) { return is4760(family) ? 3 : 6; }
 
 void checkSystemSettings(const SystemSettings& settings, int family, std::vector<Finding>& findings) {
     if (settings.settingsVersion != kCurrentSettingsVersion)
-        findings.push_back({"settings, settings version", characterName(settings.settingsVersion) +
-                                                              " is not the current " +
-                                                              characterName(kCurrentSettingsVersion)});
+        findings.push_back(
+            {"settings, settings version",
+             characterName(settings.settingsVersion) + " is not the current " + characterName(kCurrentSettingsVersion),
+             kSettingsPage});
     checkBytes("settings", recordBytes(settings), kSettingsRanges, findings);
     const ByteRange ports[] = {{"uploadPort", offsetof(SystemSettings, uploadPort), 0, highestPort(family)},
                                {"downloadPort", offsetof(SystemSettings, downloadPort), 0, highestPort(family)}};
@@ -146,7 +153,7 @@ void checkSystemSettings(const SystemSettings& settings, int family, std::vector
     for (std::size_t key = 0; key < kFunctionKeys; ++key) {
         if (settings.functionKeyMap[key] > kHighestFunction)
             findings.push_back({"settings, " + functionKeyPlace(key) + " function",
-                                outside(settings.functionKeyMap[key], 0, kHighestFunction)});
+                                outside(settings.functionKeyMap[key], 0, kHighestFunction), kSettingsPage});
     }
 }
 
@@ -154,7 +161,8 @@ void checkReader(const Definition& definition, std::vector<Finding>& findings) {
     if (!isTwoD(readerMode(definition.settings.ReaderType))) {
         const auto bytes = recordBytes(definition.symbology);
         checkBits("symbology", bytes, kSymbologyBitRanges, findings);
-        if (definition.symbology.readTimeout == 0) findings.push_back({"symbology, read timeout", outside(0, 1, 255)});
+        if (definition.symbology.readTimeout == 0)
+            findings.push_back({"symbology, read timeout", outside(0, 1, 255), kBarcodePage});
         return;
     }
     const auto bytes = recordBytes(definition.reader);

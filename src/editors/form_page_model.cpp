@@ -38,6 +38,13 @@ void FormPageModel::accept(Project& project) {
     normaliseForms(project.definition.forms);
 }
 
+FormTable FormPageModel::formsAsAccepted() const {
+    FormTable forms = forms_;
+    cleanupFieldsOnAccept(forms);
+    normaliseForms(forms);
+    return forms;
+}
+
 void FormPageModel::selectForm(std::size_t index) {
     current_ = index < kFormCount ? index : 0;
     for (std::size_t f = 0; f < kFieldsPerForm; ++f) rebuildLinks(f);

@@ -23,6 +23,8 @@ public:
     // Cleans up the working copy, copies it back whole into the project, marks
     // the project modified and normalises the stored forms.
     void accept(Project& project);
+    // The forms as accept would store them, the working copy left as it is.
+    FormTable formsAsAccepted() const;
 
     const FormTable& workingCopy() const { return forms_; }
     std::size_t currentForm() const { return current_; }

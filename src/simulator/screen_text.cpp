@@ -16,8 +16,7 @@ std::string controlPicture(unsigned char byte) {
 
 // The row as the terminal shows it: padded to the full width, with the clock
 // line or the pending character drawn over it.
-std::string shownRow(const Simulator& simulator, int row) {
-    const Screen& screen = simulator.screen();
+std::string shownRow(const Screen& screen, int row) {
     std::string bytes = screen.rows[row];
     if (screen.state == SimState::MainMenu && row == kScreenRows - 1) bytes = screen.clockText;
     bytes.resize(kScreenColumns, ' ');
@@ -44,6 +43,8 @@ std::string displayText(std::string_view bytes) {
     return text;
 }
 
+std::string shownRowText(const Screen& screen, int row) { return displayText(shownRow(screen, row)); }
+
 std::string screenText(const Simulator& simulator) {
     const Screen& screen = simulator.screen();
     std::string text = "state=" + std::string(stateName(screen.state));
@@ -51,7 +52,7 @@ std::string screenText(const Simulator& simulator) {
     text += " cursor=" + std::to_string(screen.cursor.column) + "," + std::to_string(screen.cursor.row);
     text += " counter=" + std::to_string(simulator.recordCounter()) + "\n";
     text += "output=" + displayText(simulator.outputRecord()) + "\n";
-    for (int row = 0; row < kScreenRows; ++row) text += "|" + displayText(shownRow(simulator, row)) + "|\n";
+    for (int row = 0; row < kScreenRows; ++row) text += "|" + shownRowText(screen, row) + "|\n";
     return text;
 }
 

@@ -18,6 +18,9 @@ namespace tessel::sim {
 
 std::string screenText(const Simulator& simulator);
 
+// Row `row` of the screen as `tessel sim` prints it between the bars.
+std::string shownRowText(const Screen& screen, int row);
+
 // Bytes as UTF-8 with control pictures for the control bytes.
 std::string displayText(std::string_view bytes);
 

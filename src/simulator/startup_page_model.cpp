@@ -50,17 +50,17 @@ void StartupPageModel::load() {
     showGroup(0);
 }
 
-void StartupPageModel::accept() {
-    SystemSettings owned = project_.definition.settings;
+void StartupPageModel::writeInto(Definition& definition) const {
+    SystemSettings owned = definition.settings;
     owned.programStart = static_cast<Byte>(programStart_);
     owned.fieldDelimiter1 = storedDelimiter(0);
     owned.fieldDelimiter2 = storedDelimiter(1);
     if (textsChanged_) {
         forEachGroupLine(project_.family, [&](std::size_t group, std::size_t line, LineHome home) {
-            homeCell(project_.definition.texts, owned.textLines, home) = texts_.groups[group][line];
+            homeCell(definition.texts, owned.textLines, home) = texts_.groups[group][line];
         });
     }
-    copyOwnedBytes(project_.definition.settings, owned, kStartupPageBytes);
+    copyOwnedBytes(definition.settings, owned, kStartupPageBytes);
 }
 
 bool StartupPageModel::hasChanges() const {

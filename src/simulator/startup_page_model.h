@@ -40,7 +40,9 @@ public:
     void load();
     // Writes program start and delimiters, and the texts once anything
     // changed them (an edit, an import or Reset).
-    void accept();
+    void accept() { writeInto(project_.definition); }
+    // Writes what accept writes into `definition`.
+    void writeInto(Definition& definition) const;
 
     std::vector<std::string> programStartEntries() const;
     std::vector<std::string> delimiterCountEntries() const;

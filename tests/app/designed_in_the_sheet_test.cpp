@@ -16,6 +16,7 @@
 #include "core/file_io.h"
 #include "core/messages.h"
 #include "core/popup_menu.h"
+#include "sheet_window.h"
 #include "support/recording_desktop.h"
 #include "support/run_tessel.h"
 #include "support/scripted_dialogs.h"
@@ -26,27 +27,7 @@
 namespace tessel::ui {
 namespace {
 
-// Controls are found on the page of their tab: several pages use one name.
-class SheetDriver {
-public:
-    explicit SheetDriver(QDialog& sheet) : tabs_(test::child<QTabWidget>(&sheet, "editorTabs")) {}
-
-    void page(int tab) {
-        tabs_->setCurrentIndex(tab);
-        page_ = tabs_->widget(tab);
-    }
-    void choose(const char* list, int index) { test::child<QComboBox>(page_, list)->setCurrentIndex(index); }
-    void type(const char* edit, const char* text) {
-        auto* box = test::child<QLineEdit>(page_, edit);
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    }
-    void click(const char* button) { test::child<QAbstractButton>(page_, button)->click(); }
-
-private:
-    QTabWidget* tabs_;
-    QWidget* page_ = nullptr;
-};
+using test::SheetDriver;
 
 void designStockTaking(QDialog& sheet) {
     SheetDriver d(sheet);

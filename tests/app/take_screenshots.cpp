@@ -1,14 +1,17 @@
 // Saves pictures of the program's window for each family, of a form taking
-// input on the group terminal, of the notice after a save and of the question
-// before the editor sheet drops changes, into a folder:
+// input on the group terminal, of the notice after a save, of the question
+// before the editor sheet drops changes, and of the editor sheet with its
+// preview for each family, into a folder:
 //   take_app_screenshots FOLDER
 // Runs on the offscreen platform; not part of the test run.
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "app/main_window.h"
@@ -19,8 +22,54 @@
 #include "simulator/key_script.h"
 #include "simulator/ui/terminal_view.h"
 #include "support/recording_desktop.h"
+#include "support/screenshot.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
+
+namespace {
+
+// A stock count: menu 1 leads to a form asking for an item (with a fill
+// character) and a quantity (starting at 1), stamped with the date.
+void designStockCount(tessel::Definition& d) {
+    using tessel::Byte;
+    d.settings.programStart = 1;
+    tessel::MenuRecord& menu = d.menus[0];
+    menu.captionOn = 1;
+    tessel::setCellText(menu.caption, "Stock");
+    tessel::setCellText(menu.itemName[0], "Count");
+    menu.itemTarget[0] = 1;
+    tessel::setCellText(menu.itemName[1], "Receive");
+    menu.itemTarget[1] = 1;
+    tessel::FormRecord& form = d.forms[0];
+    form.fieldType[0] = static_cast<Byte>(tessel::kFieldText);
+    tessel::setCellText(form.fieldPrompt[0], "Item:");
+    form.maxLength[0] = 12;
+    form.inputMark[0] = '_';
+    form.fieldType[1] = static_cast<Byte>(tessel::kFieldInteger);
+    tessel::setCellText(form.fieldPrompt[1], "Qty:");
+    form.maxLength[1] = 5;
+    form.initialValueOn[1] = 1;
+    tessel::setCellText(form.initialValue[1], "1");
+    form.fieldType[2] = static_cast<Byte>(tessel::kFieldPrompt);
+    tessel::setCellText(form.fieldPrompt[2], "ENTER to save");
+    form.escTarget = 11;
+    form.nextTarget = 1;
+}
+
+// The editor sheet on page `tab`, with its preview, as NAME.png.
+void shootSheet(tessel::ui::MainWindow& window, const QDir& folder, const char* name, int tab) {
+    QTimer::singleShot(0, [&folder, name, tab] {
+        auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!sheet) return;
+        sheet->findChild<QTabWidget*>("editorTabs")->setCurrentIndex(tab);
+        QApplication::processEvents();
+        tessel::test::saveScreenshot(*sheet, folder, name);
+        sheet->reject();
+    });
+    window.runCommand(tessel::kCommandEdit);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -92,5 +141,18 @@ int main(int argc, char** argv) {
         sheet->reject();
     });
     window.runCommand(tessel::kCommandEdit);
+    closer.start(50);
+
+    // The sheet with its preview: the Form page of the 4760, the Menu page
+    // of the group terminal.
+    for (const int family : {tessel::kFamily4760, tessel::kFamilyGroup}) {
+        window.runCommand(family == tessel::kFamily4760 ? tessel::kCommandNew4760 : tessel::kCommandNewGroup);
+        QApplication::processEvents();
+        closer.stop();
+        designStockCount(window.project().definition);
+        const bool forms = family == tessel::kFamily4760;
+        shootSheet(window, folder, forms ? "preview-form-4760" : "preview-menu-4130", forms ? 0 : 1);
+        closer.start(50);
+    }
     return 0;
 }

@@ -2,6 +2,7 @@
 // simulated terminal served on a real pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -30,11 +31,14 @@ protected:
         Preferences chosen;
         chosen.portIndex = 0;
         EXPECT_TRUE(writePreferences(temp.path() / "TESSEX.ini", chosen));
-        // The editor sheet that New opens is closed at once; the progress
-        // window is left to close itself.
+        // The editor sheet that New opens is closed at once; a new design
+        // has nothing to run, and its download goes ahead all the same.
+        // The other windows are the tests' to answer.
         QObject::connect(&closer, &QTimer::timeout, [] {
             auto* modal = QApplication::activeModalWidget();
-            if (modal && modal->objectName() != "ProgressDlg") modal->close();
+            if (modal && modal->objectName() == "editorSheet") modal->close();
+            if (modal && modal->objectName() == "designFindings")
+                test::child<QAbstractButton>(modal, "downloadAnyway")->click();
         });
         closer.start(20);
         window = windowOnPorts(link::PortList{{terminal->devicePath(), terminal->devicePath()}});
@@ -147,8 +151,7 @@ TEST_F(DesktopTransfers, AFailureIsShownAndOffersARetry) {
 TEST_F(DesktopTransfers, WithoutAnyPortThePreferencesSaySo) {
     window = windowOnPorts({}, "none.ini");
     QString hint;
-    test::whenModalOpens([&hint](QDialog& dialog) {
-        EXPECT_EQ(dialog.objectName(), "PreferencesDlg");
+    test::whenModalNamed("PreferencesDlg", [&hint](QDialog& dialog) {
         hint = test::child<QComboBox>(&dialog, "port")->lineEdit()->placeholderText();
         dialog.reject();
     });
@@ -170,8 +173,7 @@ TEST_F(DesktopTransfers, AStaleChoiceAsksInsteadOfTakingAnotherTerminal) {
     window->runCommand(kCommandNewGroup);
     int selected = 0;
     QString shown = "?";
-    test::whenModalOpens([&](QDialog& dialog) {
-        ASSERT_EQ(dialog.objectName(), "PreferencesDlg");
+    test::whenModalNamed("PreferencesDlg", [&](QDialog& dialog) {
         auto* port = test::child<QComboBox>(&dialog, "port");
         selected = port->currentIndex();
         shown = port->currentText();
@@ -188,7 +190,7 @@ TEST_F(DesktopTransfers, ATypedDevicePathIsUsed) {
     window = windowOnPorts({}, "typed.ini");
     window->runCommand(kCommandNewGroup);
     const std::string path = terminal->devicePath();
-    test::whenModalOpens([path](QDialog& dialog) {
+    test::whenModalNamed("PreferencesDlg", [path](QDialog& dialog) {
         QTest::keyClicks(test::child<QComboBox>(&dialog, "port")->lineEdit(), QString::fromStdString(path));
         test::press(dialog, QDialogButtonBox::Ok);
     });

@@ -1,6 +1,6 @@
 // Each rule of `tessel check` on a design that breaks it and on a near one
-// that does not; a new project of either family and the sample design are
-// clean.
+// that does not; a new project of either family has nothing to run, and the
+// sample design is clean.
 #include "design/design_checks.h"
 
 #include <gtest/gtest.h>
@@ -22,9 +22,14 @@ std::vector<std::string> findingLines(const Definition& definition, int family =
     return lines;
 }
 
-TEST(DesignChecks, NewProjectsOfEitherFamilyAreClean) {
+// The terminal shows "No executable program" for a design whose start leads
+// to nothing, so an empty design is not ready for a download.
+TEST(DesignChecks, NewProjectsOfEitherFamilyHaveNothingToRun) {
     for (const int family : {kFamily4760, kFamilyGroup}) {
-        EXPECT_EQ(findingLines(test::newProject(family).definition, family), std::vector<std::string>{}) << family;
+        EXPECT_EQ(
+            findingLines(test::newProject(family).definition, family),
+            std::vector<std::string>{"start: form 1 takes no input and menu 1 has no items: there is nothing to run"})
+            << family;
     }
 }
 
@@ -334,6 +339,62 @@ TEST_P(DesignRule, FindsExactlyItsMistake) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, DesignRule, ::testing::ValuesIn(kRuleCases), [](const auto& param) {
+    std::string name;
+    for (const char c : std::string(param.param.name)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+});
+
+struct LocationCase {
+    const char* name;
+    std::function<void(Definition&)> change;
+    FindingLocation location;  // of the one finding the change makes
+};
+
+void PrintTo(const LocationCase& c, std::ostream* out) { *out << c.name; }
+
+const std::vector<LocationCase> kLocationCases{
+    {"field",
+     [](Definition& d) {
+         d.forms[1].minLength[1] = 9;
+         d.forms[1].maxLength[1] = 3;
+     },
+     {DesignPage::Form, 1, 1}},
+    {"form", [](Definition& d) { d.forms[0].errorAction = 22; }, {DesignPage::Form, 0, -1}},
+    {"form nothing leads to", [](Definition& d) { d.forms[4].fieldType[0] = kFieldText; }, {DesignPage::Form, 4, -1}},
+    {"menu item",
+     [](Definition& d) {
+         test::setText(d.menus[0].itemName[3], "Later");
+         d.menus[0].itemTarget[3] = 2;
+     },
+     {DesignPage::Menu, 0, 3}},
+    {"menu", [](Definition& d) { d.menus[0].menuEscTarget = 15; }, {DesignPage::Menu, 0, -1}},
+    {"lookup", [](Definition& d) { d.lookups[0].delimiter = 'x'; }, {DesignPage::Lookup, 0, -1}},
+    {"start",
+     [](Definition& d) {
+         d.settings.programStart = 0;
+         d.forms[0].fieldType = {kFieldPrompt};
+     },
+     {DesignPage::Startup, -1, -1}},
+    {"text line of a group", [](Definition& d) { d.texts.block(4)[2].fill('M'); }, {DesignPage::Startup, 2, 2}},
+    {"buzzer text line", [](Definition& d) { d.settings.textLines[1].fill('B'); }, {DesignPage::Startup, 6, 6}},
+    {"calculator text line", [](Definition& d) { d.settings.textLines[0].fill('C'); }, {DesignPage::Startup, 25, 3}},
+    {"last settings text line", [](Definition& d) { d.settings.textLines[4].fill('L'); }, {DesignPage::Startup, 25, 6}},
+    {"field delimiter", [](Definition& d) { d.settings.fieldDelimiter1 = '5'; }, {DesignPage::Startup, -1, -1}},
+    {"settings byte", [](Definition& d) { d.settings.baudRate = 7; }, {DesignPage::Settings, -1, -1}},
+    {"symbology", [](Definition& d) { d.symbology.readTimeout = 0; }, {DesignPage::Barcode, -1, -1}},
+};
+
+class FindingPlace : public ::testing::TestWithParam<LocationCase> {};
+
+TEST_P(FindingPlace, NamesThePageAndPartToMendItOn) {
+    Definition design = test::sampleDesign();
+    GetParam().change(design);
+    const auto findings = checkDesign(design, kFamily4760, test::builtinStrings());
+    ASSERT_EQ(findings.size(), 1u) << (findings.empty() ? "" : findingLine(findings[0]));
+    EXPECT_EQ(findings[0].location, GetParam().location) << findingLine(findings[0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locations, FindingPlace, ::testing::ValuesIn(kLocationCases), [](const auto& param) {
     std::string name;
     for (const char c : std::string(param.param.name)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name;

@@ -28,6 +28,21 @@ inline void whenModalOpens(std::function<void(QDialog&)> drive) {
     });
 }
 
+// Runs `drive` on the modal window named `objectName` once it is the one on
+// top: a window that another closes opens when the other's loop has ended.
+inline void whenModalNamed(const QString& objectName, std::function<void(QDialog&)> drive, int triesLeft = 100) {
+    QTimer::singleShot(10, [=] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->objectName() == objectName) {
+            drive(*dialog);
+        } else if (triesLeft > 0) {
+            whenModalNamed(objectName, drive, triesLeft - 1);
+        } else {
+            ADD_FAILURE() << "no " << objectName.toStdString() << " opened";
+        }
+    });
+}
+
 inline void press(QDialog& dialog, QDialogButtonBox::StandardButton which) {
     auto* buttons = dialog.findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_NE(buttons, nullptr);

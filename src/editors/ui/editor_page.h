@@ -6,9 +6,13 @@
 #include <string>
 #include <utility>
 
+#include "editors/preview_subject.h"
+
 class QWidget;
 
 namespace tessel {
+
+struct Definition;
 
 class EditorPage {
 public:
@@ -19,7 +23,7 @@ public:
     virtual ~EditorPage() = default;
     virtual void load() = 0;
     // Asked of every loaded page before any applies; a page that refuses has
-    // told the user why, and the sheet stays open on it.
+    // said why and the sheet stays open.
     virtual bool mayAccept() { return true; }
     virtual void accept() = 0;
     virtual void discard() = 0;
@@ -27,15 +31,31 @@ public:
     // hold yet: cancelling then drops work, so the sheet asks first.
     virtual bool hasChanges() const = 0;
 
+    // What the sheet's preview shows while this page is on top.
+    virtual PreviewSubject previewSubject() const { return {}; }
+    // Writes the working copy into `preview`, a copy of the definition, as
+    // accept would write it into the definition; a page whose copy shows in
+    // no preview leaves it as it is.
+    virtual void writePreview(Definition& /*preview*/) const {}
+    // Shows form, menu, lookup or text group `index` (0-based) with the focus
+    // on its field, item or line `element`, or on the page when it is -1.
+    virtual void showPlace(int /*index*/, int /*element*/) {}
+
     void setWroteAtOnce(WroteAtOnce told) { wroteAtOnce_ = std::move(told); }
+    // The sheet hears through this of every change of the working copy.
+    void setChangeNotice(std::function<void()> notice) { notice_ = std::move(notice); }
 
 protected:
     void wroteAtOnce(const std::string& change) const {
         if (wroteAtOnce_) wroteAtOnce_(change);
     }
+    void workingCopyChanged() const {
+        if (notice_) notice_();
+    }
 
 private:
     WroteAtOnce wroteAtOnce_;
+    std::function<void()> notice_;
 };
 
 }  // namespace tessel

@@ -1,6 +1,7 @@
 #include "editors/ui/editor_sheet.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +24,7 @@ EditorSheet::EditorSheet(Project& project, const Strings& strings, QWidget* pare
       project_(project),
       strings_(strings),
       tabs_(new QTabWidget(this)),
+      body_(new QHBoxLayout),
       checkpoint_(std::make_unique<Definition>(project.definition)) {
     setObjectName("editorSheet");
     setWindowTitle(toQString(editorCaption(strings, project.currentPath)));
@@ -33,15 +35,18 @@ EditorSheet::EditorSheet(Project& project, const Strings& strings, QWidget* pare
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(tabs_, &QTabWidget::currentChanged, this, &EditorSheet::loadOnFirstShow);
+    connect(tabs_, &QTabWidget::currentChanged, this, &EditorSheet::previewChanged);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
+    body_->addWidget(tabs_, 1);
+    layout->addLayout(body_);
     layout->addWidget(buttons);
 }
 
 void EditorSheet::addPage(QWidget* widget, EditorPage* page) {
     const auto titles = editorTabTitles(strings_);
     pages_.push_back({page, false});
+    page->setChangeNotice([this] { emit previewChanged(); });
     const std::size_t index = pages_.size() - 1;
     page->setWroteAtOnce([this](const std::string& change) { recordStep(change); });
     tabs_->addTab(widget, index < titles.size() ? toQString(titles[index]) : QString());
@@ -54,6 +59,29 @@ void EditorSheet::loadOnFirstShow(int index) {
     if (entry.loaded) return;
     entry.loaded = true;
     entry.page->load();
+}
+
+void EditorSheet::setPreview(QWidget* preview) { body_->addWidget(preview, 0, Qt::AlignTop); }
+
+Definition EditorSheet::workingDefinition() const {
+    Definition working = project_.definition;
+    for (const Entry& entry : pages_) {
+        if (entry.loaded) entry.page->writePreview(working);
+    }
+    return working;
+}
+
+PreviewSubject EditorSheet::previewSubject() const {
+    const int index = tabs_->currentIndex();
+    if (index < 0 || static_cast<std::size_t>(index) >= pages_.size()) return {};
+    return pages_[static_cast<std::size_t>(index)].page->previewSubject();
+}
+
+void EditorSheet::showPlace(int page, int index, int element) {
+    if (page < 0 || static_cast<std::size_t>(page) >= pages_.size()) return;
+    tabs_->setCurrentIndex(page);
+    loadOnFirstShow(page);
+    pages_[static_cast<std::size_t>(page)].page->showPlace(index, element);
 }
 
 void EditorSheet::accept() {

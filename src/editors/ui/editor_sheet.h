@@ -5,7 +5,9 @@
 // is first shown; OK applies every page that was loaded, Cancel drops their
 // copies. Whatever changed the definition while the sheet was open (a page's
 // accept, or a dialog that writes at once) marks the project modified and is
-// kept as the steps that Undo takes back.
+// kept as the steps that Undo takes back. Beside the pages the sheet can show
+// a preview of what the page on top edits, worked out from the pages' working
+// copies.
 #include <QDialog>
 #include <memory>
 #include <string>
@@ -15,6 +17,7 @@
 #include "core/edit_history.h"
 #include "editors/ui/editor_page.h"
 
+class QHBoxLayout;
 class QTabWidget;
 
 namespace tessel {
@@ -53,6 +56,20 @@ public:
 
     QTabWidget* tabs() const { return tabs_; }
 
+    // Puts `preview` beside the pages; the sheet takes the widget.
+    void setPreview(QWidget* preview);
+    // The definition with every loaded page's working copy written in.
+    Definition workingDefinition() const;
+    // What the page on top previews.
+    PreviewSubject previewSubject() const;
+    // Shows page `page` (in tab order) on form, menu, lookup or text group
+    // `index`, with the focus on `element` in it (-1 for none).
+    void showPlace(int page, int index, int element);
+
+signals:
+    // A page's working copy changed, or another page came on top.
+    void previewChanged();
+
 private:
     struct Entry {
         EditorPage* page;
@@ -68,6 +85,7 @@ private:
     const Strings& strings_;
     MessageService* messages_ = nullptr;
     QTabWidget* tabs_;
+    QHBoxLayout* body_;  // the pages and the preview
     std::vector<Entry> pages_;
     // The definition as the last step left it (as the sheet found it before
     // the first), to tell what the next step changed.

@@ -12,6 +12,7 @@
 #include "core/project.h"
 #include "editors/ui/branch_dialog.h"
 #include "editors/ui/dialog_controls.h"
+#include "editors/ui/edit_notice.h"
 #include "editors/ui/field_properties_dialog.h"
 #include "editors/ui/lookup_field_properties_dialog.h"
 #include "editors/ui/printer_dialog.h"
@@ -41,6 +42,7 @@ FormPage::FormPage(Project& project, const Strings& strings, MessageService& mes
     layout->addWidget(buildFormControls());
     layout->addWidget(buildFieldRows());
     layout->addStretch();
+    noticeEdits(this, [this] { workingCopyChanged(); });
 }
 
 template <typename Dialog, typename... Args>
@@ -60,6 +62,21 @@ bool FormPage::hasChanges() const { return !sameBytes(model_.workingCopy(), proj
 void FormPage::accept() {
     model_.accept(project_);
     if (sendKey_) sendKey_(kFormsChangedKey);
+}
+
+PreviewSubject FormPage::previewSubject() const { return {PreviewSubject::Kind::Form, model_.currentForm()}; }
+
+void FormPage::writePreview(Definition& preview) const { preview.forms = model_.formsAsAccepted(); }
+
+void FormPage::showPlace(int index, int element) {
+    if (index >= 0 && static_cast<std::size_t>(index) < kFormCount) name_->setCurrentIndex(index);
+    if (element < 0 || static_cast<std::size_t>(element) >= kFieldsPerForm) return;
+    const FieldRow& row = rows_[static_cast<std::size_t>(element)];
+    if (row.prompt->isEnabled()) {
+        row.prompt->setFocus();
+    } else {
+        row.type->setFocus();
+    }
 }
 
 QWidget* FormPage::buildFormControls() {

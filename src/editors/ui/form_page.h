@@ -31,6 +31,9 @@ public:
     void accept() override;
     void discard() override {}
     bool hasChanges() const override;
+    PreviewSubject previewSubject() const override;
+    void writePreview(Definition& preview) const override;
+    void showPlace(int index, int element) override;
 
 private:
     struct FieldRow {

@@ -64,6 +64,10 @@ void LookupPage::load() {
     showLookup();
 }
 
+void LookupPage::showPlace(int index, int) {
+    if (index >= 0 && static_cast<std::size_t>(index) < kLookupCount) name_->setCurrentIndex(index);
+}
+
 bool LookupPage::mayAccept() {
     if (model_.mayAccept()) return true;
     showLookup();

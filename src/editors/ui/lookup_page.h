@@ -31,6 +31,7 @@ public:
     void accept() override;
     void discard() override {}
     bool hasChanges() const override;
+    void showPlace(int index, int element) override;
 
 private:
     struct ColumnRow {

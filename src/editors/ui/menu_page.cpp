@@ -12,6 +12,7 @@
 
 #include "core/project.h"
 #include "editors/ui/dialog_controls.h"
+#include "editors/ui/edit_notice.h"
 #include "editors/ui/widget_binding.h"
 
 namespace tessel {
@@ -46,6 +47,7 @@ MenuPage::MenuPage(Project& project, const Strings& strings, QWidget* parent)
     });
     layout->addWidget(reset, 0, Qt::AlignRight);
     layout->addStretch();
+    noticeEdits(this, [this] { workingCopyChanged(); });
 }
 
 void MenuPage::load() {
@@ -59,6 +61,14 @@ bool MenuPage::hasChanges() const {
     Definition accepted = project_.definition;
     model_.accept(accepted);
     return !sameBytes(accepted, project_.definition);
+}
+
+PreviewSubject MenuPage::previewSubject() const { return {PreviewSubject::Kind::Menu, model_.currentMenu()}; }
+
+void MenuPage::showPlace(int index, int element) {
+    if (index >= 0 && static_cast<std::size_t>(index) < kMenuCount) name_->setCurrentIndex(index);
+    if (element >= 0 && static_cast<std::size_t>(element) < kItemsPerMenu)
+        items_[static_cast<std::size_t>(element)].name->setFocus();
 }
 
 QWidget* MenuPage::buildMenuControls() {

@@ -25,6 +25,9 @@ public:
     void accept() override;
     void discard() override {}
     bool hasChanges() const override;
+    PreviewSubject previewSubject() const override;
+    void writePreview(Definition& preview) const override { model_.accept(preview); }
+    void showPlace(int index, int element) override;
 
 private:
     struct ItemRow {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "editors/ui/dialog_controls.h"
+#include "editors/ui/edit_notice.h"
 #include "editors/ui/widget_binding.h"
 
 namespace tessel {
@@ -38,6 +39,15 @@ StartupPage::StartupPage(Project& project, const Strings& strings, MessageServic
     layout->addWidget(buildStartAndDelimiters());
     layout->addWidget(buildTexts());
     layout->addStretch();
+    noticeEdits(this, [this] { workingCopyChanged(); });
+}
+
+PreviewSubject StartupPage::previewSubject() const { return {PreviewSubject::Kind::TextGroup, model_.shownGroup()}; }
+
+void StartupPage::showPlace(int index, int element) {
+    if (index >= 0 && static_cast<std::size_t>(index) < kStartupGroups) group_->setCurrentIndex(index);
+    if (element >= 0 && static_cast<std::size_t>(element) < kGroupLines)
+        lines_[static_cast<std::size_t>(element)].edit->setFocus();
 }
 
 void StartupPage::load() {

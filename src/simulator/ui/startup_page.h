@@ -25,6 +25,9 @@ public:
     void accept() override { model_.accept(); }
     void discard() override {}
     bool hasChanges() const override { return model_.hasChanges(); }
+    PreviewSubject previewSubject() const override;
+    void writePreview(Definition& preview) const override { model_.writeInto(preview); }
+    void showPlace(int index, int element) override;
 
 private:
     struct Delimiter {

@@ -1,6 +1,5 @@
 #include "simulator/ui/terminal_view.h"
 
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,55 +9,14 @@
 #include "simulator/keyboard_map.h"
 #include "simulator/keypad.h"
 #include "simulator/simulator.h"
+#include "simulator/ui/screen_painter.h"
 
 namespace tessel::ui {
 namespace {
 
-constexpr int kRowPitch = 17;
-constexpr int kCharPitch = 8;
-constexpr int kTextX = 50;
 constexpr QPoint kGroupKeypadOrigin(36, 284);
 // The cursor blinks as the terminal's does: shown for 5 ticks, hidden for 5.
 constexpr int kBlinkTicks = 5;
-
-// Where the screen's parts lie in each family's picture. The group family's
-// screen lies 20 pixels higher; its clock line starts 10 pixels left of the
-// rows, where its background (from x 40) covers it.
-struct ScreenGeometry {
-    int top;   // y of row 0
-    int barX;  // x of the highlight bar
-    QPoint clockBackground;
-    QPoint clockText;
-    QRect area;  // the whole text area
-
-    QRect rowArea(int row) const {
-        return QRect(QPoint(area.left(), top + kRowPitch * row), QPoint(area.right(), top + kRowPitch * (row + 1)));
-    }
-    // The cell of column `column` in row `row`: the cursor stands under the
-    // character that the column shows.
-    QPoint cell(int column, int row) const { return QPoint(kTextX + kCharPitch * column, top + kRowPitch * row); }
-};
-
-ScreenGeometry geometryOf(int family) {
-    if (is4760(family)) return {84, 43, {43, 220}, {50, 220}, QRect(QPoint(43, 84), QPoint(216, 254))};
-    return {64, 41, {40, 204}, {40, 204}, QRect(QPoint(40, 64), QPoint(216, 254))};
-}
-
-QFont screenFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPixelSize(13);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
-}
-
-// Terminal bytes on the 8-pixel character grid, starting at `origin`.
-void drawBytes(QPainter& painter, QPoint origin, const std::string& bytes) {
-    const QString text = QString::fromStdString(cp1251ToUtf8(bytes));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QRect cell(origin.x() + kCharPitch * static_cast<int>(i), origin.y(), kCharPitch + 2, kRowPitch);
-        painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, text.at(i));
-    }
-}
 
 // The PC key of a key event; nothing for keys the terminal has no use for
 // and for Ctrl and Alt combinations, which are the program's shortcuts.
@@ -113,7 +71,7 @@ bool TerminalView::cursorShown() const { return (blinkTicks_ / kBlinkTicks) % 2 
 QRect TerminalView::cursorArea() const {
     if (!simulator_ || !artwork_) return {};
     const auto& cursor = simulator_->screen().cursor;
-    return QRect(geometryOf(family_).cell(cursor.column, cursor.row),
+    return QRect(screenGeometry(family_).cell(cursor.column, cursor.row),
                  artwork_->cursor().deviceIndependentSize().toSize());
 }
 
@@ -130,18 +88,18 @@ void TerminalView::setFamily(int family, const QString& artworkFolder) {
 // afresh, so the cursor never hides while the user types.
 void TerminalView::repaintScreen() {
     blinkTicks_ = 0;
-    update(geometryOf(family_).area);
+    update(screenGeometry(family_).area);
 }
 
 void TerminalView::repaintRow(int row) {
     blinkTicks_ = 0;
-    update(geometryOf(family_).rowArea(row));
+    update(screenGeometry(family_).rowArea(row));
 }
 
 void TerminalView::showPendingCharacter(char) { repaintScreen(); }
 
 void TerminalView::drawClock() {
-    const auto geometry = geometryOf(family_);
+    const auto geometry = screenGeometry(family_);
     update(QRect(geometry.clockBackground,
                  artwork_ ? artwork_->clockBackground().deviceIndependentSize().toSize() : QSize()));
 }
@@ -169,32 +127,7 @@ void TerminalView::paintEvent(QPaintEvent*) {
             painter.drawPixmap(kGroupKeypadOrigin, artwork_->image(1));
         }
     }
-    if (simulator_) paintScreen(painter);
-}
-
-void TerminalView::paintScreen(QPainter& painter) const {
-    const auto geometry = geometryOf(family_);
-    const auto& screen = simulator_->screen();
-    painter.setFont(screenFont());
-    const auto cursorCell = geometry.cell(screen.cursor.column, screen.cursor.row);
-    if (screen.state == sim::SimState::FormScreen && cursorShown()) painter.drawPixmap(cursorCell, artwork_->cursor());
-    for (int row = 0; row < sim::kScreenRows; ++row) {
-        const QPoint origin(kTextX, geometry.top + kRowPitch * row);
-        const bool highlighted = screen.highlightRow == row + 1;
-        if (highlighted) painter.drawPixmap(geometry.barX, origin.y(), artwork_->highlightBar());
-        painter.setPen(highlighted ? Qt::white : Qt::black);
-        drawBytes(painter, origin, screen.rows[row]);
-    }
-    if (screen.state == sim::SimState::MainMenu && !screen.clockText.empty()) {
-        painter.drawPixmap(geometry.clockBackground, artwork_->clockBackground());
-        painter.setPen(Qt::black);
-        drawBytes(painter, geometry.clockText, screen.clockText);
-    }
-    if (screen.pendingCharacter) {
-        painter.drawPixmap(cursorCell, artwork_->cursor());
-        painter.setPen(Qt::black);
-        drawBytes(painter, cursorCell, std::string(1, *screen.pendingCharacter));
-    }
+    if (simulator_) paintScreen(painter, *artwork_, family_, simulator_->screen(), cursorShown());
 }
 
 void TerminalView::mousePressEvent(QMouseEvent* event) {

@@ -60,7 +60,6 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    void paintScreen(QPainter& painter) const;
     QRect keyImageRect() const;
     bool cursorShown() const;
     QRect cursorArea() const;
