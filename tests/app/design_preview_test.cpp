@@ -93,6 +93,7 @@ TEST_F(SheetPreview, OtherPagesShowTheStartScreenAndStartupGroupsTheirScreen) {
         utilityRows = preview(sheet).textRows();
         d.page(2);
         lookupRows = preview(sheet).textRows();
+        messages.setAnswer(kAnswerDiscard);
         sheet.reject();
     });
     window->runCommand(kCommandEdit);
@@ -121,6 +122,7 @@ TEST_F(SheetPreview, AFormShowsTheRecordItsSampleEntryOutputs) {
         record = preview(sheet).recordText();
         d.page(1);
         menuHasRecord = !preview(sheet).recordText().isEmpty();
+        messages.setAnswer(kAnswerDiscard);
         sheet.reject();
     });
     window->runCommand(kCommandEdit);

@@ -42,6 +42,8 @@ QDialogButtonBox* buttonBoxIn(QLayout& layout) {
 void makeScrollable(QDialog& dialog) {
     QLayout* layout = dialog.layout();
     if (!layout || dialog.findChild<QScrollArea*>(kScrollName, Qt::FindDirectChildrenOnly)) return;
+    // Moving the content to another parent drops the focus; it is given back.
+    QWidget* const focused = dialog.focusWidget();
     QDialogButtonBox* buttons = buttonBoxIn(*layout);
     if (buttons) layout->removeWidget(buttons);
     auto* content = new QWidget;
@@ -64,6 +66,7 @@ void makeScrollable(QDialog& dialog) {
         outer->addLayout(row);
     }
     outer->activate();
+    if (focused) focused->setFocus();
 }
 
 QRect freeAreaOf(const QDialog& dialog) {
