@@ -1,0 +1,42 @@
+#pragma once
+// The data side of the simulated terminal: the lookup data loaded into its
+// three lookups, the records its forms saved (what an upload would send),
+// what its forms sent to the printer port, and a log of the lookup searches
+// for a trace. Empty, it changes nothing that the simulator shows.
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "simulator/lookup_data.h"
+
+namespace tessel::sim {
+
+inline constexpr std::size_t kLookupCount = 3;
+
+struct TerminalData {
+    // Lookup 1 to 3 at index 0 to 2; nothing while no data is loaded.
+    std::array<std::optional<LookupData>, kLookupCount> lookups;
+    // The saved records in the order they were collected.
+    std::vector<std::string> records;
+    // What the last "output record" or "output screen" sent to the printer.
+    std::string printed;
+    // One line per lookup search, until taken.
+    std::vector<std::string> searches;
+
+    LookupData* lookup(int number) {
+        if (number < 1 || number > static_cast<int>(kLookupCount)) return nullptr;
+        auto& data = lookups[static_cast<std::size_t>(number - 1)];
+        return data ? &*data : nullptr;
+    }
+    void clearLookups() {
+        for (auto& data : lookups) data.reset();
+    }
+};
+
+// The records as an upload delivers them to the PC's data file: each record's
+// bytes followed by CR LF.
+std::string uploadText(const std::vector<std::string>& records);
+
+}  // namespace tessel::sim
