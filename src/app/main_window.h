@@ -25,6 +25,7 @@ class Desktop;
 
 namespace tessel::ui {
 
+class SimulatorDataCommands;
 class TerminalView;
 
 // The services the window shows its dialogs through; tests give their own.
@@ -80,6 +81,7 @@ private:
     PreferencesStore preferences_;
     TerminalView* terminal_;
     std::unique_ptr<sim::Simulator> simulator_;
+    std::unique_ptr<SimulatorDataCommands> simulatorData_;
     ProjectSession session_;
     QMenu menu_;
 };

@@ -43,6 +43,12 @@ std::optional<ColumnLink> columnLink(const FormRecord& form, std::size_t line) {
 
 bool FormLookup::active(const FormRecord& form) const { return data(form) != nullptr; }
 
+const LookupColumns* FormLookup::foundRecord(const FormRecord& form) const {
+    const LookupData* lookup = data(form);
+    if (lookup == nullptr || !found_ || !lookup->holds(*found_)) return nullptr;
+    return &lookup->record(*found_);
+}
+
 LookupVerdict FormLookup::enter(const FormRecord& form, const LookupRecord& layout, std::size_t line,
                                 std::string_view input) {
     const LookupData* lookup = data(form);
@@ -80,8 +86,9 @@ LookupVerdict FormLookup::search(const FormRecord& form, const LookupRecord& lay
 // lookup permits negative remains; a column that holds no number refuses.
 LookupVerdict FormLookup::checkRemains(const FormRecord& form, const LookupRecord& layout, ColumnLink link,
                                        std::string_view input) const {
-    if (!found_) return {};
-    const auto base = parseDecimal(data(form)->record(*found_)[link.column]);
+    const LookupColumns* found = foundRecord(form);
+    if (found == nullptr) return {};
+    const auto base = parseDecimal((*found)[link.column]);
     const auto amount = parseDecimal(input);
     if (!base || !amount) return {LookupVerdict::Kind::Refuse, kMessageWrongType};
     if (addDecimal(*base, *amount, link.sign).units < 0 && layout.negativeRemains == 0)
@@ -93,14 +100,15 @@ std::optional<std::string> FormLookup::shownColumn(const FormRecord& form, std::
     const LookupData* lookup = data(form);
     const auto link = columnLink(form, line);
     if (lookup == nullptr || !link) return std::nullopt;
-    if (!found_) return std::string();
-    return lookup->record(*found_)[link->column];
+    const LookupColumns* found = foundRecord(form);
+    return found ? (*found)[link->column] : std::string();
 }
 
 void FormLookup::complete(const FormRecord& form, const LookupRecord& layout,
                           const std::array<std::string, kFieldsPerForm>& inputs) {
     LookupData* lookup = data(form);
     if (lookup == nullptr) return;
+    if (foundRecord(form) == nullptr) found_.reset();
     if (found_) {
         if (layout.readOnce != 0) lookup->markRead(*found_);
         bookRemains(form, layout, inputs);

@@ -63,6 +63,9 @@ public:
 
 private:
     LookupData* data(const FormRecord& form) const { return data_.lookup(form.formLookup); }
+    // The record found, while the form's data still holds it (data loaded
+    // anew while a form runs holds other records).
+    const LookupColumns* foundRecord(const FormRecord& form) const;
     LookupVerdict search(const FormRecord& form, const LookupRecord& layout, std::string_view input);
     LookupVerdict checkRemains(const FormRecord& form, const LookupRecord& layout, ColumnLink link,
                                std::string_view input) const;

@@ -37,6 +37,8 @@ public:
     // records already read once are passed over.
     std::optional<std::size_t> find(std::string_view key, bool unreadOnly = false) const;
 
+    // Whether `number` names a record still held.
+    bool holds(std::size_t number) const { return number < entries_.size() && !entries_[number].removed; }
     const LookupColumns& record(std::size_t number) const { return entries_[number].columns; }
     // Replaces column `column` (0 to 7) of a record, the key included.
     void setColumn(std::size_t number, std::size_t column, std::string text);

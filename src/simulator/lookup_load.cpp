@@ -162,4 +162,16 @@ std::string lookupLoadSummary(const LookupLoad& load) {
     return text;
 }
 
+LookupLoadReport loadLookupInto(TerminalData& data, const LookupTable& lookups, int number, std::string_view content) {
+    const std::string name = "Lookup " + std::to_string(number);
+    if (number < 1 || number > static_cast<int>(kLookupCount)) return {false, name + " does not exist: there are lookups 1 to 3"};
+    const LookupRecord& layout = lookups[static_cast<std::size_t>(number - 1)];
+    if (layout.recordLength == 0 || layout.columnCount == 0)
+        return {false, name + " is not in use in this design: give it a record format on the Lookup page first"};
+    LookupLoad load = loadLookupData(layout, content);
+    if (!load.data) return {false, name + ": " + load.error};
+    data.lookups[static_cast<std::size_t>(number - 1)] = std::move(load.data);
+    return {true, name + ": " + lookupLoadSummary(load)};
+}
+
 }  // namespace tessel::sim

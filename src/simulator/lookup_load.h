@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "core/records/lookup_record.h"
+#include "core/definition.h"
 #include "simulator/lookup_data.h"
+#include "simulator/terminal_data.h"
 
 namespace tessel::sim {
 
@@ -49,5 +51,16 @@ LookupLoad loadLookupLines(const LookupRecord& layout, const std::vector<LookupL
 // "N records loaded", with the cut, skipped and reformatted counts when
 // there are any.
 std::string lookupLoadSummary(const LookupLoad& load);
+
+// What loading a file into one of the terminal's lookups came to: the counts,
+// or why nothing was loaded, in a sentence that names the lookup.
+struct LookupLoadReport {
+    bool loaded = false;
+    std::string text;
+};
+
+// Loads `content` into lookup `number` (1 to 3) of `data`, replacing what it
+// held; a lookup the design does not use takes nothing.
+LookupLoadReport loadLookupInto(TerminalData& data, const LookupTable& lookups, int number, std::string_view content);
 
 }  // namespace tessel::sim

@@ -9,11 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "core/definition.h"
 #include "simulator/lookup_data.h"
 
 namespace tessel::sim {
-
-inline constexpr std::size_t kLookupCount = 3;
 
 struct TerminalData {
     // Lookup 1 to 3 at index 0 to 2; nothing while no data is loaded.
@@ -34,9 +33,5 @@ struct TerminalData {
         for (auto& data : lookups) data.reset();
     }
 };
-
-// The records as an upload delivers them to the PC's data file: each record's
-// bytes followed by CR LF.
-std::string uploadText(const std::vector<std::string>& records);
 
 }  // namespace tessel::sim
