@@ -43,7 +43,8 @@ LookupRecord stockLayout() {
 
 std::string stockFile(int records) {
     std::string file;
-    for (int i = 0; i < records; ++i) file += "C" + std::to_string(i) + ";Item number " + std::to_string(i) + ";100\r\n";
+    for (int i = 0; i < records; ++i)
+        file += "C" + std::to_string(i) + ";Item number " + std::to_string(i) + ";100\r\n";
     return file;
 }
 

@@ -21,8 +21,7 @@ std::string badLookupArgument(const std::string& argument) {
 bool SimData::loadFile(sim::Simulator& simulator, const Project& project, int number, const std::string& path) {
     const auto content = readWholeFile(path, kLookupFileLimit);
     if (!content) return false;
-    const auto report =
-        sim::loadLookupInto(simulator.terminalData(), project.definition.lookups, number, *content);
+    const auto report = sim::loadLookupInto(simulator.terminalData(), project.definition.lookups, number, *content);
     std::cerr << report.text << (report.loaded ? ".\n" : " (" + path + ").\n");
     return report.loaded;
 }

@@ -71,7 +71,7 @@ std::vector<MenuEntry> simulatorDataEntries() {
         {"Load Loo&kup Data...",
          kCommandNone,
          {{"Lookup &1...", kCommandLoadLookupData1, {}, false},
-          {"Lookup &2...", kCommandLoadLookupData1 + 1, {}, false},
+          {"Lookup &2...", kCommandLoadLookupData2, {}, false},
           {"Lookup &3...", kCommandLoadLookupData3, {}, false}},
          false},
         {"&Clear Lookup Data", kCommandClearLookupData, {}, false},

@@ -24,6 +24,7 @@ enum Command : int {
     kCommandFirstRecentFile = 3300,
     // The simulated terminal's data: lookup 1 to 3, then clearing, then the records.
     kCommandLoadLookupData1 = 5140,
+    kCommandLoadLookupData2 = 5141,
     kCommandLoadLookupData3 = 5142,
     kCommandClearLookupData = 5143,
     kCommandCollectedRecords = 5144,

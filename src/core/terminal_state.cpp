@@ -12,8 +12,7 @@ constexpr std::size_t kStateFileLimit = 256u << 20;
 
 }  // namespace
 
-std::optional<TerminalStateFolder> TerminalStateFolder::open(const std::filesystem::path& folder,
-                                                             std::string& error) {
+std::optional<TerminalStateFolder> TerminalStateFolder::open(const std::filesystem::path& folder, std::string& error) {
     std::error_code made;
     std::filesystem::create_directories(folder, made);
     struct stat status {};

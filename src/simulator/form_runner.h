@@ -33,8 +33,7 @@ struct Departure {
 
 class FormRunner {
 public:
-    FormRunner(Screen& screen, Project& project, const Clock& clock, SimulatorObserver& observer,
-               TerminalData& data);
+    FormRunner(Screen& screen, Project& project, const Clock& clock, SimulatorObserver& observer, TerminalData& data);
 
     // Shows form `form` (1 to 10) afresh, with initial values, cursor on its
     // first input field.

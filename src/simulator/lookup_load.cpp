@@ -21,9 +21,11 @@ std::optional<std::string> foreignEncoding(std::string_view content) {
     bool multiByte = false;
     for (std::size_t i = 0; i < content.size();) {
         const auto byte = static_cast<unsigned char>(content[i]);
-        const std::size_t length = byte < 0x80 ? 1 : (byte & 0xE0) == 0xC0 ? 2 : (byte & 0xF0) == 0xE0 ? 3
-                                                  : (byte & 0xF8) == 0xF0   ? 4
-                                                                            : 0;
+        const std::size_t length = byte < 0x80             ? 1
+                                   : (byte & 0xE0) == 0xC0 ? 2
+                                   : (byte & 0xF0) == 0xE0 ? 3
+                                   : (byte & 0xF8) == 0xF0 ? 4
+                                                           : 0;
         if (length == 0 || (length == 2 && byte < 0xC2) || i + length > content.size()) return std::nullopt;
         for (std::size_t k = 1; k < length; ++k) {
             if ((static_cast<unsigned char>(content[i + k]) & 0xC0) != 0x80) return std::nullopt;
@@ -115,8 +117,8 @@ std::vector<LookupLine> splitLookupLines(std::string_view content) {
 LookupLoad loadLookupData(const LookupRecord& layout, std::string_view content) {
     LookupLoad load;
     if (const auto encoding = foreignEncoding(content)) {
-        load.error = "the file is " + *encoding +
-                     "; the terminal reads 8-bit Windows-1251 text: save it in that encoding first";
+        load.error =
+            "the file is " + *encoding + "; the terminal reads 8-bit Windows-1251 text: save it in that encoding first";
         return load;
     }
     if (const auto nul = content.find('\0'); nul != std::string_view::npos) {
@@ -164,7 +166,8 @@ std::string lookupLoadSummary(const LookupLoad& load) {
 
 LookupLoadReport loadLookupInto(TerminalData& data, const LookupTable& lookups, int number, std::string_view content) {
     const std::string name = "Lookup " + std::to_string(number);
-    if (number < 1 || number > static_cast<int>(kLookupCount)) return {false, name + " does not exist: there are lookups 1 to 3"};
+    if (number < 1 || number > static_cast<int>(kLookupCount))
+        return {false, name + " does not exist: there are lookups 1 to 3"};
     const LookupRecord& layout = lookups[static_cast<std::size_t>(number - 1)];
     if (layout.recordLength == 0 || layout.columnCount == 0)
         return {false, name + " is not in use in this design: give it a record format on the Lookup page first"};

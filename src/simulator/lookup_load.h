@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/records/lookup_record.h"
 #include "core/definition.h"
+#include "core/records/lookup_record.h"
 #include "simulator/lookup_data.h"
 #include "simulator/terminal_data.h"
 

@@ -8,7 +8,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
+#include <thread>
 
 #include "core/file_io.h"
 #include "core/project_file.h"
@@ -102,8 +104,17 @@ protected:
     }
 
     std::string path(const std::string& name) const { return (dir.path() / name).string(); }
-    test::ToolRun tessel(const std::vector<std::string>& arguments) { return test::runTessel(arguments, scratch.path()); }
+    test::ToolRun tessel(const std::vector<std::string>& arguments) {
+        return test::runTessel(arguments, scratch.path());
+    }
     std::string content(const std::string& name) const { return readFileBytes(path(name), 1 << 20).value_or("?"); }
+    // The PC does not wait for the terminal's answer to the end of a lookup
+    // download, so the terminal may still be writing the file.
+    std::string awaitedContent(const std::string& name) const {
+        for (int tries = 0; tries < 100 && !std::filesystem::exists(path(name)); ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        return content(name);
+    }
 
     test::TempDir dir;
     test::TempDir scratch;
@@ -126,9 +137,9 @@ TEST_F(SimRecords, RecordsOfARunAreWhatTheTerminalUploads) {
     };
     ASSERT_EQ(tessel(with({"download", path("stock.tsx")})).status, 0);
     ASSERT_EQ(tessel(with({"download-lookup", path("items.txt")})).status, 0);
-    EXPECT_EQ(content("terminal/lookup-1.txt"), kItems);
-    const auto onTerminal = tessel({"sim", path("stock.tsx"), "--at", "2026-03-05 09:05:00", "--state",
-                                    state.string(), "--keys", kKeys});
+    EXPECT_EQ(awaitedContent("terminal/lookup-1.txt"), kItems);
+    const auto onTerminal =
+        tessel({"sim", path("stock.tsx"), "--at", "2026-03-05 09:05:00", "--state", state.string(), "--keys", kKeys});
     ASSERT_EQ(onTerminal.status, 0) << onTerminal.err;
     EXPECT_EQ(content("terminal/lookup-1.txt"), "A1,Widget,7\r\nB2,Bolt,5\r\nC3,Nut,6\r\n");
 
@@ -170,8 +181,7 @@ TEST_F(SimRecords, TraceShowsEachSearch) {
     const auto run = tessel({"sim", path("stock.tsx"), "--lookup", "1=" + path("items.txt"), "--trace", "--keys",
                              "1 1 C-D C-D tick:7 9 ENTER"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("> ENTER\nlookup 1: \"D9\" not found\nstate=MessageScreen"), std::string::npos)
-        << run.out;
+    EXPECT_NE(run.out.find("> ENTER\nlookup 1: \"D9\" not found\nstate=MessageScreen"), std::string::npos) << run.out;
 }
 
 }  // namespace

@@ -15,9 +15,8 @@ std::vector<int> commandsOf(const std::vector<MenuEntry>& entries) {
 
 TEST(PopupMenu, EntriesInPositionOrder) {
     const auto entries = popupMenuEntries(Strings(), {});
-    EXPECT_EQ(commandsOf(entries),
-              (std::vector<int>{0, 1020, 1030, 1040, -1, 2000, 2100, -1, 3020, 3040, 3030, -1, 0, 5143, 5144, -1,
-                                9030, 1090}));
+    EXPECT_EQ(commandsOf(entries), (std::vector<int>{0, 1020, 1030, 1040, -1, 2000, 2100, -1, 3020, 3040, 3030, -1, 0,
+                                                     5143, 5144, -1, 9030, 1090}));
     EXPECT_EQ(entries[0].text, "&New\tCtrl+N");
     EXPECT_EQ(commandsOf(entries[0].submenu), (std::vector<int>{1010, 40006}));
     EXPECT_EQ(commandsOf(entries[12].submenu), (std::vector<int>{5140, 5141, 5142}));
@@ -26,8 +25,8 @@ TEST(PopupMenu, EntriesInPositionOrder) {
 
 TEST(PopupMenu, RecentFilesComeBeforeAboutWithASeparator) {
     const auto entries = popupMenuEntries(Strings(), {"/a.TSX", "/b.TSX"});
-    EXPECT_EQ(commandsOf(entries), (std::vector<int>{0, 1020, 1030, 1040, -1, 2000, 2100, -1, 3020, 3040, 3030, -1, 0,
-                                                     5143, 5144, -1, 3300, 3301, -1, 9030, 1090}));
+    EXPECT_EQ(commandsOf(entries), (std::vector<int>{0,  1020, 1030, 1040, -1, 2000, 2100, -1, 3020, 3040, 3030,
+                                                     -1, 0,    5143, 5144, -1, 3300, 3301, -1, 9030, 1090}));
     EXPECT_EQ(entries[16].text, "&1:  /a.TSX");
     EXPECT_EQ(entries[17].text, "&2:  /b.TSX");
 }

@@ -65,15 +65,17 @@ TEST_P(LookupForm, TheKeyFieldFindsItsRecordAndTheLookupLinesShowIt) {
     const Golden cases[] = {
         {"1", kFormStatus + "5,0 counter=0", {row("Item:"), kBlankRow, row("Qty:"), row("Left:")}},
         {kTypeA1, kFormStatus + "4,2 counter=0", {row("Item:A1"), row("Widget"), row("Qty:"), row("Left:10")}},
-        {"1 A-B A-B tick:7 2 ENTER", kFormStatus + "4,2 counter=0",
+        {"1 A-B A-B tick:7 2 ENTER",
+         kFormStatus + "4,2 counter=0",
          {row("Item:B2"), row("Bolt"), row("Qty:"), row("Left:5")}},
         // Going back to the item and finding another one replaces the lines.
-        {kTypeA1 + " UP A-B A-B tick:7 2 ENTER", kFormStatus + "4,2 counter=0",
+        {kTypeA1 + " UP A-B A-B tick:7 2 ENTER",
+         kFormStatus + "4,2 counter=0",
          {row("Item:B2"), row("Bolt"), row("Qty:"), row("Left:5")}},
     };
     for (const auto& golden : cases) expectGolden(golden);
-    EXPECT_EQ(data().searches, (std::vector<std::string>{"lookup 1: \"A1\" found, record 1",
-                                                         "lookup 1: \"B2\" found, record 2"}));
+    EXPECT_EQ(data().searches,
+              (std::vector<std::string>{"lookup 1: \"A1\" found, record 1", "lookup 1: \"B2\" found, record 2"}));
 }
 
 TEST_P(LookupForm, AMatchNotFoundFollowsTheNoMatchAction) {
@@ -88,15 +90,30 @@ TEST_P(LookupForm, AMatchNotFoundFollowsTheNoMatchAction) {
     const std::vector<std::string> cleared{row("Item:"), kBlankRow, row("Qty:"), row("Left:")};
     const auto notFound = message({row("Item:C3"), kBlankRow, row("Qty:"), row("Left:")}, "Data not found!");
     const Case cases[] = {
-        {0, {kTypeC3, kFormStatus + "4,2 counter=0", onQuantity}, {kTypeC3 + " 5", kFormStatus + "5,2 counter=0",
-                                                                   {row("Item:C3"), kBlankRow, row("Qty:5"), row("Left:")}}, 2},
-        {1, {kTypeC3, kMessageStatus + "7,0 counter=0", notFound}, {kTypeC3 + " 5", kFormStatus + "7,0 counter=0", onItem}, 2},
-        {2, {kTypeC3, kFormStatus + "4,2 counter=0", onQuantity}, {kTypeC3 + " 5", kFormStatus + "5,2 counter=0",
-                                                                   {row("Item:C3"), kBlankRow, row("Qty:5"), row("Left:")}}, 3},
-        {3, {kTypeC3, kMessageStatus + "7,0 counter=0", notFound}, {kTypeC3 + " 5", kFormStatus + "4,2 counter=0", onQuantity}, 3},
-        {4, {kTypeC3, kFormStatus + "5,0 counter=0", cleared}, {kTypeC3 + " 5", kFormStatus + "6,0 counter=0",
-                                                                {row("Item:5"), kBlankRow, row("Qty:"), row("Left:")}}, 2},
-        {5, {kTypeC3, kMessageStatus + "7,0 counter=0", notFound}, {kTypeC3 + " 5", kFormStatus + "5,0 counter=0", cleared}, 2},
+        {0,
+         {kTypeC3, kFormStatus + "4,2 counter=0", onQuantity},
+         {kTypeC3 + " 5", kFormStatus + "5,2 counter=0", {row("Item:C3"), kBlankRow, row("Qty:5"), row("Left:")}},
+         2},
+        {1,
+         {kTypeC3, kMessageStatus + "7,0 counter=0", notFound},
+         {kTypeC3 + " 5", kFormStatus + "7,0 counter=0", onItem},
+         2},
+        {2,
+         {kTypeC3, kFormStatus + "4,2 counter=0", onQuantity},
+         {kTypeC3 + " 5", kFormStatus + "5,2 counter=0", {row("Item:C3"), kBlankRow, row("Qty:5"), row("Left:")}},
+         3},
+        {3,
+         {kTypeC3, kMessageStatus + "7,0 counter=0", notFound},
+         {kTypeC3 + " 5", kFormStatus + "4,2 counter=0", onQuantity},
+         3},
+        {4,
+         {kTypeC3, kFormStatus + "5,0 counter=0", cleared},
+         {kTypeC3 + " 5", kFormStatus + "6,0 counter=0", {row("Item:5"), kBlankRow, row("Qty:"), row("Left:")}},
+         2},
+        {5,
+         {kTypeC3, kMessageStatus + "7,0 counter=0", notFound},
+         {kTypeC3 + " 5", kFormStatus + "5,0 counter=0", cleared},
+         2},
     };
     for (const auto& c : cases) {
         lookup().noMatchAction = c.action;
@@ -116,19 +133,22 @@ TEST_P(LookupForm, TheErrorActionDecidesWhereAFailedLookupLeads) {
     expectGolden({kTypeC3, kFormStatus + "6,0 counter=0", form2});
     // A match found, or a match not found that the lookup lets pass, stays
     // in the form.
-    expectGolden({kTypeA1, kFormStatus + "4,2 counter=0", {row("Item:A1"), row("Widget"), row("Qty:"), row("Left:10")}});
+    expectGolden(
+        {kTypeA1, kFormStatus + "4,2 counter=0", {row("Item:A1"), row("Widget"), row("Qty:"), row("Left:10")}});
     lookup().noMatchAction = 0;
     expectGolden({kTypeC3, kFormStatus + "4,2 counter=0", {row("Item:C3"), kBlankRow, row("Qty:"), row("Left:")}});
 }
 
 TEST_P(LookupForm, RemainsAreTakenWhenTheFormCompletes) {
     const std::string takeThree = kTypeA1 + " 3 ENTER";
-    expectGolden({takeThree + " " + kTypeA1.substr(2), kFormStatus + "4,2 counter=1",
+    expectGolden({takeThree + " " + kTypeA1.substr(2),
+                  kFormStatus + "4,2 counter=1",
                   {row("Item:A1"), row("Widget"), row("Qty:"), row("Left:7")}});
     EXPECT_EQ(data().records, std::vector<std::string>{"A1,3"});
     EXPECT_EQ(data().lookup(1)->lines(), (std::vector<std::string>{"A1,Widget,7", "B2,Bolt,5"}));
     // Escaping the form books nothing.
-    expectGolden({kTypeA1 + " 3 ESC 1 A-B tick:7 1 ENTER", kFormStatus + "4,2 counter=0",
+    expectGolden({kTypeA1 + " 3 ESC 1 A-B tick:7 1 ENTER",
+                  kFormStatus + "4,2 counter=0",
                   {row("Item:A1"), row("Widget"), row("Qty:"), row("Left:10")}});
 }
 
@@ -136,18 +156,21 @@ TEST_P(LookupForm, NegativeRemainsAreRefusedUnlessPermitted) {
     const std::string takeEleven = kTypeA1 + " 1 1 ENTER";
     expectGolden({takeEleven, kMessageStatus + "6,2 counter=0",
                   message({row("Item:A1"), row("Widget"), row("Qty:11"), row("Left:10")}, "Data is too long!")});
-    expectGolden({takeEleven + " 5", kFormStatus + "6,2 counter=0",
+    expectGolden({takeEleven + " 5",
+                  kFormStatus + "6,2 counter=0",
                   {row("Item:A1"), row("Widget"), row("Qty:11"), row("Left:10")}});
     EXPECT_TRUE(data().records.empty());
     lookup().negativeRemains = 1;
-    expectGolden({takeEleven + " " + kTypeA1.substr(2), kFormStatus + "4,2 counter=1",
+    expectGolden({takeEleven + " " + kTypeA1.substr(2),
+                  kFormStatus + "4,2 counter=1",
                   {row("Item:A1"), row("Widget"), row("Qty:"), row("Left:-1")}});
 }
 
 TEST_P(LookupForm, ARecordWhoseRemainsReachZeroIsDeletedWhenAsked) {
     lookup().noMatchAction = 1;
     const std::string takeAll = kTypeA1 + " 1 0 ENTER";
-    expectGolden({takeAll + " " + kTypeA1.substr(2), kFormStatus + "4,2 counter=1",
+    expectGolden({takeAll + " " + kTypeA1.substr(2),
+                  kFormStatus + "4,2 counter=1",
                   {row("Item:A1"), row("Widget"), row("Qty:"), row("Left:0")}});
     lookup().deleteIfNull = 1;
     expectGolden({takeAll + " " + kTypeA1.substr(2), kMessageStatus + "7,0 counter=1",
@@ -161,7 +184,8 @@ TEST_P(LookupForm, ARecordReadOnceIsNotFoundAgain) {
     const std::string once = kTypeA1 + " 1 ENTER";
     expectGolden({once + " " + kTypeA1.substr(2), kMessageStatus + "7,0 counter=1",
                   message({row("Item:A1"), kBlankRow, row("Qty:"), row("Left:")}, "Data not found!")});
-    expectGolden({once + " " + kTypeA1.substr(2) + " 5", kFormStatus + "4,2 counter=1",
+    expectGolden({once + " " + kTypeA1.substr(2) + " 5",
+                  kFormStatus + "4,2 counter=1",
                   {row("Item:A1"), kBlankRow, row("Qty:"), row("Left:")}});
     EXPECT_EQ(data().lookup(1)->lines(), (std::vector<std::string>{"A1,Widget,9", "B2,Bolt,5", "A1,,"}));
 }

@@ -58,11 +58,23 @@ TEST(LookupLoading, RecordsThatDoNotFitFollowTheBadFormatAction) {
     const std::string fixed = "001Bolt \n002Nut  extra\n3\n004Screw\n";
     const Case cases[] = {
         {"delimited, fitting", delimitedLayout(), "A1;Bolt\r\nB2;Nut\r\n", {"A1;Bolt", "B2;Nut"}, 2, 0, 0},
-        {"delimited, stop", delimitedLayout(0), delimited, {}, 0, 0, 0,
+        {"delimited, stop",
+         delimitedLayout(0),
+         delimited,
+         {},
+         0,
+         0,
+         0,
          "line 2 does not fit the lookup's record format; nothing was loaded"},
         {"delimited, truncate", delimitedLayout(1), delimited, {"A1;Bolt", "TOOL;Nut", "B2;", "C3;Washer"}, 2, 2, 0},
         {"delimited, skip", delimitedLayout(2), delimited, {"A1;Bolt", "C3;Washer"}, 2, 0, 2},
-        {"fixed, stop", fixedLayout(0), fixed, {}, 0, 0, 0,
+        {"fixed, stop",
+         fixedLayout(0),
+         fixed,
+         {},
+         0,
+         0,
+         0,
          "line 2 does not fit the lookup's record format; nothing was loaded"},
         {"fixed, truncate", fixedLayout(1), fixed, {"001Bolt ", "002Nut  ", "3       ", "004Screw"}, 2, 2, 0},
         {"fixed, skip", fixedLayout(2), fixed, {"001Bolt ", "004Screw"}, 2, 0, 2},
@@ -84,8 +96,12 @@ TEST(LookupLoading, RecordsThatDoNotFitFollowTheBadFormatAction) {
 TEST(LookupLoading, FilesTheTerminalCannotTakeAreRefusedWhole) {
     const std::pair<std::string, std::string> cases[] = {
         {std::string("A1;Bolt\r\nB2;N\0t\r\n", 17), "line 2 holds a NUL byte"},
-        {"\xFF\xFE" "A\0", "UTF-16"},
-        {"\xEF\xBB\xBF" "A1;Bolt", "UTF-8"},
+        {"\xFF\xFE"
+         "A\0",
+         "UTF-16"},
+        {"\xEF\xBB\xBF"
+         "A1;Bolt",
+         "UTF-8"},
         {"A1;\xD0\x91olt", "UTF-8"},
     };
     for (const auto& [content, reason] : cases) {
@@ -137,8 +153,8 @@ TEST(RemainsNumbers, DecimalArithmetic) {
         std::string result;
     };
     const Case cases[] = {
-        {"10", "3", -1, "7"},      {" 12.50 ", "3", -1, "9.50"}, {"0.5", "0.75", -1, "-0.25"},
-        {"", "4", +1, "4"},        {"-2", "2", +1, "0"},         {"1.1", "0.9", +1, "2.0"},
+        {"10", "3", -1, "7"}, {" 12.50 ", "3", -1, "9.50"}, {"0.5", "0.75", -1, "-0.25"},
+        {"", "4", +1, "4"},   {"-2", "2", +1, "0"},         {"1.1", "0.9", +1, "2.0"},
     };
     for (const auto& c : cases) {
         const auto result = addDecimal(*parseDecimal(c.base), *parseDecimal(c.amount), c.sign);
