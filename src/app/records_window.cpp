@@ -13,9 +13,9 @@
 
 namespace tessel::ui {
 
-RecordsWindow::RecordsWindow(sim::TerminalData& data, const Strings& strings, MessageService& messages,
+RecordsWindow::RecordsWindow(sim::TerminalData& terminalData, const Strings& strings, MessageService& messages,
                              FileDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), data_(data), strings_(strings), messages_(messages), dialogs_(dialogs) {
+    : QDialog(parent), data_(terminalData), strings_(strings), messages_(messages), dialogs_(dialogs) {
     setWindowTitle(tr("Collected Records"));
     auto* layout = new QVBoxLayout(this);
     count_ = new QLabel(this);

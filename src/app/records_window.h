@@ -17,8 +17,8 @@ namespace tessel::ui {
 class RecordsWindow : public QDialog {
     Q_OBJECT
 public:
-    RecordsWindow(sim::TerminalData& data, const Strings& strings, MessageService& messages, FileDialogs& dialogs,
-                  QWidget* parent = nullptr);
+    RecordsWindow(sim::TerminalData& terminalData, const Strings& strings, MessageService& messages,
+                  FileDialogs& dialogs, QWidget* parent = nullptr);
 
     QListWidget& list() { return *list_; }
     void saveAs();
