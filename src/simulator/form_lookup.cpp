@@ -64,18 +64,18 @@ LookupVerdict FormLookup::search(const FormRecord& form, const LookupRecord& lay
     const std::string name = "lookup " + std::to_string(form.formLookup) + ": " + quoted(input);
     found_ = lookup.find(input, layout.readOnce != 0);
     if (found_) {
-        data_.searches.push_back(name + " found, record " + std::to_string(*found_ + 1));
+        data_.logSearch(name + " found, record " + std::to_string(*found_ + 1));
         return {};
     }
     const Byte action = layout.noMatchAction;
-    data_.searches.push_back(name + " not found");
     if (action == kInsert || action == kWarnAndInsert) {
         LookupColumns columns;
         columns[lookup.keyColumn()] = std::string(input);
         found_ = lookup.insert(std::move(columns));
-        data_.searches.back() += ", inserted as record " + std::to_string(*found_ + 1);
+        data_.logSearch(name + " not found, inserted as record " + std::to_string(*found_ + 1));
         return {LookupVerdict::Kind::Accept, action == kWarnAndInsert ? kMessageNotFound : 0};
     }
+    data_.logSearch(name + " not found");
     if (action == kWarn) return {LookupVerdict::Kind::NotFound, kMessageNotFound};
     if (action == kClear) return {LookupVerdict::Kind::NotFound, 0, true};
     if (action == kWarnAndClear) return {LookupVerdict::Kind::NotFound, kMessageNotFound, true};

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/definition.h"
@@ -21,13 +22,18 @@ struct TerminalData {
     std::vector<std::string> records;
     // What the last "output record" or "output screen" sent to the printer.
     std::string printed;
-    // One line per lookup search, until taken.
+    // One line per lookup search, until taken; only the latest are kept.
     std::vector<std::string> searches;
+    static constexpr std::size_t kSearchesKept = 1000;
 
     LookupData* lookup(int number) {
         if (number < 1 || number > static_cast<int>(kLookupCount)) return nullptr;
         auto& data = lookups[static_cast<std::size_t>(number - 1)];
         return data ? &*data : nullptr;
+    }
+    void logSearch(std::string line) {
+        if (searches.size() >= kSearchesKept) searches.erase(searches.begin());
+        searches.push_back(std::move(line));
     }
     void clearLookups() {
         for (auto& data : lookups) data.reset();

@@ -10,6 +10,7 @@
 #include "core/file_io.h"
 #include "core/messages.h"
 #include "core/popup_menu.h"
+#include "support/modal_closer.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -42,6 +43,7 @@ protected:
     test::ScriptedFileDialogs dialogs;
     test::RecordingDesktop desktop;
     sim::SteppingClock clock{{2026, 3, 5, 9, 5, 0}};
+    test::ModalCloser closer;
     MainWindow window;
 };
 
