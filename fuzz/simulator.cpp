@@ -2,17 +2,21 @@
 // project with bytes of its forms, menus and settings changed, then any key
 // codes, timer ticks, restarts and targets. Whatever the definition holds,
 // the screen must stay 9 rows of at most 20 characters in a known state, the
-// cursor on the screen, and the output record within its limit.
+// cursor on the screen, and the output record and every collected record
+// within its limit.
 //
 // Input: a family byte, a count byte, that many edits of 3 bytes (a 16-bit
-// offset into the definition, taken modulo its size, and the new byte), then
-// one step a byte: below 0x80 a key code (modulo 52), 0x80..0xBF the codes
+// offset into the definition, taken modulo its size, and the new byte), a
+// length byte and that many bytes of a lookup file, loaded into every lookup
+// the edited definition uses, then one step a byte: below 0x80 a key code (modulo 52), 0x80..0xBF the codes
 // 52 and up, 0xC0..0xEF that many ticks (1 to 48), 0xF0 a restart, above it
 // a target code (0, 2, ... 28; codes above 20 lead nowhere).
+#include <algorithm>
 #include <utility>
 
 #include "fuzz_check.h"
 #include "simulator/key_script.h"
+#include "simulator/lookup_load.h"
 #include "simulator/output_record.h"
 #include "simulator/simulator.h"
 
@@ -58,6 +62,8 @@ void checkScreen(const Simulator& simulator) {
     }
     fuzz::require(screen.clockText.size() <= static_cast<std::size_t>(kScreenColumns), "the clock line is too long");
     fuzz::require(simulator.outputRecord().size() <= kOutputRecordLimit, "the output record runs over its limit");
+    for (const auto& record : simulator.terminalData().records)
+        fuzz::require(record.size() <= kOutputRecordLimit, "a collected record runs over its limit");
 }
 
 }  // namespace
@@ -78,6 +84,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     SteppingClock clock(LocalTime{2026, 3, 5, 9, 5, 0});
     Simulator simulator(project, fuzz::builtinStrings(), messages, clock, observer);
     simulator.restart();
+    if (at < size) {
+        const std::size_t length = std::min<std::size_t>(data[at], size - at - 1);
+        const std::string_view lookupFile(reinterpret_cast<const char*>(data + at + 1), length);
+        for (int number = 1; number <= static_cast<int>(kLookupCount); ++number)
+            loadLookupInto(simulator.terminalData(), project.definition.lookups, number, lookupFile);
+        at += 1 + length;
+    }
     checkScreen(simulator);
     for (; at < size; ++at) {
         const Byte step = data[at];

@@ -51,13 +51,13 @@ _tessel() {
         check) options="" ;;
         diff) options="--git" ;;
         strings) options="--language" ;;
-        sim) options="--keys --at --trace --language" ;;
+        sim) options="--keys --at --trace --language --lookup --records --state" ;;
         ports) options="" ;;
         detect-cradle) options="" ;;
         download) options="--port --baud --via --retries --language" ;;
         download-lookup) options="--port --baud --via --retries --family" ;;
         receive) options="--port --baud --via --family" ;;
-        terminal) options="--family --id --full --upload --image-out --lookup-out --faults --seed --once" ;;
+        terminal) options="--family --id --full --upload --image-out --lookup-out --faults --seed --once --state --lookup-slot" ;;
         *) return ;;
     esac
 

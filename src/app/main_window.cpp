@@ -13,6 +13,7 @@
 #include "app/design_check_window.h"
 #include "app/editor_pages.h"
 #include "app/program_icon.h"
+#include "app/simulator_data_commands.h"
 #include "app/transfer_commands.h"
 #include "core/history_entries.h"
 #include "core/model_family.h"
@@ -73,6 +74,8 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     setFixedSize(TerminalView::kWidth, TerminalView::kHeight);
     simulator_ = std::make_unique<sim::Simulator>(project_, strings_, services_.messages, services_.clock, *terminal_);
     terminal_->setSimulator(simulator_.get());
+    simulatorData_ = std::make_unique<SimulatorDataCommands>(this, *simulator_, project_, strings_, services_.messages,
+                                                             services_.dialogs);
     setFocusProxy(terminal_);
     connect(terminal_, &TerminalView::popupRequested, this, [this](const QPoint& at, bool fromKeyboard) {
         menu_.popup(at);
@@ -154,6 +157,8 @@ void MainWindow::runCommand(int command) {
         default:
             if (command >= kCommandFirstRecentFile && command < kCommandFirstRecentFile + 10) {
                 session_.openRecent(static_cast<std::size_t>(command - kCommandFirstRecentFile));
+            } else {
+                simulatorData_->run(command);
             }
             break;
     }
@@ -171,6 +176,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::refreshForFamily() {
     setMask(outlineOf(project_.family));
     terminal_->setFamily(project_.family, QString::fromStdString(services_.skinFolder.string()));
+    simulatorData_->clearLookups();  // a new design starts without lookup data
     simulator_->restart();
 }
 

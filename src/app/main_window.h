@@ -30,6 +30,7 @@ struct FindingLocation;
 
 namespace tessel::ui {
 
+class SimulatorDataCommands;
 class TerminalView;
 
 // The services the window shows its dialogs through; tests give their own.
@@ -99,6 +100,7 @@ private:
     PreferencesStore preferences_;
     TerminalView* terminal_;
     std::unique_ptr<sim::Simulator> simulator_;
+    std::unique_ptr<SimulatorDataCommands> simulatorData_;
     ProjectSession session_;
     QMenu menu_;
     ScreenFitting screenFitting_;

@@ -7,6 +7,7 @@
 #include "cli/console.h"
 #include "cli/language_choice.h"
 #include "cli/project_loading.h"
+#include "cli/sim_data.h"
 #include "simulator/clock.h"
 #include "simulator/key_script.h"
 #include "simulator/screen_text.h"
@@ -48,6 +49,7 @@ struct SimOptions {
     std::string at;
     std::string language;
     bool trace = false;
+    SimDataOptions data;
 };
 
 // Starts the project's application as the desktop program does (start-up
@@ -62,14 +64,19 @@ int runSim(const SimOptions& options) {
     ScriptObserver observer;
     sim::Simulator simulator(*project, strings, messages, clock, observer);
     simulator.restart();
+    SimData data(options.data);
+    if (!data.load(simulator, *project)) return kFailure;
 
     if (options.trace) std::cout << sim::screenText(simulator);
     for (const auto& token : sim::splitKeyScript(options.keys)) {
         sim::runStep(simulator, clock, *sim::parseKeyToken(token));
-        if (options.trace) std::cout << "> " << token << '\n' << sim::screenText(simulator);
+        if (options.trace) std::cout << "> " << token << '\n' << takeSearches(simulator) << sim::screenText(simulator);
     }
     if (!options.trace) std::cout << sim::screenText(simulator);
-    return kSuccess;
+    if (const auto& printed = simulator.terminalData().printed; !printed.empty()) {
+        std::cout << "printed=" << sim::displayText(printed) << '\n';
+    }
+    return data.keep(simulator) ? kSuccess : kFailure;
 }
 
 }  // namespace
@@ -86,7 +93,14 @@ void addSimCommand(CLI::App& app, int& status) {
     command->add_option("--at", options->at, "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
         ->check(localTimeValidator());
     addLanguageOption(*command, options->language);
-    command->add_flag("--trace", options->trace, "Print the screen at the start and after every key token");
+    command->add_flag("--trace", options->trace,
+                      "Print the screen at the start and after every key token, with the lookup searches");
+    command->add_option("--lookup", options->data.lookups, "Load lookup data first: N=FILE, N from 1 to 3 (repeatable)")
+        ->check(CLI::Validator(badLookupArgument, "N=FILE"));
+    command->add_option("--records", options->data.records,
+                        "Write the records the run collected here, as a receive writes them");
+    command->add_option("--state", options->data.state,
+                        "State folder of a 'tessel terminal --state': run its lookups and add the records to it");
     command->callback([options, &status] { status = runSim(*options); });
 }
 

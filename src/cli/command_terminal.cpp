@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/terminal_folder.h"
 #include "core/model_family.h"
 #include "link/platform/pseudo_terminal.h"
 #include "link/platform/virtual_terminals.h"
@@ -34,6 +35,8 @@ struct TerminalOptions {
     std::string faults;
     std::uint32_t seed = 1;
     bool once = false;
+    std::string state;
+    int lookupSlot = 1;
 };
 
 // One record per line; CR LF or LF ends a line.
@@ -59,7 +62,7 @@ std::string lookupFileContent(const std::vector<link::ByteString>& records) {
 }
 
 // Writes what the terminal received; true when an exchange completed.
-bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options) {
+bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options, TerminalFolderKeeper* folder) {
     bool completed = false;
     for (const auto event : peer.takeEvents()) {
         completed = true;
@@ -67,6 +70,7 @@ bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options) {
             case link::TerminalPeer::Event::ImageReceived: {
                 std::cerr << "Application image received.\n";
                 const auto& image = *peer.image();
+                if (folder) folder->imageReceived(image);
                 if (!options.imageOut.empty())
                     writeWholeFile(options.imageOut,
                                    std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
@@ -74,6 +78,7 @@ bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options) {
             }
             case link::TerminalPeer::Event::LookupReceived:
                 std::cerr << "Lookup file received: " << peer.lookupRecords().size() << " records.\n";
+                if (folder) folder->lookupReceived(peer.lookupRecords());
                 if (!options.lookupOut.empty())
                     writeWholeFile(options.lookupOut, lookupFileContent(peer.lookupRecords()));
                 break;
@@ -102,6 +107,14 @@ int serveTerminal(const TerminalOptions& options) {
         if (!uploads) return kFailure;
         settings.uploads = std::move(*uploads);
     }
+    std::optional<TerminalFolderKeeper> folder;
+    if (!options.state.empty()) {
+        std::string error;
+        auto opened = TerminalStateFolder::open(options.state, error);
+        if (!opened) return fail(error);
+        folder.emplace(std::move(*opened), options.lookupSlot);
+        settings.uploadSource = [&folder] { return folder->uploads(); };
+    }
 
     std::string error;
     const auto server = link::PseudoTerminalServer::open(error);
@@ -119,7 +132,9 @@ int serveTerminal(const TerminalOptions& options) {
     std::signal(SIGTERM, onStop);
     std::optional<std::chrono::steady_clock::time_point> completedAt;
     server->serve(line, stopServing, [&] {
-        if (keepResults(peer, options) && !completedAt) completedAt = std::chrono::steady_clock::now();
+        if (folder) folder->acknowledged(peer.uploadsAcknowledged());
+        if (keepResults(peer, options, folder ? &*folder : nullptr) && !completedAt)
+            completedAt = std::chrono::steady_clock::now();
         if (options.once && completedAt && std::chrono::steady_clock::now() - *completedAt > kOnceLinger)
             stopServing = true;
     });
@@ -145,6 +160,11 @@ void addTerminalCommand(CLI::App& app, int& status) {
                         "Line faults, e.g. drop=0.02,corrupt=0.02,delay=0.05,silence=0.01");
     command->add_option("--seed", options->seed, "Seed of the line faults");
     command->add_flag("--once", options->once, "Stop after the first completed exchange");
+    command->add_option("--state", options->state,
+                        "Keep the image, lookup files and records to upload in this folder, shared with 'tessel sim "
+                        "--state'");
+    command->add_option("--lookup-slot", options->lookupSlot, "Which lookup (1 to 3) a lookup download fills")
+        ->check(CLI::Range(1, 3));
     command->callback([options, &status] { status = serveTerminal(*options); });
 }
 

@@ -1,5 +1,6 @@
 #include "core/popup_menu.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/strings.h"
@@ -8,7 +9,6 @@
 namespace tessel {
 namespace {
 
-constexpr std::size_t kRecentFilesPosition = 13;
 constexpr std::size_t kLongestShownPath = 40;
 
 MenuEntry separator() { return {"", kCommandNone, {}, true}; }
@@ -65,6 +65,21 @@ std::string recentFileLabel(std::size_t index, const std::string& path) {
     return "&" + std::to_string(index + 1) + ":  " + shown;
 }
 
+// After the transfers: what the simulated terminal holds.
+std::vector<MenuEntry> simulatorDataEntries() {
+    return {
+        separator(),
+        {"Load Loo&kup Data...",
+         kCommandNone,
+         {{"Lookup &1...", kCommandLoadLookupData1, {}, false},
+          {"Lookup &2...", kCommandLoadLookupData2, {}, false},
+          {"Lookup &3...", kCommandLoadLookupData3, {}, false}},
+         false},
+        {"&Clear Lookup Data", kCommandClearLookupData, {}, false},
+        {"Collec&ted Records...", kCommandCollectedRecords, {}, false},
+    };
+}
+
 std::vector<MenuEntry> popupMenuEntries(const Strings& strings, const std::vector<std::string>& recentFiles) {
     auto entries = builtinEntries();
     if (strings.language().active()) {
@@ -74,13 +89,17 @@ std::vector<MenuEntry> popupMenuEntries(const Strings& strings, const std::vecto
                 cp1251ToUtf8(strings.language().text(slot++)), translated.command, {}, false};
         }
     }
+    const auto receive = std::find_if(entries.begin(), entries.end(),
+                                      [](const MenuEntry& entry) { return entry.command == kCommandReceiveData; });
+    const auto data = simulatorDataEntries();
+    const auto dataAt = entries.insert(receive + 1, data.begin(), data.end());
     std::vector<MenuEntry> recent;
     for (std::size_t i = 0; i < recentFiles.size(); ++i) {
         recent.push_back(
             {recentFileLabel(i, recentFiles[i]), kCommandFirstRecentFile + static_cast<int>(i), {}, false});
     }
     if (!recent.empty()) recent.push_back(separator());
-    entries.insert(entries.begin() + kRecentFilesPosition, recent.begin(), recent.end());
+    entries.insert(dataAt + static_cast<std::ptrdiff_t>(data.size()) + 1, recent.begin(), recent.end());
     return entries;
 }
 

@@ -22,6 +22,12 @@ enum Command : int {
     kCommandReceiveData = 3030,
     kCommandDownloadLookup = 3040,
     kCommandFirstRecentFile = 3300,
+    // The simulated terminal's data: lookup 1 to 3, then clearing, then the records.
+    kCommandLoadLookupData1 = 5140,
+    kCommandLoadLookupData2 = 5141,
+    kCommandLoadLookupData3 = 5142,
+    kCommandClearLookupData = 5143,
+    kCommandCollectedRecords = 5144,
     kCommandAbout = 9030,
     kCommandUndo = 5100,
     kCommandRedo = 5101,
@@ -39,7 +45,8 @@ struct MenuEntry {
 // path over 40 characters shortened to its first 15, "..." and its last 22.
 std::string recentFileLabel(std::size_t index, const std::string& path);
 
-// The whole menu: the commands, with the recent files (and one separator after
+// The whole menu: the commands, the simulated terminal's data after Receive
+// Data, with the recent files (and one separator after
 // them) before the About entry. While a language is active its slots 20 to 30
 // replace the eleven command entries in position order, and New becomes a
 // single entry for the 4760 family.

@@ -183,6 +183,10 @@ void TerminalPeer::finishLookup() {
 
 void TerminalPeer::startUpload() {
     state_ = State::Upload;
+    if (settings_.uploadSource) {
+        settings_.uploads = settings_.uploadSource();
+        uploadNext_ = 0;
+    }
     uploadFirst_ = uploadNext_;
     sendCurrentUpload();
 }

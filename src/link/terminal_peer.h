@@ -3,6 +3,7 @@
 // as a terminal does: it identifies itself and takes the application image
 // frame by frame, takes lookup records, and uploads its collected records.
 // Like the engine it does no I/O: bytes and time go in, bytes come out.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,6 +22,10 @@ struct PeerSettings {
     std::string identification = "4760RU004";
     bool full = false;                // answers "FULL\r": no room for an application
     std::vector<ByteString> uploads;  // the collected records, sent on "READ\r"
+    // When set, asked for the collected records at each "READ\r" instead, so
+    // that records collected meanwhile go too; the acknowledged count then
+    // starts again with each upload.
+    std::function<std::vector<ByteString>()> uploadSource;
     // On a noisy line the terminal cannot tell a lookup record sent again
     // (its "ACK\r" was lost) from a repeated line; with this set it keeps one.
     bool collapseRepeatedLookupRecords = false;

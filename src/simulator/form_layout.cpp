@@ -66,13 +66,16 @@ void FormRunner::render() {
     screen_.rows.clearAll();
     screen_.state = SimState::FormScreen;
     const int count = lineCount();
+    showLookupColumns();
     for (int i = 0; i < kLines; ++i) {
         const int type = typeOf(i);
         if (type == kFieldCounter) lines_[at(i)].input = counterText(project_.recordCounter);
         if (type == kFieldPassDown) spreadPassDown(i);
         // Past the last input field the extension lines still show what was
         // spread or typed onto them.
-        const bool showsInput = i < count || type == kFieldCounter || type == kFieldPassDown || type == kFieldExtension;
+        // So do the lookup lines, once the form's lookup has data.
+        const bool showsInput = i < count || type == kFieldCounter || type == kFieldPassDown ||
+                                type == kFieldExtension || (type == kFieldLookup && lookup_.active(record()));
         if (showsInput) {
             screen_.rows.set(i, lineText(i));
         } else if (type != kFieldNone) {
@@ -143,6 +146,7 @@ void FormRunner::showMessage(int number) {
     screen_.rows.set(7, stars);
     screen_.rows.clear(8);
     screen_.state = SimState::MessageScreen;
+    afterMessage_ = AfterMessage::Stay;
     observer_.repaintScreen();
 }
 

@@ -18,8 +18,9 @@ std::size_t at(int line) { return static_cast<std::size_t>(line); }
 
 }  // namespace
 
-FormRunner::FormRunner(Screen& screen, Project& project, const Clock& clock, SimulatorObserver& observer)
-    : screen_(screen), project_(project), clock_(clock), observer_(observer) {}
+FormRunner::FormRunner(Screen& screen, Project& project, const Clock& clock, SimulatorObserver& observer,
+                       TerminalData& data)
+    : screen_(screen), project_(project), clock_(clock), observer_(observer), data_(data), lookup_(data) {}
 
 FormRecord& FormRunner::record() { return project_.definition.forms[at(form_ - 1)]; }
 const FormRecord& FormRunner::record() const { return project_.definition.forms[at(form_ - 1)]; }
@@ -40,6 +41,7 @@ bool FormRunner::isExtension(int line) const { return line >= 0 && line < kLines
 
 void FormRunner::enter(int form) {
     form_ = form;
+    lookup_.start();
     resetLines();
     const int first = typeOf(0) == kFieldNone || isDisplayType(typeOf(0)) ? nextInputField(0) : 0;
     setCurrent(first);
@@ -121,6 +123,12 @@ std::optional<Departure> FormRunner::pressEnter() {
         showMessage(kMessageTooShort);
         return std::nullopt;
     }
+    const auto verdict = lookup_.enter(record(), lookupLayout(), at(current_), lines_[at(current_)].input);
+    if (verdict.kind != LookupVerdict::Kind::Accept || verdict.message != 0) return followLookup(verdict);
+    return moveOn();
+}
+
+std::optional<Departure> FormRunner::moveOn() {
     if (current_ < lineCount() - 1) {
         moveTo(nextInputField(current_));
         return std::nullopt;
@@ -130,13 +138,15 @@ std::optional<Departure> FormRunner::pressEnter() {
 
 std::optional<Departure> FormRunner::complete() {
     ++project_.recordCounter;
+    showLookupColumns();
+    std::array<std::string, kFieldsPerForm> inputs;
+    for (std::size_t i = 0; i < kFieldsPerForm; ++i) inputs[i] = lines_[i].input;
     if (record().recordAction == kRecordActionPassDown) {
-        std::array<std::string, kFieldsPerForm> inputs;
-        for (std::size_t i = 0; i < kFieldsPerForm; ++i) inputs[i] = lines_[i].input;
         const SystemSettings& settings = project_.definition.settings;
         const Delimiters delimiters{settings.fieldDelimiter1, settings.fieldDelimiter2};
         output_ = buildOutputRecord(record(), inputs, delimiters, clock_.now());
     }
+    keepRecord(inputs);
     // A next target that leads nowhere keeps the form: it starts again empty,
     // ready for the next record, rather than showing the input just counted.
     if (leadsNowhere(record().nextTarget)) {

@@ -11,9 +11,11 @@
 #include "core/project.h"
 #include "simulator/clock.h"
 #include "simulator/form_line.h"
+#include "simulator/form_lookup.h"
 #include "simulator/multi_tap.h"
 #include "simulator/observer.h"
 #include "simulator/screen.h"
+#include "simulator/terminal_data.h"
 
 namespace tessel::sim {
 
@@ -31,7 +33,7 @@ struct Departure {
 
 class FormRunner {
 public:
-    FormRunner(Screen& screen, Project& project, const Clock& clock, SimulatorObserver& observer);
+    FormRunner(Screen& screen, Project& project, const Clock& clock, SimulatorObserver& observer, TerminalData& data);
 
     // Shows form `form` (1 to 10) afresh, with initial values, cursor on its
     // first input field.
@@ -40,6 +42,9 @@ public:
     void render();
     // A key in the form; a departure when the form is left.
     std::optional<Departure> handleKey(int code);
+    // Any key on the message screen: back to the form, or where the message
+    // leads (form_data.cpp).
+    std::optional<Departure> leaveMessage();
 
     bool hasPending() const { return multiTap_.pending(); }
     // Enters the pending multi-tap character, if any.
@@ -77,7 +82,14 @@ private:
     void moveTo(int line);
     void moveUp();
     std::optional<Departure> pressEnter();
+    std::optional<Departure> moveOn();
     std::optional<Departure> complete();
+
+    // The form's lookup and record (form_data.cpp).
+    const LookupRecord& lookupLayout() const;
+    std::optional<Departure> followLookup(const LookupVerdict& verdict);
+    void showLookupColumns();
+    void keepRecord(const std::array<std::string, kFieldsPerForm>& inputs);
 
     // Input (field_entry.cpp).
     void enterCharacter(char c);
@@ -95,6 +107,12 @@ private:
     std::array<FormLine, kFieldsPerForm> lines_{};
     std::string output_;
     MultiTap multiTap_;
+    TerminalData& data_;
+    FormLookup lookup_;
+    // What the key that leaves the message screen does.
+    enum class AfterMessage { Stay, MoveOn, Clear, Leave };
+    AfterMessage afterMessage_ = AfterMessage::Stay;
+    int errorTarget_ = 0;
 };
 
 }  // namespace tessel::sim

@@ -11,7 +11,7 @@ Simulator::Simulator(Project& project, const Strings& strings, MessageService& m
       messages_(messages),
       clock_(clock),
       observer_(observer),
-      forms_(screen_, project, clock, observer) {}
+      forms_(screen_, project, clock, observer, data_) {}
 
 void Simulator::restart() {
     forms_.cancelPending();
@@ -41,7 +41,9 @@ void Simulator::handleKey(int code) {
                 goToTarget(departure->target, departure->resetMenu);
             }
             break;
-        case SimState::MessageScreen: forms_.render(); break;
+        case SimState::MessageScreen:
+            if (const auto departure = forms_.leaveMessage()) goToTarget(departure->target, departure->resetMenu);
+            break;
     }
 }
 

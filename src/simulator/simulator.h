@@ -40,6 +40,9 @@ public:
     const Screen& screen() const { return screen_; }
     const std::string& outputRecord() const { return forms_.outputRecord(); }
     unsigned recordCounter() const { return project_.recordCounter; }
+    // The lookup data and the collected records; they stay across restarts.
+    TerminalData& terminalData() { return data_; }
+    const TerminalData& terminalData() const { return data_; }
 
 private:
     // The terminal's own screens (terminal_screens.cpp).
@@ -66,6 +69,7 @@ private:
     const Clock& clock_;
     SimulatorObserver& observer_;
     Screen screen_;
+    TerminalData data_;
     FormRunner forms_;
     int currentTarget_ = 0;   // 1 to 10 a form, 11 to 20 a menu, 0 the terminal's screens
     int utilitiesCount_ = 8;  // items of the utilities list: 9 with a lookup in use

@@ -183,10 +183,28 @@ TEST_F(MainWindowTest, MenuKeyAndShiftF10OpenThePopupForTheKeyboard) {
 }
 
 TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
-    EXPECT_EQ(menuTexts(), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                                        "&Undo\tCtrl+Z", "Redo\tCtrl+Shift+Z", "-", "&Edit\tCtrl+E", "&Preferences...",
-                                        "Check &Design\tCtrl+K", "-", "&Download Application", "Download &Lookup File",
-                                        "&Receive Data", "-", "A&bout...\tF1", "E&xit\tAlt+F4"}));
+    EXPECT_EQ(menuTexts(), (QStringList{"&New\tCtrl+N",
+                                        "&Open...\tCtrl+O",
+                                        "&Save\tCtrl+S",
+                                        "Save &As...",
+                                        "-",
+                                        "&Undo\tCtrl+Z",
+                                        "Redo\tCtrl+Shift+Z",
+                                        "-",
+                                        "&Edit\tCtrl+E",
+                                        "&Preferences...",
+                                        "Check &Design\tCtrl+K",
+                                        "-",
+                                        "&Download Application",
+                                        "Download &Lookup File",
+                                        "&Receive Data",
+                                        "-",
+                                        "Load Loo&kup Data...",
+                                        "&Clear Lookup Data",
+                                        "Collec&ted Records...",
+                                        "-",
+                                        "A&bout...\tF1",
+                                        "E&xit\tAlt+F4"}));
     std::vector<std::string> files;
     for (const char* name : {"one.TSX", "two.TSX", "three.TSX", "four.TSX", "five.TSX"}) {
         Project made = test::newProject(kFamilyGroup);
@@ -195,11 +213,11 @@ TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
         window().runCommand(kCommandOpen);
     }
     const auto texts = menuTexts();
-    ASSERT_EQ(texts.size(), 23);
-    EXPECT_TRUE(texts[16].startsWith("&1:  ")) << texts[16].toStdString();
-    EXPECT_TRUE(texts[16].endsWith("five.TSX"));
-    EXPECT_TRUE(texts[19].endsWith("two.TSX"));
-    EXPECT_EQ(texts[20], "-");
+    ASSERT_EQ(texts.size(), 27);
+    EXPECT_TRUE(texts[20].startsWith("&1:  ")) << texts[20].toStdString();
+    EXPECT_TRUE(texts[20].endsWith("five.TSX"));
+    EXPECT_TRUE(texts[23].endsWith("two.TSX"));
+    EXPECT_EQ(texts[24], "-");
 }
 
 TEST_F(MainWindowTest, NewWithUnsavedChangesAndCancelChangesNothing) {

@@ -15,20 +15,21 @@ std::vector<int> commandsOf(const std::vector<MenuEntry>& entries) {
 
 TEST(PopupMenu, EntriesInPositionOrder) {
     const auto entries = popupMenuEntries(Strings(), {});
-    EXPECT_EQ(commandsOf(entries),
-              (std::vector<int>{0, 1020, 1030, 1040, -1, 2000, 2100, 5120, -1, 3020, 3040, 3030, -1, 9030, 1090}));
+    EXPECT_EQ(commandsOf(entries), (std::vector<int>{0, 1020, 1030, 1040, -1, 2000, 2100, 5120, -1, 3020, 3040, 3030,
+                                                     -1, 0, 5143, 5144, -1, 9030, 1090}));
     EXPECT_EQ(entries[0].text, "&New\tCtrl+N");
     EXPECT_EQ(commandsOf(entries[0].submenu), (std::vector<int>{1010, 40006}));
     EXPECT_EQ(entries[7].text, "Check &Design\tCtrl+K");
-    EXPECT_EQ(entries[13].text, "A&bout...\tF1");
+    EXPECT_EQ(commandsOf(entries[13].submenu), (std::vector<int>{5140, 5141, 5142}));
+    EXPECT_EQ(entries[17].text, "A&bout...\tF1");
 }
 
 TEST(PopupMenu, RecentFilesComeBeforeAboutWithASeparator) {
     const auto entries = popupMenuEntries(Strings(), {"/a.TSX", "/b.TSX"});
-    EXPECT_EQ(commandsOf(entries), (std::vector<int>{0, 1020, 1030, 1040, -1, 2000, 2100, 5120, -1, 3020, 3040, 3030,
-                                                     -1, 3300, 3301, -1, 9030, 1090}));
-    EXPECT_EQ(entries[13].text, "&1:  /a.TSX");
-    EXPECT_EQ(entries[14].text, "&2:  /b.TSX");
+    EXPECT_EQ(commandsOf(entries), (std::vector<int>{0,    1020, 1030, 1040, -1,   2000, 2100, 5120, -1, 3020, 3040,
+                                                     3030, -1,   0,    5143, 5144, -1,   3300, 3301, -1, 9030, 1090}));
+    EXPECT_EQ(entries[17].text, "&1:  /a.TSX");
+    EXPECT_EQ(entries[18].text, "&2:  /b.TSX");
 }
 
 TEST(PopupMenu, LongPathsAreShortened) {
@@ -51,8 +52,8 @@ TEST(PopupMenu, ALanguageReplacesTheCommandEntries) {
     EXPECT_EQ(entries[7].command, kCommandCheckDesign);
     EXPECT_EQ(entries[9].text, "slot26");
     EXPECT_EQ(entries[9].command, kCommandDownloadApplication);
-    EXPECT_EQ(entries[14].text, "slot30");
-    EXPECT_EQ(entries[14].command, kCommandExit);
+    EXPECT_EQ(entries[18].text, "slot30");
+    EXPECT_EQ(entries[18].command, kCommandExit);
 }
 
 }  // namespace

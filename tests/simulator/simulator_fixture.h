@@ -3,6 +3,7 @@
 // design forms and menus, run key scripts and compare golden screens.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -79,6 +80,7 @@ protected:
         observer.calls.clear();
         simulator.emplace(project, tessel::test::builtinStrings(), messages, clock, observer);
         simulator->restart();
+        if (onStart) onStart(*simulator);
         return *simulator;
     }
 
@@ -106,6 +108,8 @@ protected:
     CapturedMessages messages;
     RecordingObserver observer;
     std::optional<Simulator> simulator;
+    // Runs on every simulator just switched on, before the script.
+    std::function<void(Simulator&)> onStart;
 };
 
 }  // namespace tessel::sim::test
