@@ -48,6 +48,7 @@ void FormRunner::enter(int form) {
 }
 
 std::optional<Departure> FormRunner::handleKey(int code) {
+    if (refusesKey(code)) return std::nullopt;
     if (const auto digit = digitOfKey(code)) {
         enterCharacter(*digit);
         return std::nullopt;
@@ -132,7 +133,7 @@ std::optional<Departure> FormRunner::complete() {
     ++project_.recordCounter;
     if (record().recordAction == kRecordActionPassDown) {
         std::array<std::string, kFieldsPerForm> inputs;
-        for (std::size_t i = 0; i < kFieldsPerForm; ++i) inputs[i] = lines_[i].input;
+        for (std::size_t i = 0; i < kFieldsPerForm; ++i) inputs[i] = lines_[i].recorded();
         const SystemSettings& settings = project_.definition.settings;
         const Delimiters delimiters{settings.fieldDelimiter1, settings.fieldDelimiter2};
         output_ = buildOutputRecord(record(), inputs, delimiters, clock_.now());

@@ -1,5 +1,7 @@
 #include "simulator/simulator.h"
 
+#include <utility>
+
 #include "simulator/keys.h"
 
 namespace tessel::sim {
@@ -19,6 +21,11 @@ void Simulator::restart() {
 }
 
 void Simulator::handleKey(int code) {
+    if (code == kKeyScan && queuedScan_) {
+        const Scan waiting = *std::exchange(queuedScan_, std::nullopt);
+        scan(waiting);
+        return;
+    }
     if (forms_.hasPending() && code != previousKey_) {
         forms_.commitPending();
         // A refused pending character puts up its message; this key is not
