@@ -15,7 +15,7 @@ struct FoundBarcode {
 };
 
 struct Decoded {
-    std::vector<FoundBarcode> barcodes;  // in the order they lie in the picture, top to bottom
+    std::vector<FoundBarcode> barcodes;   // in the order they lie in the picture, top to bottom
     std::vector<std::string> unreadable;  // names of codes found that the terminal has no reader for
 };
 

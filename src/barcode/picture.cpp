@@ -2,9 +2,10 @@
 
 #include <png.h>
 
-// jpeglib.h needs the standard C declarations first.
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
+
+// jpeglib.h needs the standard C declarations above it.
 #include <jpeglib.h>
 
 #include "core/file_io.h"
@@ -12,9 +13,7 @@
 namespace tessel::barcode {
 namespace {
 
-bool isPng(std::span<const std::uint8_t> bytes) {
-    return bytes.size() >= 8 && png_sig_cmp(bytes.data(), 0, 8) == 0;
-}
+bool isPng(std::span<const std::uint8_t> bytes) { return bytes.size() >= 8 && png_sig_cmp(bytes.data(), 0, 8) == 0; }
 
 bool isJpeg(std::span<const std::uint8_t> bytes) {
     return bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
@@ -23,9 +22,8 @@ bool isJpeg(std::span<const std::uint8_t> bytes) {
 std::optional<std::string> sizeProblem(std::size_t width, std::size_t height) {
     if (width == 0 || height == 0) return "the picture has no pixels";
     if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels) {
-        return "the picture is " + std::to_string(width) + " x " + std::to_string(height) +
-               " pixels, more than the " + std::to_string(kMaxPicturePixels / 1'000'000) +
-               " million pixels a picture may have";
+        return "the picture is " + std::to_string(width) + " x " + std::to_string(height) + " pixels, more than the " +
+               std::to_string(kMaxPicturePixels / 1'000'000) + " million pixels a picture may have";
     }
     return std::nullopt;
 }

@@ -29,14 +29,14 @@ struct FormatOf {
 // The symbologies both the terminal and the library know. EAN128 is Code
 // 128 that starts with FNC1.
 constexpr FormatOf kFormats[] = {
-    {Symbology::Ean13, BarcodeFormat::EAN13},         {Symbology::Ean8, BarcodeFormat::EAN8},
-    {Symbology::UpcA, BarcodeFormat::UPCA},           {Symbology::UpcE, BarcodeFormat::UPCE},
-    {Symbology::Code39, BarcodeFormat::Code39},       {Symbology::Code93, BarcodeFormat::Code93},
-    {Symbology::Code128, BarcodeFormat::Code128},     {Symbology::Ean128, BarcodeFormat::Code128},
-    {Symbology::Codabar, BarcodeFormat::Codabar},     {Symbology::Interleaved25, BarcodeFormat::ITF},
-    {Symbology::Rss14, BarcodeFormat::DataBar},       {Symbology::RssExpanded, BarcodeFormat::DataBarExpanded},
-    {Symbology::Pdf417, BarcodeFormat::PDF417},       {Symbology::DataMatrix, BarcodeFormat::DataMatrix},
-    {Symbology::Maxicode, BarcodeFormat::MaxiCode},   {Symbology::QrCode, BarcodeFormat::QRCode},
+    {Symbology::Ean13, BarcodeFormat::EAN13},       {Symbology::Ean8, BarcodeFormat::EAN8},
+    {Symbology::UpcA, BarcodeFormat::UPCA},         {Symbology::UpcE, BarcodeFormat::UPCE},
+    {Symbology::Code39, BarcodeFormat::Code39},     {Symbology::Code93, BarcodeFormat::Code93},
+    {Symbology::Code128, BarcodeFormat::Code128},   {Symbology::Ean128, BarcodeFormat::Code128},
+    {Symbology::Codabar, BarcodeFormat::Codabar},   {Symbology::Interleaved25, BarcodeFormat::ITF},
+    {Symbology::Rss14, BarcodeFormat::DataBar},     {Symbology::RssExpanded, BarcodeFormat::DataBarExpanded},
+    {Symbology::Pdf417, BarcodeFormat::PDF417},     {Symbology::DataMatrix, BarcodeFormat::DataMatrix},
+    {Symbology::Maxicode, BarcodeFormat::MaxiCode}, {Symbology::QrCode, BarcodeFormat::QRCode},
 };
 
 std::optional<BarcodeFormat> formatOf(Symbology symbology) {
@@ -60,8 +60,7 @@ std::wstring writerText(Symbology symbology, const std::string& data) {
     std::wstring text;
     if (symbology == Symbology::Ean128) text.push_back(kFnc1);
     for (const char c : data) {
-        text.push_back(symbology == Symbology::Ean128 && c == kFieldSeparator ? kFnc1
-                                                                              : static_cast<unsigned char>(c));
+        text.push_back(symbology == Symbology::Ean128 && c == kFieldSeparator ? kFnc1 : static_cast<unsigned char>(c));
     }
     return text;
 }
@@ -85,28 +84,38 @@ Picture render(const ZXing::BitMatrix& matrix, bool linear, int module) {
 }
 
 bool isLinear(BarcodeFormat format) {
-    return format != BarcodeFormat::QRCode && format != BarcodeFormat::DataMatrix &&
-           format != BarcodeFormat::PDF417 && format != BarcodeFormat::MaxiCode;
+    return format != BarcodeFormat::QRCode && format != BarcodeFormat::DataMatrix && format != BarcodeFormat::PDF417 &&
+           format != BarcodeFormat::MaxiCode;
+}
+
+Decoded decodeWith(const ZXing::ImageView& image, bool hard) {
+    ZXing::DecodeHints hints;
+    hints.setTryHarder(hard).setTryRotate(hard).setTryDownscale(false).setReturnCodabarStartEnd(true);
+    hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Ignore);
+    Decoded decoded;
+    for (const auto& result : ZXing::ReadBarcodes(image, hints)) {
+        if (!result.isValid()) continue;
+        const auto symbology = symbologyOf(result);
+        if (!symbology) {
+            decoded.unreadable.push_back(ZXing::ToString(result.format()));
+            continue;
+        }
+        const auto& bytes = result.bytes();
+        decoded.barcodes.push_back({*symbology, std::string(bytes.begin(), bytes.end())});
+    }
+    return decoded;
 }
 
 class ZxingCodec : public BarcodeCodec {
 public:
+    // A quick pass finds a label that faces the camera; only a picture
+    // where it finds nothing gets the slow pass that also tries harder and
+    // turns the picture. Neither downscales: the library stops on an
+    // assertion when it finds one code at two scales.
     Decoded decode(const Picture& picture) const override {
         const ZXing::ImageView image(picture.pixels.data(), picture.width, picture.height, ZXing::ImageFormat::Lum);
-        ZXing::DecodeHints hints;
-        hints.setTryHarder(true).setTryRotate(true).setReturnCodabarStartEnd(true);
-        hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Ignore);
-        Decoded decoded;
-        for (const auto& result : ZXing::ReadBarcodes(image, hints)) {
-            if (!result.isValid()) continue;
-            const auto symbology = symbologyOf(result);
-            if (!symbology) {
-                decoded.unreadable.push_back(ZXing::ToString(result.format()));
-                continue;
-            }
-            const auto& bytes = result.bytes();
-            decoded.barcodes.push_back({*symbology, std::string(bytes.begin(), bytes.end())});
-        }
+        Decoded decoded = decodeWith(image, false);
+        if (decoded.barcodes.empty()) decoded = decodeWith(image, true);
         return decoded;
     }
 
@@ -114,8 +123,8 @@ public:
         const auto format = formatOf(symbology);
         if (!format || *format == BarcodeFormat::DataBar || *format == BarcodeFormat::DataBarExpanded ||
             *format == BarcodeFormat::MaxiCode) {
-            return {std::nullopt, std::string("cannot draw ") + std::string(sim::symbologyInfo(symbology).display) +
-                                      " barcodes"};
+            return {std::nullopt,
+                    std::string("cannot draw ") + std::string(sim::symbologyInfo(symbology).display) + " barcodes"};
         }
         if (const auto problem = sim::barcodeDataProblem(symbology, data)) return {std::nullopt, *problem};
         const bool linear = isLinear(*format);

@@ -14,8 +14,8 @@ struct Method {
 };
 
 constexpr Method kMethods[kCheckDigitMethods] = {
-    {Weighting::DoubleAddDouble, true}, {Weighting::AddDoubleAdd, true},  {Weighting::TripleAddTriple, true},
-    {Weighting::Mod11Repeat, true},     {Weighting::DoubleAddDouble, false}, {Weighting::AddDoubleAdd, false},
+    {Weighting::DoubleAddDouble, true},  {Weighting::AddDoubleAdd, true},     {Weighting::TripleAddTriple, true},
+    {Weighting::Mod11Repeat, true},      {Weighting::DoubleAddDouble, false}, {Weighting::AddDoubleAdd, false},
     {Weighting::TripleAddTriple, false}, {Weighting::Mod11Repeat, false},
 };
 

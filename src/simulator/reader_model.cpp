@@ -66,10 +66,10 @@ std::optional<WeightedCode> weightedCode(const Definition& definition, const Sca
     const auto mask = static_cast<std::size_t>(std::clamp<int>(block.maskCode.value(), 5, 9));
     if (prefix.empty() || !scan.data.starts_with(prefix) || mask <= prefix.size()) return std::nullopt;
     const auto line = [](int field) { return std::clamp(field, 1, 8) - 1; };
-    return WeightedCode{scan.data.substr(prefix.size(), mask - prefix.size()),
-                        quantityText(scan.data.substr(mask, kEan13Body - mask),
-                                     kWeightCode1cFormat.get(block.flags.value()) != 0),
-                        line(block.keyField.value()), line(block.quantityField.value())};
+    return WeightedCode{
+        scan.data.substr(prefix.size(), mask - prefix.size()),
+        quantityText(scan.data.substr(mask, kEan13Body - mask), kWeightCode1cFormat.get(block.flags.value()) != 0),
+        line(block.keyField.value()), line(block.quantityField.value())};
 }
 
 ReaderOutput readBarcode(const Definition& definition, const Scan& scan) {

@@ -31,7 +31,6 @@ ReaderOutput readScan(const Definition& definition, const Scan& scan);
 // The data a symbology's options leave of a barcode, or nothing when the
 // options make the reader refuse it (a length outside its limits, a check
 // character that does not verify). `symbology` is enabled.
-std::optional<std::string> applySymbologyOptions(const Definition& definition, Symbology symbology,
-                                                 std::string data);
+std::optional<std::string> applySymbologyOptions(const Definition& definition, Symbology symbology, std::string data);
 
 }  // namespace tessel::sim

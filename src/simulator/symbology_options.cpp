@@ -64,30 +64,33 @@ bool hasCode39Check(const std::string& data) {
 }
 
 // Full ASCII Code 39: a shift character ($ % / +) and a letter stand for one
-// character.
-std::string fullAscii(const std::string& data) {
+// character; nothing when the pair stands for none.
+std::optional<char> fullAsciiCharacter(char shift, char letter) {
     static constexpr std::string_view kPercent = "\x1B\x1C\x1D\x1E\x1F;<=>?[\\]^_{|}~\x7F";
+    if (letter < 'A' || letter > 'Z') return std::nullopt;
+    const int n = letter - 'A';
+    switch (shift) {
+        case '+': return static_cast<char>('a' + n);
+        case '$': return static_cast<char>(1 + n);
+        case '/':
+            if (letter == 'Z') return ':';
+            if (n < 15) return static_cast<char>('!' + n);
+            return std::nullopt;
+        case '%':
+            if (n < 20) return kPercent[static_cast<std::size_t>(n)];
+            if (letter == 'V') return '@';
+            if (letter == 'W') return '`';
+            return '\x7F';
+        default: return std::nullopt;
+    }
+}
+
+std::string fullAscii(const std::string& data) {
     std::string result;
     for (std::size_t i = 0; i < data.size(); ++i) {
-        const char shift = data[i];
-        const char next = i + 1 < data.size() ? data[i + 1] : '\0';
-        const bool letter = next >= 'A' && next <= 'Z';
-        if (!letter || std::string_view("$%/+").find(shift) == std::string_view::npos) {
-            result.push_back(shift);
-            continue;
-        }
-        const int n = next - 'A';
-        char c = '\0';
-        if (shift == '+') c = static_cast<char>('a' + n);
-        if (shift == '$') c = static_cast<char>(1 + n);
-        if (shift == '/') c = next == 'Z' ? ':' : n < 15 ? static_cast<char>('!' + n) : '\0';
-        if (shift == '%') c = n < 20 ? kPercent[static_cast<std::size_t>(n)] : next == 'V' ? '@' : next == 'W' ? '`' : '\x7F';
-        if (c == '\0') {
-            result.push_back(shift);
-            continue;
-        }
-        result.push_back(c);
-        ++i;
+        const auto c = i + 1 < data.size() ? fullAsciiCharacter(data[i], data[i + 1]) : std::nullopt;
+        result.push_back(c ? *c : data[i]);
+        if (c) ++i;
     }
     return result;
 }
@@ -184,8 +187,8 @@ std::optional<std::string> options1d(const Options& o, Symbology symbology, std:
             return twoOfFive1d(o, data, kSymbologyInterleaved25VerifyChecksum, kSymbologyInterleaved25TransmitChecksum,
                                5, 14);
         case Symbology::Industrial25:
-            return twoOfFive1d(o, data, kSymbologyIndustrial25VerifyChecksum, kSymbologyIndustrial25TransmitChecksum,
-                               6, 12);
+            return twoOfFive1d(o, data, kSymbologyIndustrial25VerifyChecksum, kSymbologyIndustrial25TransmitChecksum, 6,
+                               12);
         case Symbology::Matrix25:
             return twoOfFive1d(o, data, kSymbologyMatrix25VerifyChecksum, kSymbologyMatrix25TransmitChecksum, 6, 16);
         case Symbology::Codabar:
@@ -215,10 +218,10 @@ std::string upcData2d(std::string data, unsigned preamble, bool transmitChecksum
     return preamble == 2 ? "0" + data : data;
 }
 
-std::optional<std::string> lengthChecked2d(const Options& o, std::string data, std::size_t optionByte,
-                                           BitRange option, std::size_t lengthByte) {
-    if (!fitsLengths2d(o.value(readerBits(optionByte, option)), o.readerByte(lengthByte),
-                       o.readerByte(lengthByte + 1), data.size())) {
+std::optional<std::string> lengthChecked2d(const Options& o, std::string data, std::size_t optionByte, BitRange option,
+                                           std::size_t lengthByte) {
+    if (!fitsLengths2d(o.value(readerBits(optionByte, option)), o.readerByte(lengthByte), o.readerByte(lengthByte + 1),
+                       data.size())) {
         return std::nullopt;
     }
     return data;
@@ -268,16 +271,14 @@ std::optional<std::string> options2d(const Options& o, Symbology symbology, std:
             return dropLast(data, o.r(23, kReaderMsiTwoCheckDigits) ? 2 : 1);
         }
         case Symbology::Rss14:
-        case Symbology::RssLimited:
-            return o.r(28, kReaderRssToUpcEan) && data.front() == '0' ? data.substr(1) : data;
+        case Symbology::RssLimited: return o.r(28, kReaderRssToUpcEan) && data.front() == '0' ? data.substr(1) : data;
         default: return data;
     }
 }
 
 }  // namespace
 
-std::optional<std::string> applySymbologyOptions(const Definition& definition, Symbology symbology,
-                                                 std::string data) {
+std::optional<std::string> applySymbologyOptions(const Definition& definition, Symbology symbology, std::string data) {
     const Options options(definition);
     if (isTwoD(readerMode(definition.settings.ReaderType))) return options2d(options, symbology, std::move(data));
     return options1d(options, symbology, std::move(data));

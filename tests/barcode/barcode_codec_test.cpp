@@ -30,7 +30,9 @@ TEST(BarcodeCodec, DrawnBarcodesReadBack) {
         {Symbology::Ean8, "96385074"},
         {Symbology::UpcA, "036000291452"},
         {Symbology::Code128, "Box 17/a-B"},
-        {Symbology::Ean128, "0104006381333931\x1D" "10LOT7"},
+        {Symbology::Ean128,
+         "0104006381333931\x1D"
+         "10LOT7"},
         {Symbology::Code39, "ITEM-42 $"},
         {Symbology::Codabar, "A40156B"},
         {Symbology::Interleaved25, "04006381333931"},
@@ -53,6 +55,11 @@ TEST(BarcodeCodec, PhotoLikePictureReads) {
     const Decoded decoded = codec().decode(photo);
     ASSERT_EQ(decoded.barcodes.size(), 1u);
     EXPECT_EQ(decoded.barcodes[0].data, "4006381333931");
+
+    // A picture the library, asked to downscale it, stops the program on.
+    const Picture slight =
+        test::photoLike(drawn(Symbology::Ean13, "4006381333931"), {.scale = 1.5, .degrees = 4, .noise = 20});
+    ASSERT_EQ(codec().decode(slight).barcodes.size(), 1u);
 
     const Picture qr = test::photoLike(drawn(Symbology::QrCode, "LOT7", 4), {.scale = 2.3, .degrees = 25, .noise = 40});
     const Decoded turned = codec().decode(qr);

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <jpeglib.h>
 #include <array>
 #include <cstdio>
-#include <jpeglib.h>
 
 #include "core/file_io.h"
 #include "support/temp_dir.h"

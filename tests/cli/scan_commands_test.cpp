@@ -65,8 +65,7 @@ TEST_F(ScanCommands, TraceNotesAScanNothingCameOf) {
     const auto run = tessel({"sim", project, "--trace", "--keys", "1 SCAN:QR:LOT7 SCAN:CODE128:A1"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("> SCAN:QR:LOT7\n"), std::string::npos);
-    EXPECT_NE(run.out.find("note: not read: QR Code is not enabled for the 1D reader\n"), std::string::npos)
-        << run.out;
+    EXPECT_NE(run.out.find("note: not read: QR Code is not enabled for the 1D reader\n"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("note:", run.out.find("> SCAN:CODE128:A1")), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("|Id:A1"), std::string::npos);
 }
@@ -83,7 +82,8 @@ TEST_F(ScanCommands, BadScansAndPicturesSayWhy) {
         std::string error;
     };
     const Case cases[] = {
-        {{"sim", project, "--keys", "1 SCAN:EAN13:400638133393A"}, 2,
+        {{"sim", project, "--keys", "1 SCAN:EAN13:400638133393A"},
+         2,
          "'SCAN:EAN13:400638133393A': EAN13 holds 13 digits"},
         {{"sim", project, "--keys", "SCAN:GS1:1"}, 2, "unknown symbology 'GS1'"},
         {{"sim", project, "--keys", "1 SCAN:FILE:" + text}, 1, text + ": the file is not a PNG or JPEG picture"},

@@ -21,9 +21,15 @@ const std::string kTyping = "state=FormScreen highlight=0 cursor=";
 const std::string kMessage = "state=MessageScreen highlight=0 cursor=";
 
 // The main menu after a completed form, its clock line counting one record.
-const std::vector<std::string> kMainMenuAfterOne{
-    row("1. Collect data"), row("2. Upload data"), row("3. Utilities"), kBlankRow, kBlankRow,
-    kBlankRow,              kBlankRow,             kBlankRow,           "|\xD0\x9C\xD0\x90\xD0\xA0 05, 09:05  00001|"};
+const std::vector<std::string> kMainMenuAfterOne{row("1. Collect data"),
+                                                 row("2. Upload data"),
+                                                 row("3. Utilities"),
+                                                 kBlankRow,
+                                                 kBlankRow,
+                                                 kBlankRow,
+                                                 kBlankRow,
+                                                 kBlankRow,
+                                                 "|\xD0\x9C\xD0\x90\xD0\xA0 05, 09:05  00001|"};
 
 std::vector<std::string> withMessage(std::vector<std::string> formRows, std::string_view message) {
     formRows.resize(4, kBlankRow);
@@ -75,21 +81,19 @@ TEST_F(FormScan, CheckDigitVerificationOfAReaderField) {
 }
 
 TEST_F(FormScan, InputSourceDecidesWhatAFieldTakes) {
-    expectOnBothFamilies([&] { designItemForm(); },
-                         {
-                             // A keypad character into a reader-only field is refused.
-                             {"1 5", kMessage + "5,0 counter=0",
-                              withMessage({row("Item:"), row("Qty:")}, "Data type is wrong!")},
-                             {"1 A-B", kMessage + "5,0 counter=0",
-                              withMessage({row("Item:"), row("Qty:")}, "Data type is wrong!")},
-                             // Enter, Up and Esc still work there.
-                             {"1 SCAN:CODE128:A7 ENTER 4 2", kTyping + "6,1 counter=0",
-                              {row("Item:A7"), row("Qty:42")}},
-                             // The Qty field takes both, the scan too.
-                             {"1 ENTER SCAN:CODE128:12", kTyping + "6,1 counter=0", {row("Item:"), row("Qty:12")}},
-                             // Without an RFID reader a tag gives nothing.
-                             {"1 ENTER RFID:04A1B2", kTyping + "4,1 counter=0", {row("Item:"), row("Qty:")}},
-                         });
+    expectOnBothFamilies(
+        [&] { designItemForm(); },
+        {
+            // A keypad character into a reader-only field is refused.
+            {"1 5", kMessage + "5,0 counter=0", withMessage({row("Item:"), row("Qty:")}, "Data type is wrong!")},
+            {"1 A-B", kMessage + "5,0 counter=0", withMessage({row("Item:"), row("Qty:")}, "Data type is wrong!")},
+            // Enter, Up and Esc still work there.
+            {"1 SCAN:CODE128:A7 ENTER 4 2", kTyping + "6,1 counter=0", {row("Item:A7"), row("Qty:42")}},
+            // The Qty field takes both, the scan too.
+            {"1 ENTER SCAN:CODE128:12", kTyping + "6,1 counter=0", {row("Item:"), row("Qty:12")}},
+            // Without an RFID reader a tag gives nothing.
+            {"1 ENTER RFID:04A1B2", kTyping + "4,1 counter=0", {row("Item:"), row("Qty:")}},
+        });
     expectOnBothFamilies(
         [&] {
             designItemForm();
@@ -152,9 +156,8 @@ TEST_F(FormScan, PartialBarcodeKeepsItsPartAndCanSaveTheWhole) {
                               kMainMenuAfterOne, "4006381333931"},
                          });
     // Past the end of the code there is no part to keep.
-    expectOnBothFamilies([&] { design(20); },
-                         {{"1 SCAN:EAN8:96385074", kMessage + "5,0 counter=0",
-                           withMessage({row("Item:")}, "Data is too short!")}});
+    expectOnBothFamilies([&] { design(20); }, {{"1 SCAN:EAN8:96385074", kMessage + "5,0 counter=0",
+                                                withMessage({row("Item:")}, "Data is too short!")}});
 }
 
 TEST_F(FormScan, LeadingCodeLengthAndCharacters) {
@@ -167,8 +170,7 @@ TEST_F(FormScan, LeadingCodeLengthAndCharacters) {
     };
     expectOnBothFamilies([&] { design("400"); },
                          {
-                             {"1 SCAN:EAN8:40063812", kTyping + "13,0 counter=0",
-                              {row("Item:40063812"), row("Qty:")}},
+                             {"1 SCAN:EAN8:40063812", kTyping + "13,0 counter=0", {row("Item:40063812"), row("Qty:")}},
                              {"1 SCAN:EAN8:96385074", kMessage + "5,0 counter=0",
                               withMessage({row("Item:"), row("Qty:")}, "Wrong leading code!")},
                              {"1 SCAN:EAN13:4006381333931", kMessage + "5,0 counter=0",
@@ -219,10 +221,12 @@ TEST_F(FormScan, WeightedEan13FillsKeyAndQuantity) {
             item().autoEnter[0] = kNoAutoEnter;
         },
         {
-            {"1 SCAN:EAN13:2312345012340", kTyping + "8,3 counter=0",
+            {"1 SCAN:EAN13:2312345012340",
+             kTyping + "8,3 counter=0",
              {row("Code:"), row("Key:12345"), row("Name:"), row("Qty:1234")}},
             // The code fills the field: the cursor stays on its last character.
-            {"1 SCAN:EAN13:4006381333931", kTyping + "17,0 counter=0",
+            {"1 SCAN:EAN13:4006381333931",
+             kTyping + "17,0 counter=0",
              {row("Code:4006381333931"), row("Key:"), row("Name:"), row("Qty:")}},
         });
 }

@@ -67,7 +67,9 @@ TEST(KeyScript, ScanTokens) {
     const auto ean128 = parseKeyToken("SCAN:EAN-128:10AB%1D21%20X%");
     ASSERT_TRUE(ean128);
     EXPECT_EQ(ean128->scan.symbology, Symbology::Ean128);
-    EXPECT_EQ(ean128->scan.data, "10AB\x1D" "21 X%");
+    EXPECT_EQ(ean128->scan.data,
+              "10AB\x1D"
+              "21 X%");
     const auto tag = parseKeyToken("RFID:04A1B2:LOT7");
     ASSERT_TRUE(tag);
     EXPECT_EQ(tag->scan.source, Scan::Source::Rfid);
@@ -96,8 +98,9 @@ TEST(KeyScript, BadScanTokensSayWhy) {
         {"SCAN:UPCE:04252610", "'SCAN:UPCE:04252610': UPCE check digit of 04252610 should be 4"},
         {"SCAN:CODE39:abc", "'SCAN:CODE39:abc': CODE39 holds 0-9, A-Z, space and - . $ / + %"},
         {"SCAN:I25:123", "'SCAN:I25:123': I25 holds an even number of digits"},
-        {"SCAN:CODABAR:123", "'SCAN:CODABAR:123': CODABAR holds 0-9 - $ : / . + between start and stop characters "
-                             "A to D"},
+        {"SCAN:CODABAR:123",
+         "'SCAN:CODABAR:123': CODABAR holds 0-9 - $ : / . + between start and stop characters "
+         "A to D"},
         {"SCAN:QR:", "'SCAN:QR:': a barcode holds at least one character"},
         {"SCAN:QR:A%00B", "'SCAN:QR:A%00B': a barcode holds no zero byte"},
         {"SCAN:CODE128", "'SCAN:CODE128': expected SCAN:SYMBOLOGY:DATA"},

@@ -29,9 +29,7 @@ struct OptionCase {
 void sBit(Definition& d, std::size_t byte, BitRange bit, unsigned value) {
     writeBits(d, symbologyBits(byte, bit), value);
 }
-void rBit(Definition& d, std::size_t byte, BitRange bit, unsigned value) {
-    writeBits(d, readerBits(byte, bit), value);
-}
+void rBit(Definition& d, std::size_t byte, BitRange bit, unsigned value) { writeBits(d, readerBits(byte, bit), value); }
 void none(Definition&) {}
 
 Scan barcode(Symbology symbology, std::string data) { return Scan::barcode(symbology, std::move(data)); }
@@ -124,16 +122,14 @@ TEST_F(ReaderModel, OneDimensionalOptionsChangeTheData) {
              d.symbology.interleaved25Length2 = 14;
          },
          barcode(Symbology::Interleaved25, "1234"), std::nullopt},
-        {"Interleaved 25 above the maximum", kOneD,
-         [](Definition& d) { d.symbology.interleaved25Length1 = 0x80 | 4; },
+        {"Interleaved 25 above the maximum", kOneD, [](Definition& d) { d.symbology.interleaved25Length1 = 0x80 | 4; },
          barcode(Symbology::Interleaved25, "123456"), std::nullopt},
         {"MSI with the last digit kept back", kOneD,
          [](Definition& d) {
              sBit(d, 2, kSymbologyMsi, 1);
              sBit(d, 9, kSymbologyMsiChecksumTransmission, 0);
          },
-         barcode(Symbology::Msi, "12344"),
-         "1234"},
+         barcode(Symbology::Msi, "12344"), "1234"},
     });
 }
 
@@ -173,7 +169,7 @@ TEST_F(ReaderModel, TwoDimensionalOptionsChangeTheData) {
 TEST_F(ReaderModel, CodeIdAndTheEan128Separator) {
     const auto codeIdSet1 = [](Definition& d) {
         d.settings.codeIdOn = 1;
-        d.settings.codeId[8] = {'H', 0};   // Code 128
+        d.settings.codeId[8] = {'H', 0};     // Code 128
         d.settings.codeId[11] = {'F', 'F'};  // EAN13, two characters
     };
     expectCases({
@@ -191,15 +187,26 @@ TEST_F(ReaderModel, CodeIdAndTheEan128Separator) {
              codeIdSet1(d);
              d.settings.fieldSeparatorReplacement = '|';
          },
-         barcode(Symbology::Ean128, "10AB\x1D" "21X"), "H10AB|21X"},
+         barcode(Symbology::Ean128,
+                 "10AB\x1D"
+                 "21X"),
+         "H10AB|21X"},
         {"EAN128 whose Code ID is not transmitted", kOneD,
          [&](Definition& d) {
              codeIdSet1(d);
              sBit(d, 22, kSymbologyEan128NoCodeId, 1);
          },
-         barcode(Symbology::Ean128, "10AB\x1D" "21X"), "10AB\x1D" "21X"},
-        {"the separator stays without a replacement", kTwoD, none, barcode(Symbology::Ean128, "10AB\x1D" "21X"),
-         "10AB\x1D" "21X"},
+         barcode(Symbology::Ean128,
+                 "10AB\x1D"
+                 "21X"),
+         "10AB\x1D"
+         "21X"},
+        {"the separator stays without a replacement", kTwoD, none,
+         barcode(Symbology::Ean128,
+                 "10AB\x1D"
+                 "21X"),
+         "10AB\x1D"
+         "21X"},
     });
 }
 
@@ -233,8 +240,8 @@ TEST_F(ReaderModel, RfidReaderSendsUidDataOrBoth) {
     expectCases({
         {"no RFID reader", kOneD, none, tag, std::nullopt},
         {"the UID (the default)", kRfidPresent, none, tag, "04A1B2"},
-        {"UID and data joined by the delimiter", kRfidPresent,
-         [](Definition& d) { d.rfid.options = 0xE0; }, tag, "04A1B2,LOT7-BLUE"},
+        {"UID and data joined by the delimiter", kRfidPresent, [](Definition& d) { d.rfid.options = 0xE0; }, tag,
+         "04A1B2,LOT7-BLUE"},
         {"data from a start position, at most a length", kRfidPresent,
          [](Definition& d) {
              d.rfid.options = 0x40;
