@@ -22,6 +22,7 @@
 #include "link/ir_cradle.h"
 #include "link/link_clock.h"
 #include "link/transfer.h"
+#include "simulator/ui/scan_window.h"
 #include "simulator/ui/terminal_view.h"
 #include "simulator/window_outline.h"
 
@@ -64,6 +65,8 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     setFixedSize(TerminalView::kWidth, TerminalView::kHeight);
     simulator_ = std::make_unique<sim::Simulator>(project_, strings_, services_.messages, services_.clock, *terminal_);
     terminal_->setSimulator(simulator_.get());
+    scanner_ = new ScanWindow(*simulator_, services_.messages, services_.dialogs, this);
+    scanner_->attachTo(this, terminal_);
     setFocusProxy(terminal_);
     connect(terminal_, &TerminalView::popupRequested, this, [this](const QPoint& at, bool fromKeyboard) {
         menu_.popup(at);
@@ -167,6 +170,7 @@ void MainWindow::menuChanged() { buildMenu(); }
 void MainWindow::buildMenu() {
     menu_.clear();
     addEntries(menu_, popupMenuEntries(strings_, preferences_.values.recentFiles), *this);
+    scanner_->addMenuEntries(menu_);
     simulator_->restart();
 }
 

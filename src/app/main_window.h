@@ -26,6 +26,7 @@ class Desktop;
 namespace tessel::ui {
 
 class TerminalView;
+class ScanWindow;
 
 // The services the window shows its dialogs through; tests give their own.
 struct WindowServices {
@@ -51,6 +52,7 @@ public:
     Project& project() { return project_; }
     const Preferences& preferences() const { return preferences_.values; }
     TerminalView& terminal() { return *terminal_; }
+    ScanWindow& scanner() { return *scanner_; }
     QMenu& popupMenu() { return menu_; }
     sim::Simulator& simulator() { return *simulator_; }
 
@@ -80,6 +82,7 @@ private:
     PreferencesStore preferences_;
     TerminalView* terminal_;
     std::unique_ptr<sim::Simulator> simulator_;
+    ScanWindow* scanner_;
     ProjectSession session_;
     QMenu menu_;
 };

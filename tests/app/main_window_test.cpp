@@ -186,7 +186,7 @@ TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
     EXPECT_EQ(menuTexts(),
               (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "&Edit\tCtrl+E",
                            "&Preferences...", "-", "&Download Application", "Download &Lookup File", "&Receive Data",
-                           "-", "A&bout...\tF1", "E&xit\tAlt+F4"}));
+                           "-", "Scanner...", "Scan from Picture...", "-", "A&bout...\tF1", "E&xit\tAlt+F4"}));
     std::vector<std::string> files;
     for (const char* name : {"one.TSX", "two.TSX", "three.TSX", "four.TSX", "five.TSX"}) {
         Project made = test::newProject(kFamilyGroup);
@@ -195,7 +195,7 @@ TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
         window().runCommand(kCommandOpen);
     }
     const auto texts = menuTexts();
-    ASSERT_EQ(texts.size(), 19);
+    ASSERT_EQ(texts.size(), 22);
     EXPECT_TRUE(texts[12].startsWith("&1:  ")) << texts[12].toStdString();
     EXPECT_TRUE(texts[12].endsWith("five.TSX"));
     EXPECT_TRUE(texts[15].endsWith("two.TSX"));
