@@ -17,11 +17,6 @@ using namespace tessel::sim;
 
 namespace {
 
-class QuietMessages final : public MessageService {
-public:
-    int show(std::string_view, std::string_view, MessageStyle) override { return kAnswerOk; }
-};
-
 void designForm(Project& project, Byte readerType, Byte options) {
     project.definition.settings.ReaderType = readerType;
     FormRecord& form = project.definition.forms[0];
@@ -46,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (size < 2) return 0;
     Project project = fuzz::newProject(kFamily4760);
     designForm(project, data[0], data[1]);
-    QuietMessages messages;
+    CapturedMessages messages;
     SimulatorObserver observer;
     SteppingClock clock(LocalTime{2026, 3, 5, 9, 5, 0});
     Simulator simulator(project, fuzz::builtinStrings(), messages, clock, observer);
