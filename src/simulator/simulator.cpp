@@ -1,7 +1,5 @@
 #include "simulator/simulator.h"
 
-#include <utility>
-
 #include "simulator/keys.h"
 
 namespace tessel::sim {
@@ -22,7 +20,7 @@ void Simulator::restart() {
 
 void Simulator::handleKey(int code) {
     if (code == kKeyScan && queuedScan_) {
-        const Scan waiting = *std::exchange(queuedScan_, std::nullopt);
+        const Scan waiting = *queuedScan_;  // the scan may replace what lies in front of the reader
         scan(waiting);
         return;
     }

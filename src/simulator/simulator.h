@@ -42,8 +42,9 @@ public:
     // short note when nothing came of it: why the reader read nothing, or
     // why the field refused it (the message is on the screen); else empty.
     std::string scan(const Scan& scan);
-    // Puts `scan` in front of the reader: the SCAN key reads it, once.
-    void queueScan(Scan scan) { queuedScan_ = std::move(scan); }
+    // Puts `scan` in front of the reader, or takes it away: the SCAN key
+    // reads what lies there, as often as it is pressed.
+    void queueScan(std::optional<Scan> scan) { queuedScan_ = std::move(scan); }
     const std::optional<Scan>& queuedScan() const { return queuedScan_; }
     // The note of the last scan, also one the SCAN key read.
     const std::string& lastScanNote() const { return lastScanNote_; }

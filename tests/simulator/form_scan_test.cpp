@@ -231,7 +231,7 @@ TEST_F(FormScan, WeightedEan13FillsKeyAndQuantity) {
         });
 }
 
-TEST_F(FormScan, ScanKeyReadsTheWaitingScanOnce) {
+TEST_F(FormScan, ScanKeyReadsWhatLiesInFrontOfTheReader) {
     designItemForm();
     start();
     run("1 SCAN");
@@ -239,7 +239,11 @@ TEST_F(FormScan, ScanKeyReadsTheWaitingScanOnce) {
     simulator->queueScan(Scan::barcode(Symbology::Code128, "A7"));
     run("SCAN");
     EXPECT_EQ(simulator->screen().rows[0], "Item:A7");
-    EXPECT_FALSE(simulator->queuedScan());
+    run("BS BS SCAN");
+    EXPECT_EQ(simulator->screen().rows[0], "Item:A7");
+    simulator->queueScan(std::nullopt);
+    run("BS SCAN");
+    EXPECT_EQ(simulator->screen().rows[0], "Item:A");
     // Off a form nothing takes the scan.
     run("ESC");
     EXPECT_EQ(simulator->scan(Scan::barcode(Symbology::Code128, "A7")), "no form takes a scan on this screen");

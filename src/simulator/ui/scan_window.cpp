@@ -155,7 +155,7 @@ void ScanWindow::boxChanged() {
     const sim::Scan scan = boxContents();
     const auto problem = sim::barcodeDataProblem(scan.symbology, scan.data);
     scan_->setEnabled(!problem);
-    if (!problem) simulator_.queueScan(scan);
+    simulator_.queueScan(problem ? std::nullopt : std::optional(scan));
     showNote(problem && !scan.data.empty() ? QString::fromStdString(*problem) : QString(), true);
 }
 
@@ -168,7 +168,6 @@ void ScanWindow::deliver(const sim::Scan& scan) {
     const std::string note = simulator_.scan(scan);
     remember(scan);
     showNote(QString::fromStdString(note), !note.empty());
-    boxChanged();
 }
 
 void ScanWindow::remember(const sim::Scan& scan) {
