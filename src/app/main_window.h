@@ -3,6 +3,7 @@
 // pictured terminal. It owns the project and carries out every command of the
 // popup menu and the shortcuts.
 #include <QMenu>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -13,11 +14,14 @@
 #include "core/project.h"
 #include "core/project_session.h"
 #include "core/strings.h"
+#include "core/ui/screen_fitting.h"
 #include "link/data_file.h"
 #include "link/ir_cradle.h"
 #include "link/port_list.h"
 #include "simulator/clock.h"
 #include "simulator/simulator.h"
+
+class QLabel;
 
 namespace tessel {
 class Desktop;
@@ -39,6 +43,7 @@ struct WindowServices {
     std::function<link::PortList()> listPorts;
     link::PortMaker makePort;
     std::filesystem::path skinFolder = {};  // PNG files replacing the drawn pictures
+    std::string fileToOpen = {};            // a project named on the command line
 };
 
 class MainWindow : public QWidget, private SessionView {
@@ -55,6 +60,10 @@ public:
     ScanWindow& scanner() { return *scanner_; }
     QMenu& popupMenu() { return menu_; }
     sim::Simulator& simulator() { return *simulator_; }
+    const ProjectSession& session() const { return session_; }
+    // "Saved FILE", shown over the terminal's name for a while after a save.
+    const QLabel& savedNotice() const { return *savedNotice_; }
+    const QTimer& savedNoticeTimer() const { return savedNoticeTimer_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +77,9 @@ private:
 
     void buildMenu();
     void addShortcuts();
+    // The title and the Undo and Redo entries follow the project.
+    void showProjectState();
+    void showSavedNotice();
     bool showPreferences();
     void showAbout();
     void transfer(int command);
@@ -85,6 +97,9 @@ private:
     ScanWindow* scanner_;
     ProjectSession session_;
     QMenu menu_;
+    ScreenFitting screenFitting_;
+    QLabel* savedNotice_;
+    QTimer savedNoticeTimer_;
 };
 
 }  // namespace tessel::ui

@@ -1,18 +1,22 @@
 // Saves pictures of the program's window for each family, of a form taking
-// input on the group terminal and of the scanner beside it, into a folder:
+// input on the group terminal, of the scanner beside it, of the notice after a
+// save and of the question before the editor sheet drops changes, into a folder:
 //   take_app_screenshots FOLDER
 // Runs on the offscreen platform; not part of the test run.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 
 #include "app/main_window.h"
 #include "core/messages.h"
 #include "core/popup_menu.h"
 #include "core/records/field_type.h"
+#include "core/ui/qt_messages.h"
 #include "simulator/key_script.h"
 #include "simulator/ui/scan_window.h"
 #include "simulator/ui/terminal_view.h"
@@ -25,7 +29,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QDir folder(argc > 1 ? argv[1] : ".");
     tessel::test::TempDir temp;
-    tessel::CapturedMessages messages;
+    tessel::ui::QtMessages messages;
     tessel::test::ScriptedFileDialogs dialogs;
     tessel::test::RecordingDesktop desktop;
     tessel::sim::SteppingClock clock({2026, 3, 5, 9, 5, 0});
@@ -45,7 +49,7 @@ int main(int argc, char** argv) {
     closer.start(50);
     // As the desktop shows the terminal: cut to its outline.
     const auto save = [&](const QString& name) {
-        const QPixmap shot = window.terminal().grab();
+        const QPixmap shot = window.grab();
         QPixmap cut(shot.size());
         cut.fill(Qt::transparent);
         QPainter painter(&cut);
@@ -93,5 +97,24 @@ int main(int argc, char** argv) {
     painter.drawPixmap(terminalShot.width() + 12, 40, scannerShot);
     painter.end();
     both.save(folder.filePath("scanning-4130.png"));
+
+    dialogs.answer((temp.path() / "stock.TSX").string());
+    window.simulator().restart();
+    window.runCommand(tessel::kCommandSaveAs);
+    save("saved-notice");
+
+    // A change on the Form page, then Esc: the question, answered Discard.
+    closer.stop();
+    QTimer::singleShot(0, [&folder] {
+        auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        sheet->findChild<QComboBox*>("fieldType1")->setCurrentIndex(2);
+        QTimer::singleShot(200, [&folder] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            box->grab().save(folder.filePath("discard-question.png"));
+            box->button(QMessageBox::Discard)->click();
+        });
+        sheet->reject();
+    });
+    window.runCommand(tessel::kCommandEdit);
     return 0;
 }
