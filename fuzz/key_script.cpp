@@ -8,6 +8,7 @@
 // source, bit 3 partial barcode, bit 4 leading code "40", bits 5-7 the check
 // digit method), then the script's text.
 #include "simulator/key_script.h"
+#include "core/records/field_type.h"
 #include "fuzz_check.h"
 #include "simulator/output_record.h"
 #include "simulator/simulator.h"
