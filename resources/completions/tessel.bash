@@ -4,7 +4,7 @@ _tessel() {
     local cur prev words cword
     _init_completion || return
 
-    local commands="new info image export import upgrade check diff strings sim ports detect-cradle download download-lookup receive terminal"
+    local commands="new info image export import upgrade check diff strings sim barcode ports detect-cradle download download-lookup receive terminal"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
         return
@@ -31,7 +31,7 @@ _tessel() {
             fi
             return
             ;;
-        --keys | --at | --language | --id | --faults | --seed | --retries)
+        --keys | --at | --language | --id | --faults | --seed | --retries | --module)
             return
             ;;
         -o | --output | --upload | --image-out | --lookup-out)
@@ -52,6 +52,7 @@ _tessel() {
         diff) options="--git" ;;
         strings) options="--language" ;;
         sim) options="--keys --at --trace --language --lookup --records --state" ;;
+        barcode) options="-o --output --module" ;;
         ports) options="" ;;
         detect-cradle) options="" ;;
         download) options="--port --baud --via --retries --language" ;;

@@ -28,6 +28,7 @@
 #include "link/link_clock.h"
 #include "link/transfer.h"
 #include "simulator/ui/design_preview_pane.h"
+#include "simulator/ui/scan_window.h"
 #include "simulator/ui/terminal_view.h"
 #include "simulator/window_outline.h"
 
@@ -76,6 +77,8 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     terminal_->setSimulator(simulator_.get());
     simulatorData_ = std::make_unique<SimulatorDataCommands>(this, *simulator_, project_, strings_, services_.messages,
                                                              services_.dialogs);
+    scanner_ = new ScanWindow(*simulator_, services_.messages, services_.dialogs, this);
+    scanner_->attachTo(this, terminal_);
     setFocusProxy(terminal_);
     connect(terminal_, &TerminalView::popupRequested, this, [this](const QPoint& at, bool fromKeyboard) {
         menu_.popup(at);
@@ -110,9 +113,12 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::addShortcuts() {
     const std::pair<QKeySequence, int> shortcuts[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), kCommandNew4760},     {QKeySequence(Qt::CTRL | Qt::Key_O), kCommandOpen},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), kCommandSave},        {QKeySequence(Qt::CTRL | Qt::Key_E), kCommandEdit},
-        {QKeySequence(Qt::CTRL | Qt::Key_K), kCommandCheckDesign}, {QKeySequence(Qt::Key_F1), kCommandAbout},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), kCommandNew4760},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), kCommandOpen},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), kCommandSave},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), kCommandEdit},
+        {QKeySequence(Qt::CTRL | Qt::Key_K), kCommandCheckDesign},
+        {QKeySequence(Qt::Key_F1), kCommandAbout},
         {QKeySequence(Qt::ALT | Qt::Key_F4), kCommandExit},
         {QKeySequence(Qt::CTRL | Qt::Key_Z), kCommandUndo},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), kCommandRedo},
@@ -257,6 +263,7 @@ void MainWindow::buildMenu() {
     auto entries = popupMenuEntries(strings_, preferences_.values.recentFiles);
     addHistoryEntries(entries, session_.history());
     addEntries(menu_, entries, *this);
+    scanner_->addMenuEntries(menu_);
     showProjectState();
     simulator_->restart();
 }

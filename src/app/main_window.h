@@ -32,6 +32,7 @@ namespace tessel::ui {
 
 class SimulatorDataCommands;
 class TerminalView;
+class ScanWindow;
 
 // The services the window shows its dialogs through; tests give their own.
 struct WindowServices {
@@ -58,6 +59,7 @@ public:
     Project& project() { return project_; }
     const Preferences& preferences() const { return preferences_.values; }
     TerminalView& terminal() { return *terminal_; }
+    ScanWindow& scanner() { return *scanner_; }
     QMenu& popupMenu() { return menu_; }
     sim::Simulator& simulator() { return *simulator_; }
     const ProjectSession& session() const { return session_; }
@@ -101,6 +103,7 @@ private:
     TerminalView* terminal_;
     std::unique_ptr<sim::Simulator> simulator_;
     std::unique_ptr<SimulatorDataCommands> simulatorData_;
+    ScanWindow* scanner_;
     ProjectSession session_;
     QMenu menu_;
     ScreenFitting screenFitting_;

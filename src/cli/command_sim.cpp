@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 
+#include "barcode/picture_scan.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/language_choice.h"
@@ -43,6 +44,37 @@ CLI::Validator localTimeValidator() {
         "TIME");
 }
 
+// A picture token becomes the scan of the first barcode the picture shows.
+std::optional<sim::ScriptStep> pictureStep(const std::string& path) {
+    const auto found = barcode::scansInPictureFile(barcode::zxingCodec(), path);
+    if (found.scans.empty()) {
+        fail(found.problem);
+        return std::nullopt;
+    }
+    if (found.scans.size() > 1) {
+        std::cerr << path << " shows " << found.scans.size() << " barcodes; the first is read.\n";
+    }
+    sim::ScriptStep step(sim::ScriptStep::Kind::Scan);
+    step.scan = found.scans.front();
+    return step;
+}
+
+// The script's tokens with their steps, pictures decoded; nothing after
+// printing why a picture gives no scan.
+std::optional<std::vector<std::pair<std::string, sim::ScriptStep>>> scriptSteps(const std::string& keys) {
+    std::vector<std::pair<std::string, sim::ScriptStep>> steps;
+    for (const auto& token : sim::splitKeyScript(keys)) {
+        auto step = *sim::parseKeyToken(token);
+        if (step.kind == sim::ScriptStep::Kind::Picture) {
+            const auto scan = pictureStep(step.path);
+            if (!scan) return std::nullopt;
+            step = *scan;
+        }
+        steps.emplace_back(token, std::move(step));
+    }
+    return steps;
+}
+
 struct SimOptions {
     std::string project;
     std::string keys;
@@ -67,10 +99,16 @@ int runSim(const SimOptions& options) {
     SimData data(options.data);
     if (!data.load(simulator, *project)) return kFailure;
 
+    auto steps = scriptSteps(options.keys);
+    if (!steps) return kFailure;
     if (options.trace) std::cout << sim::screenText(simulator);
-    for (const auto& token : sim::splitKeyScript(options.keys)) {
-        sim::runStep(simulator, clock, *sim::parseKeyToken(token));
-        if (options.trace) std::cout << "> " << token << '\n' << takeSearches(simulator) << sim::screenText(simulator);
+    for (const auto& [token, step] : *steps) {
+        sim::runStep(simulator, clock, step);
+        if (!options.trace) continue;
+        std::cout << "> " << token << '\n' << takeSearches(simulator) << sim::screenText(simulator);
+        if (step.kind == sim::ScriptStep::Kind::Scan && !simulator.lastScanNote().empty()) {
+            std::cout << "note: " << simulator.lastScanNote() << '\n';
+        }
     }
     if (!options.trace) std::cout << sim::screenText(simulator);
     if (const auto& printed = simulator.terminalData().printed; !printed.empty()) {
@@ -88,13 +126,16 @@ void addSimCommand(CLI::App& app, int& status) {
     command
         ->add_option("--keys", options->keys,
                      "Keys to press, separated by blanks: 0-9, A-B .. Y-Z, ',;', '$:', SPACE, '-', '.', "
-                     "UP, DOWN, ESC, BS, ENTER, #N (raw key code), tick:N (N ticks of 100 ms, at most a day)")
+                     "UP, DOWN, ESC, BS, ENTER, SCAN, #N (raw key code), tick:N (N ticks of 100 ms, at most a "
+                     "day); and scans: SCAN:SYMBOLOGY:DATA (e.g. SCAN:EAN13:4006381333931, %HH for the byte HH), "
+                     "SCAN:FILE:PICTURE (a PNG or JPEG of a barcode), RFID:UID[:DATA]")
         ->check(keyScriptValidator());
     command->add_option("--at", options->at, "Local time at the start, \"YYYY-MM-DD HH:MM:SS\" (default: now)")
         ->check(localTimeValidator());
     addLanguageOption(*command, options->language);
     command->add_flag("--trace", options->trace,
-                      "Print the screen at the start and after every key token, with the lookup searches");
+                      "Print the screen at the start and after every key token, with the lookup searches and a note "
+                      "on a scan that nothing came of");
     command->add_option("--lookup", options->data.lookups, "Load lookup data first: N=FILE, N from 1 to 3 (repeatable)")
         ->check(CLI::Validator(badLookupArgument, "N=FILE"));
     command->add_option("--records", options->data.records,

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     addDiffCommand(app, status);
     addStringsCommand(app, status);
     addSimCommand(app, status);
+    addBarcodeCommand(app, status);
     addPortsCommand(app, status);
     addDetectCradleCommand(app, status);
     addDownloadCommand(app, status);

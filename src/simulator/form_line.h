@@ -12,6 +12,7 @@
 // Backspace walks the same view back. Every later rendering of the form shows
 // the line with the same `hidden` count, so the view never jumps and the
 // newest character stays visible at the right edge.
+#include <optional>
 #include <string>
 
 namespace tessel::sim {
@@ -25,6 +26,11 @@ struct FormLine {
     int end = 0;
     bool full = false;  // the field holds its maximum length; further characters replace the last
     int hidden = 0;     // leading input characters scrolled out of view
+    // What the record keeps in place of the input: the whole barcode of a
+    // partial read that saves the full barcode.
+    std::optional<std::string> savedInstead;
+
+    const std::string& recorded() const { return savedInstead ? *savedInstead : input; }
 
     bool showsEarlierValue() const { return end == start && !input.empty(); }
 };

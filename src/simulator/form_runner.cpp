@@ -50,6 +50,7 @@ void FormRunner::enter(int form) {
 }
 
 std::optional<Departure> FormRunner::handleKey(int code) {
+    if (refusesKey(code)) return std::nullopt;
     if (const auto digit = digitOfKey(code)) {
         enterCharacter(*digit);
         return std::nullopt;
@@ -140,7 +141,7 @@ std::optional<Departure> FormRunner::complete() {
     ++project_.recordCounter;
     showLookupColumns();
     std::array<std::string, kFieldsPerForm> inputs;
-    for (std::size_t i = 0; i < kFieldsPerForm; ++i) inputs[i] = lines_[i].input;
+    for (std::size_t i = 0; i < kFieldsPerForm; ++i) inputs[i] = lines_[i].recorded();
     if (record().recordAction == kRecordActionPassDown) {
         const SystemSettings& settings = project_.definition.settings;
         const Delimiters delimiters{settings.fieldDelimiter1, settings.fieldDelimiter2};

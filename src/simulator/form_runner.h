@@ -14,6 +14,7 @@
 #include "simulator/form_lookup.h"
 #include "simulator/multi_tap.h"
 #include "simulator/observer.h"
+#include "simulator/reader_model.h"
 #include "simulator/screen.h"
 #include "simulator/terminal_data.h"
 
@@ -45,6 +46,9 @@ public:
     // Any key on the message screen: back to the form, or where the message
     // leads (form_data.cpp).
     std::optional<Departure> leaveMessage();
+    // A scan the reader has read, into the current field; `note` says why
+    // the field refused it. A departure when Auto ENTER completes the form.
+    std::optional<Departure> takeScan(const ReaderOutput& read, Scan::Source source, std::string& note);
 
     bool hasPending() const { return multiTap_.pending(); }
     // Enters the pending multi-tap character, if any.
@@ -97,6 +101,16 @@ private:
     void appendAtEdge(int line);
     void backspace();
     void pressMultiTap(int code);
+
+    // Scans and the input source (form_scan.cpp).
+    bool refusesKey(int code);
+    int roomOf(int line) const;
+    int refusalOf(int line, std::string_view text) const;
+    int checkOf(int line, std::string_view data) const;
+    std::string partOf(int line, const std::string& data) const;
+    void fillField(int line, const std::string& text);
+    std::optional<Departure> takeWeightedCode(const WeightedCode& code, int line, std::string& note);
+    std::optional<Departure> autoEnter(int line, int length);
 
     Screen& screen_;
     Project& project_;

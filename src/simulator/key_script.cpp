@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "simulator/keys.h"
+#include "simulator/scan_token.h"
 
 namespace tessel::sim {
 namespace {
@@ -19,7 +20,7 @@ struct NamedKey {
     int code;
 };
 
-constexpr std::array<NamedKey, 23> kNamedKeys{{
+constexpr std::array<NamedKey, 24> kNamedKeys{{
     {"A-B", 17},
     {"C-D", 18},
     {"E-F", 19},
@@ -43,6 +44,7 @@ constexpr std::array<NamedKey, 23> kNamedKeys{{
     {"ESC", kKeyEsc},
     {"BS", kKeyBackspace},
     {"ENTER", kKeyEnter},
+    {"SCAN", kKeyScan},
 }};
 
 std::string upper(std::string_view text) {
@@ -66,6 +68,18 @@ std::optional<long long> wholeNumber(std::string_view text) {
 }  // namespace
 
 std::optional<ScriptStep> parseKeyToken(std::string_view token) {
+    if (looksLikeScanToken(token)) {
+        const auto parsed = parseScanToken(token);
+        if (!parsed.scan) return std::nullopt;
+        if (const auto* picture = std::get_if<PictureScan>(&*parsed.scan)) {
+            ScriptStep step(ScriptStep::Kind::Picture);
+            step.path = picture->path;
+            return step;
+        }
+        ScriptStep step(ScriptStep::Kind::Scan);
+        step.scan = std::get<Scan>(*parsed.scan);
+        return step;
+    }
     const std::string name = upper(token);
     if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') {
         return ScriptStep{ScriptStep::Kind::Key, keyOfDigit(name[0])};
@@ -99,6 +113,7 @@ std::optional<std::string> badKeyToken(std::string_view script) {
 }
 
 std::string badKeyTokenReason(std::string_view token) {
+    if (looksLikeScanToken(token)) return parseScanToken(token).problem;
     const std::string name = upper(token);
     // Digits too many for a number are still a tick count beyond the limit.
     const auto count = std::string_view(name).substr(std::min(name.size(), kTickPrefix.size()));
@@ -116,6 +131,11 @@ void runStep(Simulator& simulator, SteppingClock& clock, const ScriptStep& step)
         simulator.handleKey(step.value);
         return;
     }
+    if (step.kind == ScriptStep::Kind::Scan) {
+        simulator.scan(step.scan);
+        return;
+    }
+    if (step.kind == ScriptStep::Kind::Picture) return;
     for (int i = 0; i < step.value; ++i) {
         clock.advance(kTickLength);
         simulator.tick();

@@ -19,6 +19,7 @@ enum KeyCode : int {
     kKeyBackspace = 37,
     kKeyEnter = 42,
     kKeyEnterSecond = 43,  // a second Enter key with the same effect
+    kKeyScan = 44,         // reads the scan waiting in front of the reader, if any
     kKeyRefresh = 51,      // sent by the form page after its changes are applied
 };
 

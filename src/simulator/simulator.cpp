@@ -19,6 +19,11 @@ void Simulator::restart() {
 }
 
 void Simulator::handleKey(int code) {
+    if (code == kKeyScan && queuedScan_) {
+        const Scan waiting = *queuedScan_;  // the scan may replace what lies in front of the reader
+        scan(waiting);
+        return;
+    }
     if (forms_.hasPending() && code != previousKey_) {
         forms_.commitPending();
         // A refused pending character puts up its message; this key is not

@@ -4,6 +4,7 @@
 // utilities, program settings), starts the designed application, runs its
 // menus and hands its forms to the form runner. Fed key codes and 100 ms
 // ticks; reads the local time from the injected clock.
+#include <optional>
 #include <string>
 
 #include "core/messages.h"
@@ -12,6 +13,7 @@
 #include "simulator/clock.h"
 #include "simulator/form_runner.h"
 #include "simulator/observer.h"
+#include "simulator/scan.h"
 #include "simulator/screen.h"
 
 namespace tessel::sim {
@@ -36,6 +38,16 @@ public:
     void goToTarget(int target, bool resetMenu = true);
     // Shows menu `menu` (11 to 20), with its first item selected when `reset`.
     void enterMenu(int menu, bool reset);
+    // The terminal's reader reads `scan` now (simulator_scan.cpp). Returns a
+    // short note when nothing came of it: why the reader read nothing, or
+    // why the field refused it (the message is on the screen); else empty.
+    std::string scan(const Scan& scan);
+    // Puts `scan` in front of the reader, or takes it away: the SCAN key
+    // reads what lies there, as often as it is pressed.
+    void queueScan(std::optional<Scan> scan) { queuedScan_ = std::move(scan); }
+    const std::optional<Scan>& queuedScan() const { return queuedScan_; }
+    // The note of the last scan, also one the SCAN key read.
+    const std::string& lastScanNote() const { return lastScanNote_; }
 
     const Screen& screen() const { return screen_; }
     const std::string& outputRecord() const { return forms_.outputRecord(); }
@@ -74,6 +86,8 @@ private:
     int currentTarget_ = 0;   // 1 to 10 a form, 11 to 20 a menu, 0 the terminal's screens
     int utilitiesCount_ = 8;  // items of the utilities list: 9 with a lookup in use
     int previousKey_ = 0;     // for the multi-tap rule
+    std::optional<Scan> queuedScan_;
+    std::string lastScanNote_;
 };
 
 }  // namespace tessel::sim

@@ -1,13 +1,14 @@
 // Saves pictures of the program's window for each family, of a form taking
-// input on the group terminal, of the notice after a save, of the question
-// before the editor sheet drops changes, and of the editor sheet with its
-// preview for each family, into a folder:
+// input on the group terminal, of the scanner beside it, of the notice after a
+// save, of the question before the editor sheet drops changes, and of the
+// editor sheet with its preview for each family, into a folder:
 //   take_app_screenshots FOLDER
 // Runs on the offscreen platform; not part of the test run.
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include "core/records/field_type.h"
 #include "core/ui/qt_messages.h"
 #include "simulator/key_script.h"
+#include "simulator/ui/scan_window.h"
 #include "simulator/ui/terminal_view.h"
 #include "support/recording_desktop.h"
 #include "support/screenshot.h"
@@ -122,6 +124,28 @@ int main(int argc, char** argv) {
     window.simulator().restart();
     tessel::sim::runKeyScript(window.simulator(), clock, "1 4 0 1 2 ENTER 1 2");
     save("form-4130");
+    // Scanning: the scanner beside the terminal, an EAN-13 just read into the
+    // item field, the cursor on the quantity.
+    form.maxLength[0] = 13;
+    window.simulator().restart();
+    tessel::sim::runKeyScript(window.simulator(), clock, "1");
+    auto& scanner = window.scanner();
+    scanner.findChild<QComboBox*>("symbology")->setCurrentText("EAN13");
+    scanner.findChild<QLineEdit*>("scanData")->setText("4006381333931");
+    scanner.scanBox();
+    scanner.findChild<QLineEdit*>("scanData")->setText("96385074");
+    scanner.findChild<QComboBox*>("symbology")->setCurrentText("EAN8");
+    save("scanning-4130");
+    const QPixmap terminalShot(folder.filePath("scanning-4130.png"));
+    const QPixmap scannerShot = scanner.grab();
+    QPixmap both(terminalShot.width() + 12 + scannerShot.width(),
+                 std::max(terminalShot.height(), scannerShot.height()));
+    both.fill(Qt::transparent);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, terminalShot);
+    painter.drawPixmap(terminalShot.width() + 12, 40, scannerShot);
+    painter.end();
+    both.save(folder.filePath("scanning-4130.png"));
 
     dialogs.answer((temp.path() / "stock.TSX").string());
     window.simulator().restart();
