@@ -26,9 +26,11 @@ struct ColumnLink {
 };
 std::optional<ColumnLink> columnLink(const FormRecord& form, std::size_t line);
 
-// The lines of block 25 "Error Messages" that a lookup shows.
+// The lines of block 25 "Error Messages" that lookups and scans show.
 inline constexpr int kMessageWrongType = 1;
+inline constexpr int kMessageTooShort = 2;
 inline constexpr int kMessageTooLong = 3;
+inline constexpr int kMessageLeadingCode = 4;
 inline constexpr int kMessageNotFound = 5;
 
 // What Enter on a field comes to.

@@ -12,7 +12,6 @@ namespace {
 constexpr int kLines = static_cast<int>(kFieldsPerForm);
 constexpr int kMaxInputLength = 160;
 constexpr Byte kRecordActionPassDown = 3;
-constexpr int kMessageTooShort = 2;
 
 std::size_t at(int line) { return static_cast<std::size_t>(line); }
 

@@ -15,12 +15,6 @@ namespace {
 enum InputSource : int { kSourceReader, kSourceKeypad, kSourceBoth, kSourceRfid, kSourceAll };
 enum AutoEnter : int { kAutoEnterNo, kScanThenEnter, kEnterThenScan, kAutoEnterKeyboard };
 
-// Lines of the "Error Messages" texts.
-constexpr int kMessageWrongData = 1;
-constexpr int kMessageTooShort = 2;
-constexpr int kMessageTooLong = 3;
-constexpr int kMessageLeadingCode = 4;
-
 constexpr std::size_t kLeadingCodeLength = 6;
 constexpr Byte kSaveFullBarcode = 0x80;
 
@@ -41,7 +35,7 @@ bool FormRunner::refusesKey(int code) {
     if (!isCharacterKey(code) && code != kKeyBackspace) return false;
     const int source = record().inputSource[at(current_)];
     if (code != kKeyBackspace && (source == kSourceReader || source == kSourceRfid) && isInputType(typeOf(current_))) {
-        showMessage(kMessageWrongData);
+        showMessage(kMessageWrongType);
         return true;
     }
     lines_[at(current_)].savedInstead.reset();  // typing makes the field hold what it shows
@@ -58,7 +52,7 @@ int FormRunner::roomOf(int line) const {
 int FormRunner::refusalOf(int line, std::string_view text) const {
     const int type = typeOf(line);
     if (!std::all_of(text.begin(), text.end(), [&](char c) { return acceptsCharacter(type, c); })) {
-        return kMessageWrongData;
+        return kMessageWrongType;
     }
     return static_cast<int>(text.size()) > roomOf(line) ? kMessageTooLong : 0;
 }
@@ -72,7 +66,7 @@ int FormRunner::checkOf(int line, std::string_view data) const {
         if (!data.starts_with(code)) return kMessageLeadingCode;
     }
     const int method = form.checkDigit[at(line)];
-    if (method != 0 && !hasValidCheckCharacter(method, data)) return kMessageWrongData;
+    if (method != 0 && !hasValidCheckCharacter(method, data)) return kMessageWrongType;
     return 0;
 }
 
@@ -98,7 +92,7 @@ std::optional<Departure> FormRunner::takeScan(const ReaderOutput& read, Scan::So
     const int line = current_;
     if (!isInputType(typeOf(line)) || !takesSource(record().inputSource[at(line)], source)) {
         note = "the field does not take the reader";
-        showMessage(kMessageWrongData);
+        showMessage(kMessageWrongType);
         return std::nullopt;
     }
     const std::string& data = *read.data;

@@ -203,6 +203,9 @@ TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
                                         "&Clear Lookup Data",
                                         "Collec&ted Records...",
                                         "-",
+                                        "Scanner...",
+                                        "Scan from Picture...",
+                                        "-",
                                         "A&bout...\tF1",
                                         "E&xit\tAlt+F4"}));
     std::vector<std::string> files;
@@ -213,7 +216,7 @@ TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
         window().runCommand(kCommandOpen);
     }
     const auto texts = menuTexts();
-    ASSERT_EQ(texts.size(), 27);
+    ASSERT_EQ(texts.size(), 30) << texts.join("|").toStdString();
     EXPECT_TRUE(texts[20].startsWith("&1:  ")) << texts[20].toStdString();
     EXPECT_TRUE(texts[20].endsWith("five.TSX"));
     EXPECT_TRUE(texts[23].endsWith("two.TSX"));
