@@ -91,7 +91,8 @@ TEST_F(SimulatorData, DataThatCannotBeLoadedLeavesWhatWasLoaded) {
 
 TEST_F(SimulatorData, TheRecordsWindowListsSavesAndClearsTheRecords) {
     data().records = {"A1,3", "B2,\t5"};
-    RecordsWindow records(data(), Strings(), messages, dialogs, &window);
+    const Strings strings;  // the window keeps a reference to it
+    RecordsWindow records(data(), strings, messages, dialogs, &window);
     ASSERT_EQ(records.list().count(), 2);
     EXPECT_EQ(records.list().item(1)->text().toStdString(), "B2,\u24095");
 
