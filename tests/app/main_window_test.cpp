@@ -17,6 +17,7 @@
 #include "core/records/field_type.h"
 #include "editors/ui/editor_sheet.h"
 #include "simulator/ui/terminal_view.h"
+#include "support/modal_closer.h"
 #include "support/projects.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
@@ -26,20 +27,7 @@
 namespace tessel::ui {
 namespace {
 
-// Closes every modal dialog (the editor sheet that New and Open show) as soon
-// as it appears.
-class ModalCloser {
-public:
-    ModalCloser() {
-        QObject::connect(&timer_, &QTimer::timeout, [] {
-            if (auto* modal = QApplication::activeModalWidget()) modal->close();
-        });
-        timer_.start(20);
-    }
-
-private:
-    QTimer timer_;
-};
+using test::ModalCloser;
 
 class MainWindowTest : public ::testing::Test {
 protected:
