@@ -26,8 +26,9 @@ constexpr int kFixed1Label = 2;
 constexpr int kFixed2Label = 3;
 
 int entryOf(const OptionControl& control, unsigned bits) {
-    const auto found = std::find_if(control.entries.begin(), control.entries.end(),
-                                    [&](const OptionEntry& entry) { return entry.value == bits; });
+    const auto found = std::find_if(control.entries.begin(), control.entries.end(), [&](const OptionEntry& entry) {
+        return ((entry.value ^ bits) & entry.telling) == 0;
+    });
     return found == control.entries.end() ? -1 : static_cast<int>(found - control.entries.begin());
 }
 
@@ -85,6 +86,8 @@ std::string OptionDialogModel::entryText(std::size_t index, std::size_t entry) c
     if (item.stringId != 0) return strings_.utf8(item.stringId);
     return slotText(entrySlots_[index] + static_cast<int>(entry), item.text);
 }
+
+std::string OptionDialogModel::separatorLabel(std::size_t index) const { return slotText(entrySlots_[index], "Text:"); }
 
 std::string OptionDialogModel::lengthLabel(OptionRole role) const {
     const bool first = role == OptionRole::Length1;

@@ -13,6 +13,7 @@ std::vector<ControlSlots> controlSlots(const OptionDialogTable& table) {
         const int own = ownText ? slot++ : 0;
         slots.push_back({own, slot});
         for (const OptionEntry& entry : control.entries) slot += entry.stringId == 0 ? 1 : 0;
+        if (control.kind == OptionKind::Separator) ++slot;  // its "Text:" label
     }
     return slots;
 }
