@@ -84,8 +84,12 @@ ListEntries LookupPageModel::badFormatEntries(const Strings& strings) {
     return stringRangeEntries(strings, 1441, 1443);
 }
 
+ListEntries LookupPageModel::noMatchActionEntries(const Strings& strings) {
+    return stringRangeEntries(strings, 1451, 1456);
+}
+
 ListEntries LookupPageModel::noMatchEntries() const {
-    return lookup().readOnce != 0 ? stringRangeEntries(strings_, 1453, 1454) : stringRangeEntries(strings_, 1451, 1456);
+    return lookup().readOnce != 0 ? stringRangeEntries(strings_, 1453, 1454) : noMatchActionEntries(strings_);
 }
 
 int LookupPageModel::noMatchIndex() const {

@@ -44,6 +44,8 @@ public:
     static ListEntries nameEntries(const Strings& strings);
     static ListEntries columnCountEntries();
     static ListEntries badFormatEntries(const Strings& strings);
+    // All six actions, each at the index of its stored value.
+    static ListEntries noMatchActionEntries(const Strings& strings);
     // All six actions, or only the two that insert while data is read once.
     ListEntries noMatchEntries() const;
     int noMatchIndex() const;

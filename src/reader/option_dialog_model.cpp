@@ -25,13 +25,6 @@ constexpr int kMinLabel = 1;
 constexpr int kFixed1Label = 2;
 constexpr int kFixed2Label = 3;
 
-int entryOf(const OptionControl& control, unsigned bits) {
-    const auto found = std::find_if(control.entries.begin(), control.entries.end(), [&](const OptionEntry& entry) {
-        return ((entry.value ^ bits) & entry.telling) == 0;
-    });
-    return found == control.entries.end() ? -1 : static_cast<int>(found - control.entries.begin());
-}
-
 }  // namespace
 
 OptionDialogModel::OptionDialogModel(const OptionDialogTable& table, const Strings& strings, Definition& definition)

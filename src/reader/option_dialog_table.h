@@ -79,6 +79,9 @@ struct ControlSlots {
 };
 std::vector<ControlSlots> controlSlots(const OptionDialogTable& table);
 
+// The entry of a choice that its stored bits tell, or -1 when they tell none.
+int entryOf(const OptionControl& control, unsigned bits);
+
 // Every option dialog of the Barcode page that runs on the generic model.
 std::span<const OptionDialogTable> optionDialogs();
 // The dialog a "more..." button opens in a mode; null when there is none.

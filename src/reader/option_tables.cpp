@@ -18,6 +18,13 @@ std::vector<ControlSlots> controlSlots(const OptionDialogTable& table) {
     return slots;
 }
 
+int entryOf(const OptionControl& control, unsigned bits) {
+    const auto found = std::find_if(control.entries.begin(), control.entries.end(), [&](const OptionEntry& entry) {
+        return ((entry.value ^ bits) & entry.telling) == 0;
+    });
+    return found == control.entries.end() ? -1 : static_cast<int>(found - control.entries.begin());
+}
+
 std::span<const OptionDialogTable> optionDialogs() {
     static const auto all = [] {
         std::array<OptionDialogTable, kOptionDialogs1dCount + kOptionDialogs2dCount> dialogs{};
