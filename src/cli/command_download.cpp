@@ -1,5 +1,6 @@
 #include <CLI/CLI.hpp>
 
+#include <chrono>
 #include <iostream>
 #include <memory>
 
@@ -24,11 +25,18 @@ struct DownloadOptions {
     std::string language;
 };
 
+// A try that fails sooner than this (a missing or busy port) is followed by
+// a pause of this length, so that retries do not spin.
+constexpr auto kPauseAfterQuickFailure = std::chrono::seconds(1);
+
 // Runs attempts until one completes, is cancelled, or the retries are spent;
-// each failure is printed as it happens.
+// each failure is printed as it happens. A signal ends the tries at once,
+// whatever the try it came in did.
 template <typename Attempt>
 int withRetries(int retries, const Strings& strings, Attempt attempt) {
+    CancelScope cancelSignals;
     for (int tries = 0;; ++tries) {
+        const auto started = std::chrono::steady_clock::now();
         const link::TransferOutcome outcome = attempt();
         if (outcome.result == link::kCompleted) {
             std::cout << strings.utf8(1132) << '\n';
@@ -36,6 +44,9 @@ int withRetries(int retries, const Strings& strings, Attempt attempt) {
         }
         reportFailure(outcome, strings);
         if (outcome.result == link::kCancelled || tries >= retries) return kFailure;
+        if (std::chrono::steady_clock::now() - started < kPauseAfterQuickFailure &&
+            !CancelScope::pause(kPauseAfterQuickFailure))
+            return fail("Cancelled.");
         std::cerr << "Trying again (" << tries + 1 << " of " << retries << ").\n";
     }
 }
@@ -64,10 +75,15 @@ void addDownloadCommand(CLI::App& app, int& status) {
         }
         const auto setup = resolveLink(options->link, project->family, false, status);
         if (!setup) return;
+        std::string identification;
         status = withRetries(options->retries, strings, [&] {
             link::ApplicationDownload handler(project->definition, project->defaults);
-            return runExchange(*setup, handler);
+            auto outcome = runExchange(*setup, handler);
+            identification = handler.identification();
+            return outcome;
         });
+        if (const auto warning = link::familyMismatchWarning(identification, project->family); !warning.empty())
+            std::cerr << warning << '\n';
     });
 }
 
@@ -76,11 +92,12 @@ void addDownloadLookupCommand(CLI::App& app, int& status) {
     auto* command = app.add_subcommand("download-lookup", "Download a lookup text file to the terminal, line by line.");
     command->add_option("FILE", options->input, "Lookup text file")->required();
     addDownloadOptions(*command, *options);
-    command->add_option("--family", options->family, "Family whose interface list the preferences' choice is read from")
-        ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
-    command->callback([options, &status] {
+    auto* family =
+        command->add_option("--family", options->family, "Family whose interface list the preferences' choice is read from")
+            ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
+    command->callback([options, family, &status] {
         const Strings strings;
-        const auto setup = resolveLink(options->link, options->family, false, status);
+        const auto setup = resolveLink(options->link, options->family, false, status, family->count() > 0);
         if (!setup) return;
         std::uint64_t cutRecords = 0;
         status = withRetries(options->retries, strings, [&]() -> link::TransferOutcome {

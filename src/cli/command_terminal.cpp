@@ -59,7 +59,9 @@ std::string lookupFileContent(const std::vector<link::ByteString>& records) {
 }
 
 // Writes what the terminal received; true when an exchange completed.
-bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options) {
+// `acknowledged` is the running total of uploaded records, so that each
+// upload reports its own count.
+bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options, std::size_t& acknowledged) {
     bool completed = false;
     for (const auto event : peer.takeEvents()) {
         completed = true;
@@ -78,7 +80,9 @@ bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options) {
                     writeWholeFile(options.lookupOut, lookupFileContent(peer.lookupRecords()));
                 break;
             case link::TerminalPeer::Event::UploadFinished:
-                std::cerr << "Upload finished: " << peer.uploadsAcknowledged() << " records acknowledged.\n";
+                std::cerr << "Upload finished: " << peer.uploadsAcknowledged() - acknowledged
+                          << " records acknowledged.\n";
+                acknowledged = peer.uploadsAcknowledged();
                 break;
         }
     }
@@ -111,6 +115,9 @@ int serveTerminal(const TerminalOptions& options) {
         std::cerr << "Not listed by 'tessel ports': " << registered.error() << ".\n";
     }
     std::cout << server->devicePath() << std::endl;
+    std::cerr << "Connect with --port " << server->devicePath()
+              << " --via bluetooth (or --via cable for the 4130 group): a pseudo-terminal has no RTS line for the "
+                 "cradle.\n";
 
     link::TerminalPeer peer(settings);
     link::PeerLine line(peer, faults, options.seed);
@@ -118,8 +125,9 @@ int serveTerminal(const TerminalOptions& options) {
     std::signal(SIGINT, onStop);
     std::signal(SIGTERM, onStop);
     std::optional<std::chrono::steady_clock::time_point> completedAt;
+    std::size_t acknowledged = 0;
     server->serve(line, stopServing, [&] {
-        if (keepResults(peer, options) && !completedAt) completedAt = std::chrono::steady_clock::now();
+        if (keepResults(peer, options, acknowledged) && !completedAt) completedAt = std::chrono::steady_clock::now();
         if (options.once && completedAt && std::chrono::steady_clock::now() - *completedAt > kOnceLinger)
             stopServing = true;
     });

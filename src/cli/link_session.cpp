@@ -2,12 +2,14 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <csignal>
 #include <iostream>
 #include <map>
 #include <thread>
+#include <vector>
 
 #include "cli/console.h"
 #include "core/model_family.h"
@@ -31,32 +33,30 @@ std::atomic<bool> interrupted{false};
 
 void onInterrupt(int) { interrupted = true; }
 
-// Ctrl+C, and the termination and hang-up signals (a closed terminal, a
-// service stopping), cancel the exchange, so the port is closed and released
-// before the tool exits; the handlers before are put back afterwards.
-class CancelSignals {
-public:
-    CancelSignals() {
-        for (std::size_t i = 0; i < kSignals.size(); ++i) previous_[i] = std::signal(kSignals[i], onInterrupt);
-    }
-    ~CancelSignals() {
-        for (std::size_t i = 0; i < kSignals.size(); ++i) std::signal(kSignals[i], previous_[i]);
-    }
-    CancelSignals(const CancelSignals&) = delete;
-    CancelSignals& operator=(const CancelSignals&) = delete;
-
-private:
 #ifdef SIGHUP
-    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
+constexpr std::array<int, 3> kCancelSignals{SIGINT, SIGTERM, SIGHUP};
 #else
-    static constexpr std::array<int, 2> kSignals{SIGINT, SIGTERM};
+constexpr std::array<int, 2> kCancelSignals{SIGINT, SIGTERM};
 #endif
-    std::array<void (*)(int), kSignals.size()> previous_{};
-};
+int scopeDepth = 0;
+std::array<void (*)(int), kCancelSignals.size()> previousHandlers{};
 
 // Interfaces by name, with the link kind each one gives.
 const std::map<std::string, int, std::less<>> kLinkKindOfInterface{{"cradle", 0}, {"irda", 1}, {"bluetooth", 2},
                                                                    {"cable", 2},  {"usb", 2},  {"sd", 3}};
+
+// The interfaces of each family's list, in its order.
+std::vector<std::string_view> interfacesOf(int family) {
+    if (is4760(family)) return {"cradle", "irda", "bluetooth"};
+    return {"cable", "bluetooth", "usb", "sd"};
+}
+
+std::string joinedWithOr(const std::vector<std::string_view>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += std::string(i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + std::string(names[i]);
+    return text;
+}
 
 std::optional<int> baudIndexOf(int rate) {
     for (int index = 0; index < 5; ++index)
@@ -112,6 +112,25 @@ private:
 
 }  // namespace
 
+CancelScope::CancelScope() {
+    if (scopeDepth++ > 0) return;
+    interrupted = false;
+    for (std::size_t i = 0; i < kCancelSignals.size(); ++i)
+        previousHandlers[i] = std::signal(kCancelSignals[i], onInterrupt);
+}
+
+CancelScope::~CancelScope() {
+    if (--scopeDepth > 0) return;
+    for (std::size_t i = 0; i < kCancelSignals.size(); ++i) std::signal(kCancelSignals[i], previousHandlers[i]);
+}
+
+bool CancelScope::requested() { return interrupted; }
+
+bool CancelScope::pause(std::chrono::milliseconds length) {
+    for (auto left = length; left.count() > 0 && !interrupted; left -= 20ms) std::this_thread::sleep_for(20ms);
+    return !interrupted;
+}
+
 void addLinkOptions(CLI::App& command, LinkOptions& options) {
     command.add_option("--port", options.port, "Port name from `tessel ports`, or a device path");
     command.add_option("--baud", options.baud, "Bit rate")->check(CLI::IsMember({115200, 57600, 38400, 19200, 9600}));
@@ -119,7 +138,8 @@ void addLinkOptions(CLI::App& command, LinkOptions& options) {
         ->check(CLI::IsMember({"cradle", "irda", "bluetooth", "cable", "usb", "sd"}));
 }
 
-std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, bool receiving, int& status) {
+std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, bool receiving, int& status,
+                                     bool familyKnown) {
     const Strings strings;
     const Preferences preferences = readPreferences(preferencesFilePath());
     LinkSetup setup;
@@ -127,10 +147,17 @@ std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, boo
     setup.baudIndex = options.baud != 0 ? *baudIndexOf(options.baud) : preferences.baudRate;
 
     if (!options.via.empty()) {
+        const auto offered = interfacesOf(family);
+        if (familyKnown && std::find(offered.begin(), offered.end(), options.via) == offered.end()) {
+            status = kUsageError;
+            fail("--via " + options.via + ": the " + std::to_string(is4760(family) ? kFamily4760 : kFamilyGroup) +
+                 " family has no such interface; use " + joinedWithOr(offered) + ".");
+            return std::nullopt;
+        }
         setup.linkKind = kLinkKindOfInterface.find(options.via)->second;
     } else {
         const int choice = receiving ? preferences.receiveVia : preferences.downloadVia;
-        const auto kind = linkKindOf(family, choice);
+        const auto kind = linkKindOf(interfaceFamilyOf(preferences, family), choice);
         if (!kind) {
             status = fail("The interface chosen in the preferences starts no transfer; name one with --via.");
             return std::nullopt;
@@ -171,14 +198,16 @@ link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& h
     link::CradleTiming timing;
     ProgressPrinter printer;
     link::TransferWorker worker(link::makeQtSerialPort, clock, timing);
-    interrupted = false;
-    CancelSignals cancelSignals;
+    CancelScope cancelSignals;
     worker.start({setup.ports, setup.portIndex, setup.linkKind, setup.baudIndex, &handler, records}, printer);
     while (!worker.finished()) {
         if (interrupted) worker.cancel();
         std::this_thread::sleep_for(20ms);
     }
-    return worker.wait();
+    auto outcome = worker.wait();
+    // A signal while a try failed on its own still ends the command.
+    if (interrupted && outcome.result != link::kCompleted) outcome = {link::kCancelled, {}};
+    return outcome;
 }
 
 int reportFailure(const link::TransferOutcome& outcome, const Strings& strings) {

@@ -2,6 +2,7 @@
 // What the transfer commands share: the link options (--port, --baud, --via),
 // choosing the port and link from them and the preferences, and running one
 // exchange with progress on stderr and Ctrl+C for cancel.
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -30,9 +31,27 @@ struct LinkSetup {
 };
 
 // The port and link of the options, falling back on the preferences (whose
-// interface choice is read for `family`); nothing after printing why not,
-// with the exit status in `status`.
-std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, bool receiving, int& status);
+// interface choice is read for the family it was made for, else `family`);
+// nothing after printing why not, with the exit status in `status`. With
+// `familyKnown`, --via must name an interface of `family`.
+std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, bool receiving, int& status,
+                                     bool familyKnown = true);
+
+// Ctrl+C, and the termination and hang-up signals (a closed terminal, a
+// service stopping), cancel what runs while a scope is open: the exchange,
+// a pause between tries, the tries still to come. The handlers before are
+// put back when the outermost scope closes.
+class CancelScope {
+public:
+    CancelScope();
+    ~CancelScope();
+    CancelScope(const CancelScope&) = delete;
+    CancelScope& operator=(const CancelScope&) = delete;
+
+    static bool requested();
+    // Waits `length` unless cancelled first; false when cancelled.
+    static bool pause(std::chrono::milliseconds length);
+};
 
 // Runs one exchange to its end; Ctrl+C cancels it.
 link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler,
