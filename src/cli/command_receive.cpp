@@ -45,7 +45,7 @@ int receive(const ReceiveOptions& options) {
         return kNoRecords;
     }
     std::cout << "Done : " << handler.recordsReceived() << " records received.\n";
-    if (output->file->path() != output->name) std::cout << "Written to " << output->file->path().string() << ".\n";
+    if (output->file->path() != options.output) std::cout << "Written to " << output->file->path().string() << ".\n";
     return kSuccess;
 }
 

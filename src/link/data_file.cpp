@@ -150,6 +150,7 @@ bool DataFile::writeWhole(std::span<const Byte> line) {
     // Part of the line may have reached the file: cut it off again, so that
     // what was there before and the whole records stay as they were.
     (void)::ftruncate(fd_, static_cast<off_t>(size_));
+    (void)::lseek(fd_, static_cast<off_t>(size_), SEEK_SET);
     return fail("cannot write to " + path_.string() + ": " + systemError(error));
 }
 

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <thread>
@@ -62,6 +63,45 @@ TEST(TransferSignals, TerminationAndHangUpCancelAndReleaseThePort) {
         // The port was released: it opens again at once.
         link::QtSerialPort port;
         EXPECT_TRUE(port.open({silent->devicePath(), silent->devicePath()}).opened()) << signal;
+    }
+}
+
+// The exit status of `pid`; a process still running after `patience` is
+// killed and reported as -1, so a fault shows as a failure, not a hang.
+int exitStatusWithin(pid_t pid, std::chrono::seconds patience) {
+    int status = 0;
+    for (auto waited = 0ms; waited < patience; waited += 50ms) {
+        if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::this_thread::sleep_for(50ms);
+    }
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &status, 0);
+    return -1;
+}
+
+// Tries that fail at once (a missing port) must not swallow the signals
+// that come between them, nor spin: each signal ends the command.
+TEST(TransferSignals, RetriesThatFailAtOnceStopOnEverySignal) {
+    test::TempDir dir;
+    const auto project = dir.path() / "p.TSX";
+    ASSERT_EQ(test::runTessel({"new", project.string(), "--family", "4130"}, dir.path()).status, 0);
+    const auto lookup = dir.path() / "items.txt";
+    ASSERT_EQ(writeFileAtomically(lookup, "A\r\n"), WriteResult::Written);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        for (const auto& input : {project, lookup}) {
+            const auto errors = dir.path() / "stderr.txt";
+            const pid_t pid = startTessel({input == project ? "download" : "download-lookup", input.string(), "--port",
+                                           "/dev/tessel-no-such-port", "--via", "cable", "--retries", "2147483647"},
+                                          errors);
+            ASSERT_GT(pid, 0);
+            std::this_thread::sleep_for(1500ms);
+            ::kill(pid, signal);
+            EXPECT_EQ(exitStatusWithin(pid, 20s), 1) << signal << " " << input;
+            const auto err = readFileBytes(errors, 1 << 16).value_or("");
+            EXPECT_NE(err.find("Cancelled."), std::string::npos) << err;
+            // One pause between the quick failures, not a spin of them.
+            EXPECT_LT(std::count(err.begin(), err.end(), '\n'), 20) << err;
+        }
     }
 }
 
