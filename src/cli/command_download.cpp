@@ -8,6 +8,7 @@
 #include "cli/console.h"
 #include "cli/language_choice.h"
 #include "cli/link_session.h"
+#include "cli/lookup_checking.h"
 #include "cli/project_loading.h"
 #include "core/model_family.h"
 #include "link/application_download.h"
@@ -23,6 +24,9 @@ struct DownloadOptions {
     int retries = 0;
     int family = kFamilyGroup;
     std::string language;
+    std::string project;  // download-lookup: the project whose lookup the file is for
+    int lookup = 0;
+    bool force = false;
 };
 
 // A try that fails sooner than this (a missing or busy port) is followed by
@@ -95,9 +99,29 @@ void addDownloadLookupCommand(CLI::App& app, int& status) {
     auto* family =
         command->add_option("--family", options->family, "Family whose interface list the preferences' choice is read from")
             ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
+    auto* project = command->add_option("--project", options->project, "Project whose lookup the file is for");
+    command->add_option("--lookup", options->lookup, "Check every line against this lookup's layout first (1 to 3)")
+        ->check(CLI::Range(1, 3))
+        ->needs(project);
+    project->needs(command->get_option("--lookup"));
+    command->add_flag("--force", options->force, "Send the file although lines do not fit the lookup");
     command->callback([options, family, &status] {
-        const Strings strings;
-        const auto setup = resolveLink(options->link, options->family, false, status, family->count() > 0);
+        Strings strings;
+        bool familyKnown = family->count() > 0;
+        if (!options->project.empty()) {
+            const auto checked = checkLookupFileFor(options->project, options->lookup, options->input, strings);
+            if (!checked) {
+                status = kFailure;
+                return;
+            }
+            if (!checked->fits && !options->force) {
+                status = fail("The file was not sent; --force sends it as it is.");
+                return;
+            }
+            if (!familyKnown) options->family = checked->family;
+            familyKnown = true;
+        }
+        const auto setup = resolveLink(options->link, options->family, false, status, familyKnown);
         if (!setup) return;
         std::uint64_t cutRecords = 0;
         status = withRetries(options->retries, strings, [&]() -> link::TransferOutcome {

@@ -22,5 +22,6 @@ void addReceiveCommand(CLI::App& app, int& status);
 void addTerminalCommand(CLI::App& app, int& status);
 void addCheckCommand(CLI::App& app, int& status);
 void addDiffCommand(CLI::App& app, int& status);
+void addLookupFileCommand(CLI::App& app, int& status);
 
 }  // namespace tessel::cli

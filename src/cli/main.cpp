@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     addDetectCradleCommand(app, status);
     addDownloadCommand(app, status);
     addDownloadLookupCommand(app, status);
+    addLookupFileCommand(app, status);
     addReceiveCommand(app, status);
     addTerminalCommand(app, status);
 
