@@ -4,6 +4,9 @@
 #include <csignal>
 #include <iostream>
 #include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/console.h"
@@ -34,6 +37,8 @@ struct TerminalOptions {
     std::string faults;
     std::uint32_t seed = 1;
     bool once = false;
+    int count = 1;
+    int pace = 0;  // bit/s, 0 for no limit
 };
 
 // One record per line; CR LF or LF ends a line.
@@ -89,6 +94,78 @@ bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options, std::
     return completed;
 }
 
+// With --once, serving stops a while after every terminal completed an
+// exchange; the terminals report to it from their own threads.
+struct CompletionWatch {
+    bool once;
+    std::size_t terminals;
+    std::atomic<std::size_t> completed{0};
+    std::atomic<std::chrono::steady_clock::rep> lastAt{0};
+
+    void completedOne() {
+        lastAt = std::chrono::steady_clock::now().time_since_epoch().count();
+        ++completed;
+    }
+    void stopWhenAllDone() const {
+        const auto since = std::chrono::steady_clock::now() -
+                           std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(lastAt.load()));
+        if (once && completed == terminals && since > kOnceLinger) stopServing = true;
+    }
+};
+
+// The terminals report on one stderr, a line at a time.
+std::mutex reporting;
+
+// One simulated terminal on a pseudo-terminal of its own, listed for
+// `tessel ports` and printed on stdout.
+struct Served {
+    Served(std::unique_ptr<link::PseudoTerminalServer> made, const link::PeerSettings& settings,
+           const link::FaultSpec& faults, TerminalOptions own)
+        : server(std::move(made)),
+          registered(server->devicePath()),
+          peer(settings),
+          line(peer, faults, own.seed),
+          options(std::move(own)) {
+        if (!registered.registered())
+            std::cerr << "Not listed by 'tessel ports': " << registered.error() << ".\n";
+        std::cout << server->devicePath() << std::endl;
+    }
+
+    void serve(CompletionWatch& watch, int pace) {
+        bool completed = false;
+        server->serve(
+            line, stopServing,
+            [&] {
+                const std::lock_guard<std::mutex> oneAtATime(reporting);
+                if (keepResults(peer, options, acknowledged) && !completed) {
+                    completed = true;
+                    watch.completedOne();
+                }
+                watch.stopWhenAllDone();
+            },
+            pace);
+    }
+
+    std::unique_ptr<link::PseudoTerminalServer> server;
+    link::VirtualTerminalEntry registered;
+    link::TerminalPeer peer;
+    link::PeerLine line;
+    TerminalOptions options;
+    std::size_t acknowledged = 0;
+};
+
+// Terminal `number`'s own outputs: {n} in --image-out and --lookup-out is its
+// number, and with more than one terminal a name without it gets ".N".
+TerminalOptions optionsOfTerminal(TerminalOptions options, int number) {
+    for (auto* out : {&options.imageOut, &options.lookupOut}) {
+        if (out->empty()) continue;
+        if (const auto at = out->find("{n}"); at != std::string::npos) out->replace(at, 3, std::to_string(number));
+        else if (options.count > 1) *out += "." + std::to_string(number);
+    }
+    options.seed += static_cast<std::uint32_t>(number - 1);
+    return options;
+}
+
 int serveTerminal(const TerminalOptions& options) {
     link::PeerSettings settings;
     settings.identification = !options.id.empty() ? options.id : is4760(options.family) ? "4760RU004" : "4130RU004";
@@ -107,30 +184,27 @@ int serveTerminal(const TerminalOptions& options) {
         settings.uploads = std::move(*uploads);
     }
 
-    std::string error;
-    const auto server = link::PseudoTerminalServer::open(error);
-    if (!server) return fail(error);
-    const link::VirtualTerminalEntry registered(server->devicePath());
-    if (!registered.registered()) {
-        std::cerr << "Not listed by 'tessel ports': " << registered.error() << ".\n";
+    std::vector<std::unique_ptr<Served>> terminals;
+    for (int i = 1; i <= options.count; ++i) {
+        std::string error;
+        auto server = link::PseudoTerminalServer::open(error);
+        if (!server) return fail(error);
+        terminals.push_back(std::make_unique<Served>(std::move(server), settings, faults, optionsOfTerminal(options, i)));
     }
-    std::cout << server->devicePath() << std::endl;
-    std::cerr << "Connect with --port " << server->devicePath()
+    const std::string& first = terminals.front()->server->devicePath();
+    std::cerr << "Connect with --port " << first
               << " --via bluetooth (or --via cable for the 4130 group): a pseudo-terminal has no RTS line for the "
                  "cradle.\n";
 
-    link::TerminalPeer peer(settings);
-    link::PeerLine line(peer, faults, options.seed);
     stopServing = false;
     std::signal(SIGINT, onStop);
     std::signal(SIGTERM, onStop);
-    std::optional<std::chrono::steady_clock::time_point> completedAt;
-    std::size_t acknowledged = 0;
-    server->serve(line, stopServing, [&] {
-        if (keepResults(peer, options, acknowledged) && !completedAt) completedAt = std::chrono::steady_clock::now();
-        if (options.once && completedAt && std::chrono::steady_clock::now() - *completedAt > kOnceLinger)
-            stopServing = true;
-    });
+    CompletionWatch watch{options.once, terminals.size()};
+    std::vector<std::thread> others;
+    for (std::size_t i = 1; i < terminals.size(); ++i)
+        others.emplace_back([&, i] { terminals[i]->serve(watch, options.pace); });
+    terminals.front()->serve(watch, options.pace);
+    for (auto& thread : others) thread.join();
     return kSuccess;
 }
 
@@ -152,7 +226,11 @@ void addTerminalCommand(CLI::App& app, int& status) {
     command->add_option("--faults", options->faults,
                         "Line faults, e.g. drop=0.02,corrupt=0.02,delay=0.05,silence=0.01");
     command->add_option("--seed", options->seed, "Seed of the line faults");
-    command->add_flag("--once", options->once, "Stop after the first completed exchange");
+    command->add_flag("--once", options->once, "Stop after the first completed exchange (of every terminal)");
+    command->add_option("--count", options->count, "Serve this many terminals, one device path per line")
+        ->check(CLI::Range(1, 64));
+    command->add_option("--pace", options->pace, "Send and take bytes no faster than this line rate (bit/s)")
+        ->check(CLI::Range(300, 4000000));
     command->callback([options, &status] { status = serveTerminal(*options); });
 }
 
