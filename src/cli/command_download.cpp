@@ -9,6 +9,7 @@
 #include "cli/language_choice.h"
 #include "cli/link_session.h"
 #include "cli/lookup_checking.h"
+#include "cli/port_fleet.h"
 #include "cli/project_loading.h"
 #include "core/model_family.h"
 #include "link/application_download.h"
@@ -27,38 +28,70 @@ struct DownloadOptions {
     std::string project;  // download-lookup: the project whose lookup the file is for
     int lookup = 0;
     bool force = false;
+    bool json = false;
 };
 
 // A try that fails sooner than this (a missing or busy port) is followed by
 // a pause of this length, so that retries do not spin.
 constexpr auto kPauseAfterQuickFailure = std::chrono::seconds(1);
+// The part of the application image a download sends.
+constexpr std::uint64_t kImageBytesSent = kFrameCount * kFrameDataSize;
 
 // Runs attempts until one completes, is cancelled, or the retries are spent;
-// each failure is printed as it happens. A signal ends the tries at once,
-// whatever the try it came in did.
-template <typename Attempt>
-int withRetries(int retries, const Strings& strings, Attempt attempt) {
+// `failed` hears of each failure, with whether another try follows. A signal
+// ends the tries at once, whatever the try it came in did.
+template <typename Attempt, typename Failed>
+link::TransferOutcome tryWithRetries(int retries, Attempt attempt, Failed failed) {
     CancelScope cancelSignals;
     for (int tries = 0;; ++tries) {
         const auto started = std::chrono::steady_clock::now();
         const link::TransferOutcome outcome = attempt();
-        if (outcome.result == link::kCompleted) {
-            std::cout << strings.utf8(1132) << '\n';
-            return kSuccess;
-        }
-        reportFailure(outcome, strings);
-        if (outcome.result == link::kCancelled || tries >= retries) return kFailure;
+        if (outcome.result == link::kCompleted) return outcome;
+        const bool last = outcome.result == link::kCancelled || tries >= retries;
+        failed(outcome, last ? 0 : tries + 1);
+        if (last) return outcome;
         if (std::chrono::steady_clock::now() - started < kPauseAfterQuickFailure &&
             !CancelScope::pause(kPauseAfterQuickFailure))
-            return fail("Cancelled.");
-        std::cerr << "Trying again (" << tries + 1 << " of " << retries << ").\n";
+            return {link::kCancelled, {}};
     }
+}
+
+// One port: each failure printed as it happens, "Downloaded completely!" at the end.
+template <typename Attempt>
+int withRetries(int retries, const Strings& strings, Attempt attempt) {
+    const auto outcome = tryWithRetries(retries, attempt, [&](const link::TransferOutcome& failure, int nextTry) {
+        reportFailure(failure, strings);
+        if (nextTry > 0) std::cerr << "Trying again (" << nextTry << " of " << retries << ").\n";
+    });
+    if (outcome.result == link::kCompleted) {
+        std::cout << strings.utf8(1132) << '\n';
+        return kSuccess;
+    }
+    if (outcome.result == link::kCancelled && CancelScope::requested()) fail("Cancelled.");
+    return kFailure;
+}
+
+// Several ports at once, each with its own tries; the summary tells how each ended.
+template <typename Attempt>
+int onEveryPort(const std::vector<LinkSetup>& setups, const DownloadOptions& options, Attempt attempt) {
+    const auto results = runOnEveryPort(
+        setups,
+        [&](std::size_t, const LinkSetup& setup, link::TransferObserver& observer) {
+            PortResult result;
+            result.outcome = tryWithRetries(
+                options.retries, [&] { return attempt(setup, observer, result.amount); },
+                [](const link::TransferOutcome&, int) {});
+            return result;
+        },
+        {"bytes", options.json});
+    return fleetStatus(results);
 }
 
 CLI::App* addDownloadOptions(CLI::App& command, DownloadOptions& options) {
     addLinkOptions(command, options.link);
     command.add_option("--retries", options.retries, "Start again this many times after a failure")
         ->check(CLI::NonNegativeNumber);
+    command.add_flag("--json", options.json, "With several ports, print the summary as JSON");
     return &command;
 }
 
@@ -75,6 +108,19 @@ void addDownloadCommand(CLI::App& app, int& status) {
         auto project = loadProject(options->input, options->language, strings);
         if (!project) {
             status = kFailure;
+            return;
+        }
+        if (severalPorts(options->link)) {
+            const auto setups = resolveLinks(options->link, project->family, false, status);
+            if (!setups) return;
+            status = onEveryPort(*setups, *options,
+                                 [&](const LinkSetup& setup, link::TransferObserver& observer, std::uint64_t& bytes) {
+                                     Definition definition = project->definition;  // each port prepares its own
+                                     link::ApplicationDownload handler(definition, project->defaults);
+                                     auto outcome = runExchange(setup, handler, nullptr, &observer);
+                                     bytes = outcome.result == link::kCompleted ? kImageBytesSent : 0;
+                                     return outcome;
+                                 });
             return;
         }
         const auto setup = resolveLink(options->link, project->family, false, status);
@@ -120,6 +166,21 @@ void addDownloadLookupCommand(CLI::App& app, int& status) {
             }
             if (!familyKnown) options->family = checked->family;
             familyKnown = true;
+        }
+        if (severalPorts(options->link)) {
+            const auto setups = resolveLinks(options->link, options->family, false, status, familyKnown);
+            if (!setups) return;
+            status = onEveryPort(*setups, *options,
+                                 [&](const LinkSetup& setup, link::TransferObserver& observer,
+                                     std::uint64_t& bytes) -> link::TransferOutcome {
+                                     const auto file = link::openLookupFile(options->input);
+                                     if (!file) return {link::message::kCannotOpenFile, options->input};
+                                     link::LookupDownload handler(file->stream, file->size);
+                                     auto outcome = runExchange(setup, handler, nullptr, &observer);
+                                     bytes = outcome.result == link::kCompleted ? file->size : 0;
+                                     return outcome;
+                                 });
+            return;
         }
         const auto setup = resolveLink(options->link, options->family, false, status, familyKnown);
         if (!setup) return;

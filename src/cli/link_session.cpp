@@ -38,7 +38,7 @@ constexpr std::array<int, 3> kCancelSignals{SIGINT, SIGTERM, SIGHUP};
 #else
 constexpr std::array<int, 2> kCancelSignals{SIGINT, SIGTERM};
 #endif
-int scopeDepth = 0;
+std::atomic<int> scopeDepth{0};
 std::array<void (*)(int), kCancelSignals.size()> previousHandlers{};
 
 // Interfaces by name, with the link kind each one gives.
@@ -113,7 +113,7 @@ private:
 }  // namespace
 
 CancelScope::CancelScope() {
-    if (scopeDepth++ > 0) return;
+    if (scopeDepth++ > 0) return;  // an outer scope has the handlers
     interrupted = false;
     for (std::size_t i = 0; i < kCancelSignals.size(); ++i)
         previousHandlers[i] = std::signal(kCancelSignals[i], onInterrupt);
@@ -132,7 +132,11 @@ bool CancelScope::pause(std::chrono::milliseconds length) {
 }
 
 void addLinkOptions(CLI::App& command, LinkOptions& options) {
-    command.add_option("--port", options.port, "Port name from `tessel ports`, or a device path");
+    auto* port = command.add_option("--port", options.ports,
+                                    "Port name from `tessel ports`, or a device path; more than once for several "
+                                    "ports at once")
+                     ->allow_extra_args(false);
+    command.add_flag("--all-ports", options.allPorts, "Every port `tessel ports` lists, all at once")->excludes(port);
     command.add_option("--baud", options.baud, "Bit rate")->check(CLI::IsMember({115200, 57600, 38400, 19200, 9600}));
     command.add_option("--via", options.via, "Interface: cradle, irda, bluetooth, cable, usb or sd")
         ->check(CLI::IsMember({"cradle", "irda", "bluetooth", "cable", "usb", "sd"}));
@@ -165,14 +169,15 @@ std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, boo
         setup.linkKind = *kind;
     }
 
-    if (!options.port.empty()) {
-        auto index = link::findPort(setup.ports, options.port);
-        if (!index && options.port.find('/') != std::string::npos) {
-            setup.ports.push_back({options.port, options.port});
+    if (!options.ports.empty()) {
+        const std::string& port = options.ports.front();
+        auto index = link::findPort(setup.ports, port);
+        if (!index && port.find('/') != std::string::npos) {
+            setup.ports.push_back({port, port});
             index = static_cast<int>(setup.ports.size()) - 1;
         }
         if (!index) {
-            status = fail("No port named " + options.port + " (see `tessel ports`).");
+            status = fail("No port named " + port + " (see `tessel ports`).");
             return std::nullopt;
         }
         setup.portIndex = *index;
@@ -193,13 +198,39 @@ std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, boo
     return setup;
 }
 
-link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler, link::RecordSink* records) {
+bool severalPorts(const LinkOptions& options) { return options.allPorts || options.ports.size() > 1; }
+
+std::optional<std::vector<LinkSetup>> resolveLinks(const LinkOptions& options, int family, bool receiving, int& status,
+                                                   bool familyKnown) {
+    LinkOptions one = options;
+    std::vector<std::string> names = options.ports;
+    if (options.allPorts) {
+        names.clear();
+        for (const auto& port : link::listSerialPorts()) names.push_back(port.devicePath);
+        if (names.empty()) {
+            status = fail(Strings().utf8(link::message::kNoPort));
+            return std::nullopt;
+        }
+    }
+    std::vector<LinkSetup> setups;
+    for (const auto& name : names) {
+        one.ports = {name};
+        auto setup = resolveLink(one, family, receiving, status, familyKnown);
+        if (!setup) return std::nullopt;
+        setups.push_back(std::move(*setup));
+    }
+    return setups;
+}
+
+link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler, link::RecordSink* records,
+                                  link::TransferObserver* observer) {
     link::SteadyLinkClock clock;
     link::CradleTiming timing;
     ProgressPrinter printer;
     link::TransferWorker worker(link::makeQtSerialPort, clock, timing);
     CancelScope cancelSignals;
-    worker.start({setup.ports, setup.portIndex, setup.linkKind, setup.baudIndex, &handler, records}, printer);
+    worker.start({setup.ports, setup.portIndex, setup.linkKind, setup.baudIndex, &handler, records},
+                 observer ? *observer : printer);
     while (!worker.finished()) {
         if (interrupted) worker.cancel();
         std::this_thread::sleep_for(20ms);

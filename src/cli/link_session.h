@@ -5,6 +5,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/strings.h"
 #include "link/transfer_worker.h"
@@ -16,7 +17,10 @@ class App;
 namespace tessel::cli {
 
 struct LinkOptions {
-    std::string port;  // a port name from the list, or a device path
+    // Port names from the list, or device paths: one exchange on each, at
+    // the same time when there are several.
+    std::vector<std::string> ports;
+    bool allPorts = false;  // every listed port
     int baud = 0;      // bit/s; 0 takes the preferences' rate
     std::string via;   // cradle, irda, bluetooth, cable, usb or sd; empty takes the preferences' choice
 };
@@ -37,6 +41,13 @@ struct LinkSetup {
 std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, bool receiving, int& status,
                                      bool familyKnown = true);
 
+// Whether the options name more than one port (or all of them).
+bool severalPorts(const LinkOptions& options);
+
+// One setup per port of the options, each resolved as by resolveLink.
+std::optional<std::vector<LinkSetup>> resolveLinks(const LinkOptions& options, int family, bool receiving, int& status,
+                                                   bool familyKnown = true);
+
 // Ctrl+C, and the termination and hang-up signals (a closed terminal, a
 // service stopping), cancel what runs while a scope is open: the exchange,
 // a pause between tries, the tries still to come. The handlers before are
@@ -53,9 +64,10 @@ public:
     static bool pause(std::chrono::milliseconds length);
 };
 
-// Runs one exchange to its end; Ctrl+C cancels it.
+// Runs one exchange to its end; Ctrl+C cancels it. Progress goes to
+// `observer`, or without one to a bar on stderr.
 link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler,
-                                  link::RecordSink* records = nullptr);
+                                  link::RecordSink* records = nullptr, link::TransferObserver* observer = nullptr);
 
 // Prints the message of a failed or cancelled exchange and returns kFailure.
 int reportFailure(const link::TransferOutcome& outcome, const Strings& strings);
