@@ -1,8 +1,6 @@
 // The transfer commands under signals: termination and hang-up cancel like
 // Ctrl+C, releasing the port; a closed output does not end them.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,30 +13,16 @@
 #include "link/platform/pseudo_terminal.h"
 #include "link/platform/qt_serial_port.h"
 #include "support/run_tessel.h"
+#include "support/spawned_tessel.h"
 #include "support/temp_dir.h"
-
-extern char** environ;
 
 namespace tessel {
 namespace {
 
 using namespace std::chrono_literals;
 
-// Starts the tool with its error output in `errorFile`; the process id.
-pid_t startTessel(const std::vector<std::string>& arguments, const std::filesystem::path& errorFile) {
-    std::vector<std::string> all{TESSEL_CLI};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (auto& argument : all) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
+using test::exitStatusWithin;
+using test::startTessel;
 
 TEST(TransferSignals, TerminationAndHangUpCancelAndReleaseThePort) {
     for (const int signal : {SIGTERM, SIGHUP}) {
@@ -64,19 +48,6 @@ TEST(TransferSignals, TerminationAndHangUpCancelAndReleaseThePort) {
         link::QtSerialPort port;
         EXPECT_TRUE(port.open({silent->devicePath(), silent->devicePath()}).opened()) << signal;
     }
-}
-
-// The exit status of `pid`; a process still running after `patience` is
-// killed and reported as -1, so a fault shows as a failure, not a hang.
-int exitStatusWithin(pid_t pid, std::chrono::seconds patience) {
-    int status = 0;
-    for (auto waited = 0ms; waited < patience; waited += 50ms) {
-        if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::this_thread::sleep_for(50ms);
-    }
-    ::kill(pid, SIGKILL);
-    ::waitpid(pid, &status, 0);
-    return -1;
 }
 
 // Tries that fail at once (a missing port) must not swallow the signals
