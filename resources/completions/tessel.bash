@@ -4,7 +4,7 @@ _tessel() {
     local cur prev words cword
     _init_completion || return
 
-    local commands="new info image export import upgrade check diff strings sim ports detect-cradle download download-lookup receive terminal"
+    local commands="new info image export import upgrade check diff strings sim ports detect-cradle download download-lookup lookup-file receive terminal"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
         return
@@ -31,10 +31,14 @@ _tessel() {
             fi
             return
             ;;
-        --keys | --at | --language | --id | --faults | --seed | --retries)
+        --separator)
+            COMPREPLY=($(compgen -W ", ; tab" -- "$cur"))
             return
             ;;
-        -o | --output | --upload | --image-out | --lookup-out)
+        --keys | --at | --language | --id | --faults | --seed | --retries | --lookup | --columns | --count | --pace)
+            return
+            ;;
+        -o | --output | --upload | --image-out | --lookup-out | --project)
             _filedir
             return
             ;;
@@ -54,10 +58,11 @@ _tessel() {
         sim) options="--keys --at --trace --language" ;;
         ports) options="" ;;
         detect-cradle) options="" ;;
-        download) options="--port --baud --via --retries --language" ;;
-        download-lookup) options="--port --baud --via --retries --family" ;;
-        receive) options="--port --baud --via --family" ;;
-        terminal) options="--family --id --full --upload --image-out --lookup-out --faults --seed --once" ;;
+        download) options="--port --all-ports --baud --via --retries --json --language" ;;
+        download-lookup) options="--port --all-ports --baud --via --retries --json --family --project --lookup --force" ;;
+        lookup-file) options="-o --output --header --columns --strict --separator" ;;
+        receive) options="--port --all-ports --baud --via --family --append --no-clobber --json" ;;
+        terminal) options="--family --id --full --upload --image-out --lookup-out --faults --seed --once --count --pace" ;;
         *) return ;;
     esac
 
