@@ -60,9 +60,10 @@ int main(int argc, char** argv) {
     const auto one = tessel::downloadAtOnce(1, completedOne);
     const auto all = tessel::downloadAtOnce(many, completedMany);
     const double ratio = all.count() / one.count();
-    std::printf("Application download at %d bit/s: 1 terminal %.3f s (%zu completed), %zu at once %.3f s "
-                "(%zu completed)\n",
-                tessel::kLineRate, one.count(), completedOne, many, all.count(), completedMany);
+    std::printf(
+        "Application download at %d bit/s: 1 terminal %.3f s (%zu completed), %zu at once %.3f s "
+        "(%zu completed)\n",
+        tessel::kLineRate, one.count(), completedOne, many, all.count(), completedMany);
     std::printf("ratio %.2f (target at most 1.25)%s\n", ratio, ratio <= 1.25 ? "" : "  MISSED");
     return completedOne == 1 && completedMany == many ? 0 : 1;
 }

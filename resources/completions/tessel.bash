@@ -4,7 +4,7 @@ _tessel() {
     local cur prev words cword
     _init_completion || return
 
-    local commands="new info image export import upgrade check diff strings sim ports detect-cradle download download-lookup lookup-file receive terminal"
+    local commands="new info image export import upgrade check diff strings sim ports detect-cradle download download-lookup lookup-file receive station terminal"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
         return
@@ -35,10 +35,14 @@ _tessel() {
             COMPREPLY=($(compgen -W ", ; tab" -- "$cur"))
             return
             ;;
-        --keys | --at | --language | --id | --faults | --seed | --retries | --lookup | --columns | --count | --pace)
+        --output-dir)
+            _filedir -d
             return
             ;;
-        -o | --output | --upload | --image-out | --lookup-out | --project)
+        --keys | --at | --pattern | --language | --id | --faults | --seed | --retries | --lookup | --columns | --count | --pace)
+            return
+            ;;
+        -o | --output | --upload | --image-out | --lookup-out | --project | --then-lookup | --then-download)
             _filedir
             return
             ;;
@@ -62,6 +66,7 @@ _tessel() {
         download-lookup) options="--port --all-ports --baud --via --retries --json --family --project --lookup --force" ;;
         lookup-file) options="-o --output --header --columns --strict --separator" ;;
         receive) options="--port --all-ports --baud --via --family --append --no-clobber --json" ;;
+        station) options="--port --all-ports --baud --via --output-dir --pattern --then-lookup --then-download --family" ;;
         terminal) options="--family --id --full --upload --image-out --lookup-out --faults --seed --once --count --pace" ;;
         *) return ;;
     esac

@@ -51,8 +51,10 @@ link::TransferOutcome tryWithRetries(int retries, Attempt attempt, Failed failed
         failed(outcome, last ? 0 : tries + 1);
         if (last) return outcome;
         if (std::chrono::steady_clock::now() - started < kPauseAfterQuickFailure &&
-            !CancelScope::pause(kPauseAfterQuickFailure))
+            !CancelScope::pause(kPauseAfterQuickFailure)) {
+            failed(link::TransferOutcome{link::kCancelled, {}}, 0);
             return {link::kCancelled, {}};
+        }
     }
 }
 
@@ -67,23 +69,22 @@ int withRetries(int retries, const Strings& strings, Attempt attempt) {
         std::cout << strings.utf8(1132) << '\n';
         return kSuccess;
     }
-    if (outcome.result == link::kCancelled && CancelScope::requested()) fail("Cancelled.");
     return kFailure;
 }
 
 // Several ports at once, each with its own tries; the summary tells how each ended.
 template <typename Attempt>
 int onEveryPort(const std::vector<LinkSetup>& setups, const DownloadOptions& options, Attempt attempt) {
-    const auto results = runOnEveryPort(
-        setups,
-        [&](std::size_t, const LinkSetup& setup, link::TransferObserver& observer) {
-            PortResult result;
-            result.outcome = tryWithRetries(
-                options.retries, [&] { return attempt(setup, observer, result.amount); },
-                [](const link::TransferOutcome&, int) {});
-            return result;
-        },
-        {"bytes", options.json});
+    const auto results =
+        runOnEveryPort(setups,
+                       [&](std::size_t, const LinkSetup& setup, link::TransferObserver& observer) {
+                           PortResult result;
+                           result.outcome = tryWithRetries(
+                               options.retries, [&] { return attempt(setup, observer, result.amount); },
+                               [](const link::TransferOutcome&, int) {});
+                           return result;
+                       },
+                       {"bytes", options.json});
     return fleetStatus(results);
 }
 
@@ -142,9 +143,10 @@ void addDownloadLookupCommand(CLI::App& app, int& status) {
     auto* command = app.add_subcommand("download-lookup", "Download a lookup text file to the terminal, line by line.");
     command->add_option("FILE", options->input, "Lookup text file")->required();
     addDownloadOptions(*command, *options);
-    auto* family =
-        command->add_option("--family", options->family, "Family whose interface list the preferences' choice is read from")
-            ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
+    auto* family = command
+                       ->add_option("--family", options->family,
+                                    "Family whose interface list the preferences' choice is read from")
+                       ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
     auto* project = command->add_option("--project", options->project, "Project whose lookup the file is for");
     command->add_option("--lookup", options->lookup, "Check every line against this lookup's layout first (1 to 3)")
         ->check(CLI::Range(1, 3))

@@ -61,9 +61,10 @@ int makeLookupFile(const LookupFileOptions& options) {
 
 void addLookupFileCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<LookupFileOptions>();
-    auto* command = app.add_subcommand(
-        "lookup-file", "Make a lookup file in a project lookup's layout from a CSV export; exit status 1 when rows "
-                       "were left out.");
+    auto* command =
+        app.add_subcommand("lookup-file",
+                           "Make a lookup file in a project lookup's layout from a CSV export; exit status 1 when rows "
+                           "were left out.");
     command->add_option("PROJECT", options->project, "Project file whose lookup gives the layout")->required();
     command->add_option("N", options->lookup, "The lookup, 1 to 3")->required()->check(CLI::Range(1, 3));
     command->add_option("INPUT", options->input, "CSV file (comma, semicolon or tab; UTF-8 or Windows-1251)")

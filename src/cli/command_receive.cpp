@@ -48,19 +48,19 @@ int receiveOnEveryPort(const ReceiveOptions& options) {
         if (!output) return status;
         outputs.push_back(std::move(*output));
     }
-    const auto results = runOnEveryPort(
-        *setups,
-        [&](std::size_t port, const LinkSetup& setup, link::TransferObserver& observer) {
-            ReceiveOutput* output = &outputs[port];
-            link::ReceiveData handler;
-            PortResult result;
-            result.outcome = runExchange(setup, handler, output->file.get(), &observer);
-            output->file->close();
-            result.amount = static_cast<std::uint64_t>(handler.recordsReceived());
-            result.note = output->file->placed() ? output->file->path().string() : "no file written";
-            return result;
-        },
-        {"records", options.json});
+    const auto results =
+        runOnEveryPort(*setups,
+                       [&](std::size_t port, const LinkSetup& setup, link::TransferObserver& observer) {
+                           ReceiveOutput* output = &outputs[port];
+                           link::ReceiveData handler;
+                           PortResult result;
+                           result.outcome = runExchange(setup, handler, output->file.get(), &observer);
+                           output->file->close();
+                           result.amount = static_cast<std::uint64_t>(handler.recordsReceived());
+                           result.note = output->file->placed() ? output->file->path().string() : "no file written";
+                           return result;
+                       },
+                       {"records", options.json});
     if (fleetStatus(results) != kSuccess) return kFailure;
     for (const auto& result : results)
         if (result.amount > 0) return kSuccess;
@@ -97,17 +97,17 @@ int receive(const ReceiveOptions& options) {
 void addReceiveCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<ReceiveOptions>();
     auto* command = app.add_subcommand(
-        "receive",
-        "Receive the records collected by the terminal into a text file; exit status 3 when it had none.");
+        "receive", "Receive the records collected by the terminal into a text file; exit status 3 when it had none.");
     command
         ->add_option("OUTPUT", options->output,
                      "Data file to write (an existing one is replaced once the first record has arrived); "
                      "may hold {port}, {date}, {time} and {n}")
         ->required();
     addLinkOptions(*command, options->link);
-    auto* family =
-        command->add_option("--family", options->family, "Family whose interface list the preferences' choice is read from")
-            ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
+    auto* family = command
+                       ->add_option("--family", options->family,
+                                    "Family whose interface list the preferences' choice is read from")
+                       ->check(CLI::IsMember({kFamily4760, kFamilyGroup}));
     auto* append = command->add_flag("--append", options->append, "Add the records to an existing OUTPUT");
     command->add_flag("--no-clobber", options->noClobber, "Refuse an existing OUTPUT before the exchange starts")
         ->excludes(append);

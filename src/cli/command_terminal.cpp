@@ -126,8 +126,7 @@ struct Served {
           peer(settings),
           line(peer, faults, own.seed),
           options(std::move(own)) {
-        if (!registered.registered())
-            std::cerr << "Not listed by 'tessel ports': " << registered.error() << ".\n";
+        if (!registered.registered()) std::cerr << "Not listed by 'tessel ports': " << registered.error() << ".\n";
         std::cout << server->devicePath() << std::endl;
     }
 
@@ -159,8 +158,10 @@ struct Served {
 TerminalOptions optionsOfTerminal(TerminalOptions options, int number) {
     for (auto* out : {&options.imageOut, &options.lookupOut}) {
         if (out->empty()) continue;
-        if (const auto at = out->find("{n}"); at != std::string::npos) out->replace(at, 3, std::to_string(number));
-        else if (options.count > 1) *out += "." + std::to_string(number);
+        if (const auto at = out->find("{n}"); at != std::string::npos)
+            out->replace(at, 3, std::to_string(number));
+        else if (options.count > 1)
+            *out += "." + std::to_string(number);
     }
     options.seed += static_cast<std::uint32_t>(number - 1);
     return options;
@@ -189,7 +190,8 @@ int serveTerminal(const TerminalOptions& options) {
         std::string error;
         auto server = link::PseudoTerminalServer::open(error);
         if (!server) return fail(error);
-        terminals.push_back(std::make_unique<Served>(std::move(server), settings, faults, optionsOfTerminal(options, i)));
+        terminals.push_back(
+            std::make_unique<Served>(std::move(server), settings, faults, optionsOfTerminal(options, i)));
     }
     const std::string& first = terminals.front()->server->devicePath();
     std::cerr << "Connect with --port " << first

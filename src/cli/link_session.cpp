@@ -132,9 +132,10 @@ bool CancelScope::pause(std::chrono::milliseconds length) {
 }
 
 void addLinkOptions(CLI::App& command, LinkOptions& options) {
-    auto* port = command.add_option("--port", options.ports,
-                                    "Port name from `tessel ports`, or a device path; more than once for several "
-                                    "ports at once")
+    auto* port = command
+                     .add_option("--port", options.ports,
+                                 "Port name from `tessel ports`, or a device path; more than once for several "
+                                 "ports at once")
                      ->allow_extra_args(false);
     command.add_flag("--all-ports", options.allPorts, "Every port `tessel ports` lists, all at once")->excludes(port);
     command.add_option("--baud", options.baud, "Bit rate")->check(CLI::IsMember({115200, 57600, 38400, 19200, 9600}));
@@ -223,7 +224,7 @@ std::optional<std::vector<LinkSetup>> resolveLinks(const LinkOptions& options, i
 }
 
 link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler, link::RecordSink* records,
-                                  link::TransferObserver* observer) {
+                                  link::TransferObserver* observer, const std::function<bool()>& giveUp) {
     link::SteadyLinkClock clock;
     link::CradleTiming timing;
     ProgressPrinter printer;
@@ -232,7 +233,7 @@ link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& h
     worker.start({setup.ports, setup.portIndex, setup.linkKind, setup.baudIndex, &handler, records},
                  observer ? *observer : printer);
     while (!worker.finished()) {
-        if (interrupted) worker.cancel();
+        if (interrupted || (giveUp && giveUp())) worker.cancel();
         std::this_thread::sleep_for(20ms);
     }
     auto outcome = worker.wait();

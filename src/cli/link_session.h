@@ -3,6 +3,7 @@
 // choosing the port and link from them and the preferences, and running one
 // exchange with progress on stderr and Ctrl+C for cancel.
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,8 +22,8 @@ struct LinkOptions {
     // the same time when there are several.
     std::vector<std::string> ports;
     bool allPorts = false;  // every listed port
-    int baud = 0;      // bit/s; 0 takes the preferences' rate
-    std::string via;   // cradle, irda, bluetooth, cable, usb or sd; empty takes the preferences' choice
+    int baud = 0;           // bit/s; 0 takes the preferences' rate
+    std::string via;        // cradle, irda, bluetooth, cable, usb or sd; empty takes the preferences' choice
 };
 
 void addLinkOptions(CLI::App& command, LinkOptions& options);
@@ -66,8 +67,11 @@ public:
 
 // Runs one exchange to its end; Ctrl+C cancels it. Progress goes to
 // `observer`, or without one to a bar on stderr.
+// `giveUp`, when given, is asked while the exchange runs and cancels it when
+// it says so.
 link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler,
-                                  link::RecordSink* records = nullptr, link::TransferObserver* observer = nullptr);
+                                  link::RecordSink* records = nullptr, link::TransferObserver* observer = nullptr,
+                                  const std::function<bool()>& giveUp = {});
 
 // Prints the message of a failed or cancelled exchange and returns kFailure.
 int reportFailure(const link::TransferOutcome& outcome, const Strings& strings);

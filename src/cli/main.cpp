@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     addLookupFileCommand(app, status);
     addReceiveCommand(app, status);
     addTerminalCommand(app, status);
+    addStationCommand(app, status);
 
     try {
         app.parse(argc, argv);

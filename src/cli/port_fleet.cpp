@@ -34,7 +34,8 @@ public:
             return;
         }
         if (drawn_) std::cerr << "\x1b[" << lines_.size() << "A";
-        for (std::size_t i = 0; i < lines_.size(); ++i) std::cerr << "\r\x1b[K" << ports_[i] << ": " << lines_[i] << '\n';
+        for (std::size_t i = 0; i < lines_.size(); ++i)
+            std::cerr << "\r\x1b[K" << ports_[i] << ": " << lines_[i] << '\n';
         std::cerr << std::flush;
         drawn_ = true;
     }
@@ -76,14 +77,15 @@ void printTable(const std::vector<std::string>& ports, const std::vector<PortRes
                 const FleetReport& report) {
     std::size_t width = 4;
     for (const auto& port : ports) width = std::max(width, port.size());
-    std::cout << std::left << std::setw(static_cast<int>(width)) << "PORT" << "  " << std::setw(8)
-              << (report.amountName == "records" ? "RECORDS" : "BYTES") << "  " << std::setw(7) << "SECONDS"
+    std::cout << std::left << std::setw(static_cast<int>(width)) << "PORT"
+              << "  " << std::setw(8) << (report.amountName == "records" ? "RECORDS" : "BYTES") << "  " << std::setw(7)
+              << "SECONDS"
               << "  RESULT\n";
     for (std::size_t i = 0; i < ports.size(); ++i) {
         std::ostringstream seconds;
         seconds << std::fixed << std::setprecision(1) << results[i].seconds;
-        std::cout << std::setw(static_cast<int>(width)) << ports[i] << "  " << std::setw(8) << results[i].amount
-                  << "  " << std::setw(7) << seconds.str() << "  " << resultText(results[i].outcome)
+        std::cout << std::setw(static_cast<int>(width)) << ports[i] << "  " << std::setw(8) << results[i].amount << "  "
+                  << std::setw(7) << seconds.str() << "  " << resultText(results[i].outcome)
                   << (results[i].note.empty() ? "" : " (" + results[i].note + ")") << '\n';
     }
 }
@@ -119,14 +121,15 @@ std::vector<PortResult> runOnEveryPort(const std::vector<LinkSetup>& setups, con
                 PortProgress progress(board, i);
                 const auto started = std::chrono::steady_clock::now();
                 results[i] = job(i, setups[i], progress);
-                results[i].seconds =
-                    std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+                results[i].seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
                 board.show(i, resultText(results[i].outcome));
             });
         }
     }
-    if (report.json) printJson(ports, results, report);
-    else printTable(ports, results, report);
+    if (report.json)
+        printJson(ports, results, report);
+    else
+        printTable(ports, results, report);
     return results;
 }
 

@@ -22,8 +22,7 @@ struct PortResult {
 
 // Runs the exchange (all its tries) on port number `port` of the setups,
 // with its progress to `observer`; called on a thread of the port's own.
-using PortJob =
-    std::function<PortResult(std::size_t port, const LinkSetup& setup, link::TransferObserver& observer)>;
+using PortJob = std::function<PortResult(std::size_t port, const LinkSetup& setup, link::TransferObserver& observer)>;
 
 struct FleetReport {
     std::string amountName;  // "bytes" or "records"

@@ -56,7 +56,8 @@ std::optional<ReceiveOutput> openReceiveOutput(const std::string& pattern, const
     output.file = link::DataFile::create(output.name, placement, problem, std::move(nextName));
     if (!output.file) {
         const Strings strings;
-        status = fail(strings.utf8(link::message::kFileCreateFailed) + "\n" + link::dataFileProblem(output.name, problem));
+        status =
+            fail(strings.utf8(link::message::kFileCreateFailed) + "\n" + link::dataFileProblem(output.name, problem));
         return std::nullopt;
     }
     return output;

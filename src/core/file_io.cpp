@@ -138,8 +138,8 @@ WriteOutcome resolveSaveTarget(const std::filesystem::path& path, SaveTarget& ta
 #ifdef _WIN32
 int createLikeTarget(const std::filesystem::path& file, const SaveTarget&) {
     int fd = -1;
-    if (const errno_t error = _wsopen_s(&fd, file.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _SH_DENYNO,
-                                        _S_IREAD | _S_IWRITE);
+    if (const errno_t error =
+            _wsopen_s(&fd, file.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _SH_DENYNO, _S_IREAD | _S_IWRITE);
         error != 0)
         return -error;
     return fd;

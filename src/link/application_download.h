@@ -32,7 +32,7 @@ private:
     void sendNextFrame(Exchange& exchange);
 
     std::unique_ptr<ApplicationImage> image_;
-    bool identified_ = false;   // the terminal has identified itself
+    bool identified_ = false;  // the terminal has identified itself
     std::string identification_;
     std::size_t sequence_ = 0;  // the next frame to send
     int progress_ = 0;          // half the frames sent, rounded up

@@ -31,7 +31,8 @@ bool isStagingName(const std::string& name) {
 }
 
 bool sameFile(int fd, const fs::path& name) {
-    struct stat open {}, named {};
+    struct stat open {
+    }, named{};
     return ::fstat(fd, &open) == 0 && ::lstat(name.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
            open.st_ino == named.st_ino;
 }
@@ -139,8 +140,10 @@ bool DataFile::writeWhole(std::span<const Byte> line) {
     for (std::size_t done = 0; error == 0 && done < line.size();) {
         const auto n = ::write(fd_, line.data() + done, line.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) error = errno;
-        else done += static_cast<std::size_t>(n);
+        if (n < 0)
+            error = errno;
+        else
+            done += static_cast<std::size_t>(n);
     }
     if (error == 0 && ::fdatasync(fd_) != 0) error = errno;
     if (error == 0) {
@@ -167,7 +170,8 @@ bool DataFile::takePlace() {
             syncFolder(path_.parent_path());
             return true;
         }
-        if (error != std::errc::file_exists || !nextName_) return fail("cannot write " + path_.string() + ": " + error.message());
+        if (error != std::errc::file_exists || !nextName_)
+            return fail("cannot write " + path_.string() + ": " + error.message());
         const fs::path next = nextName_();
         if (next.empty()) return fail(path_.string() + " was made by another program meanwhile; it was left alone");
         path_ = next;

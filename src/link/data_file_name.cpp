@@ -52,28 +52,37 @@ std::string portTag(std::string_view portName) {
 
 std::optional<std::string> dataFileNameProblem(std::string_view pattern) {
     std::optional<std::string> problem;
-    const bool closed = walkPattern(pattern, [](std::string_view) {}, [&](std::string_view name) {
-        if (!problem && std::find(kFields.begin(), kFields.end(), name) == kFields.end())
-            problem = "unknown field {" + std::string(name) + "}; the fields are {port}, {date}, {time} and {n}";
-    });
+    const bool closed = walkPattern(
+        pattern, [](std::string_view) {},
+        [&](std::string_view name) {
+            if (!problem && std::find(kFields.begin(), kFields.end(), name) == kFields.end())
+                problem = "unknown field {" + std::string(name) + "}; the fields are {port}, {date}, {time} and {n}";
+        });
     if (!closed) return "a { without its }";
     return problem;
 }
 
 bool patternHasField(std::string_view pattern, std::string_view field) {
     bool found = false;
-    walkPattern(pattern, [](std::string_view) {}, [&](std::string_view name) { found = found || name == field; });
+    walkPattern(
+        pattern, [](std::string_view) {}, [&](std::string_view name) { found = found || name == field; });
     return found;
 }
 
 std::filesystem::path expandDataFileName(std::string_view pattern, const DataFileNameValues& values) {
     std::string name;
-    walkPattern(pattern, [&](std::string_view text) { name += text; }, [&](std::string_view field) {
-        if (field == "port") name += values.port;
-        else if (field == "date") name += formatted(values.time, "%Y-%m-%d");
-        else if (field == "time") name += formatted(values.time, "%H%M%S");
-        else if (field == "n") name += std::to_string(values.n);
-    });
+    walkPattern(
+        pattern, [&](std::string_view text) { name += text; },
+        [&](std::string_view field) {
+            if (field == "port")
+                name += values.port;
+            else if (field == "date")
+                name += formatted(values.time, "%Y-%m-%d");
+            else if (field == "time")
+                name += formatted(values.time, "%H%M%S");
+            else if (field == "n")
+                name += std::to_string(values.n);
+        });
     return name;
 }
 

@@ -11,8 +11,8 @@ constexpr int kBitsPerByte = 10;
 
 void LinePace::enter(std::span<const Byte> bytes, TimePoint now) {
     if (bytes.empty()) return;
-    const auto byteTime = bitsPerSecond_ > 0 ? std::chrono::duration_cast<Clock::duration>(
-                                                   std::chrono::nanoseconds(1'000'000'000LL * kBitsPerByte / bitsPerSecond_))
+    const auto byteTime = bitsPerSecond_ > 0 ? std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(
+                                                   1'000'000'000LL * kBitsPerByte / bitsPerSecond_))
                                              : Clock::duration::zero();
     TimePoint at = std::max(now, free_);
     for (const Byte b : bytes) {

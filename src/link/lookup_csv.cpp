@@ -14,7 +14,11 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 bool isUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xE  ? 3
+                                   : (lead >> 3) == 0x1E ? 4
+                                                         : 0;
         if (length == 0 || i + length > text.size()) return false;
         for (std::size_t k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) return false;
@@ -168,8 +172,10 @@ std::optional<LookupConversion> csvToLookup(std::string_view csv, const LookupRe
         std::string refused;
         for (const std::size_t index : picked) {
             const auto text = index < row.fields.size() ? terminalText(row.fields[index], utf8) : std::nullopt;
-            if (index >= row.fields.size()) refused = "has " + std::to_string(row.fields.size()) + " columns";
-            else if (!text) refused = "column " + std::to_string(index + 1) + " has a character the terminal lacks";
+            if (index >= row.fields.size())
+                refused = "has " + std::to_string(row.fields.size()) + " columns";
+            else if (!text)
+                refused = "column " + std::to_string(index + 1) + " has a character the terminal lacks";
             if (!refused.empty()) break;
             fields.push_back(*text);
         }

@@ -13,12 +13,12 @@
 namespace tessel::link {
 
 struct CsvOptions {
-    char separator = 0;    // ',', ';' or '\t'; 0 takes the one the first row uses most
-    bool header = false;   // the first row names the columns and is not converted
+    char separator = 0;   // ',', ';' or '\t'; 0 takes the one the first row uses most
+    bool header = false;  // the first row names the columns and is not converted
     // The CSV columns that make the lookup's columns, in the lookup's order:
     // 1-based numbers, or names of the header row; empty takes the first ones.
     std::vector<std::string> columns;
-    bool strict = false;   // refuse rows whose fields would be cut
+    bool strict = false;  // refuse rows whose fields would be cut
 };
 
 // One row of the CSV: its fields, and the line it starts on.
@@ -35,9 +35,9 @@ std::vector<CsvRow> parseCsv(std::string_view csv, char separator);
 char guessSeparator(std::string_view firstLine);
 
 struct LookupConversion {
-    std::string file;               // the records, each ended by CR LF
-    std::vector<LineFault> cut;     // fields cut to fit (the row still went in)
-    std::vector<LineFault> refused; // rows that cannot fit, left out
+    std::string file;                // the records, each ended by CR LF
+    std::vector<LineFault> cut;      // fields cut to fit (the row still went in)
+    std::vector<LineFault> refused;  // rows that cannot fit, left out
     std::size_t records = 0;
 };
 

@@ -72,11 +72,12 @@ std::vector<std::string> lineFaults(std::string_view line, const LookupRecord& l
     } else {
         for (std::size_t c = 0; c < count; ++c)
             if (columns[c].size() > layout.columnLength[c])
-                faults.push_back(columnName(c) + " has " + std::to_string(columns[c].size()) +
-                                 " characters; at most " + std::to_string(layout.columnLength[c]));
+                faults.push_back(columnName(c) + " has " + std::to_string(columns[c].size()) + " characters; at most " +
+                                 std::to_string(layout.columnLength[c]));
     }
     const std::size_t key = layout.keyColumn;
-    if (key < count && key < columns.size() && blank(columns[key])) faults.push_back("the key " + columnName(key) + " is empty");
+    if (key < count && key < columns.size() && blank(columns[key]))
+        faults.push_back("the key " + columnName(key) + " is empty");
     return faults;
 }
 

@@ -37,9 +37,8 @@ protected:
 
 TEST_F(LookupCommands, LookupFileMakesRecordsFromACsvAndReportsWhatDidNotFit) {
     write("items.csv", "name;code;n\r\nMilk;A1;3\r\n\"Tea; green\";A2;4\r\nBread;;5\r\nChocolates;A4;6\r\n");
-    const auto made =
-        run({"lookup-file", path("p.TSX"), "1", path("items.csv"), "-o", path("items.txt"), "--header", "--columns",
-             "code,name,3"});
+    const auto made = run({"lookup-file", path("p.TSX"), "1", path("items.csv"), "-o", path("items.txt"), "--header",
+                           "--columns", "code,name,3"});
     EXPECT_EQ(made.status, 1);
     EXPECT_EQ(made.out, "2 records written to " + path("items.txt") + ".\n");
     EXPECT_EQ(readFileBytes(path("items.txt"), 1000), "A1;Milk;3\r\nA4;Chocolat;6\r\n");
@@ -48,8 +47,8 @@ TEST_F(LookupCommands, LookupFileMakesRecordsFromACsvAndReportsWhatDidNotFit) {
     EXPECT_NE(made.err.find(csv + ":4: left out: the key column 1 is empty"), std::string::npos) << made.err;
     EXPECT_NE(made.err.find(csv + ":5: column 2 cut from 10 to 8 characters"), std::string::npos) << made.err;
 
-    run({"lookup-file", path("p.TSX"), "1", path("items.csv"), "-o", path("strict.txt"),
-                             "--header", "--columns", "2,1,3", "--strict"});
+    run({"lookup-file", path("p.TSX"), "1", path("items.csv"), "-o", path("strict.txt"), "--header", "--columns",
+         "2,1,3", "--strict"});
     EXPECT_EQ(readFileBytes(path("strict.txt"), 1000), "A1;Milk;3\r\n");
 
     const auto unused = run({"lookup-file", path("p.TSX"), "2", path("items.csv"), "-o", path("x.txt")});
@@ -60,14 +59,14 @@ TEST_F(LookupCommands, LookupFileMakesRecordsFromACsvAndReportsWhatDidNotFit) {
 TEST_F(LookupCommands, DownloadLookupRefusesLinesThatDoNotFitUnlessForced) {
     write("items.txt", "A1;Milk;3\r\nA2 Tea 4\r\n;Rye;5\r\n");
     test::ServedTerminal terminal(link::PeerSettings{});
-    const std::vector<std::string> download{"download-lookup", path("items.txt"), "--project", path("p.TSX"),
-                                            "--lookup", "1", "--port", terminal.devicePath(), "--via", "cable"};
+    const std::vector<std::string> download{
+        "download-lookup", path("items.txt"),     "--project", path("p.TSX"), "--lookup", "1",
+        "--port",          terminal.devicePath(), "--via",     "cable"};
     const auto refused = run(download);
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find(path("items.txt") + ":2: 0 delimiters; the records have 2"), std::string::npos)
         << refused.err;
-    EXPECT_NE(refused.err.find(path("items.txt") + ":3: the key column 1 is empty"), std::string::npos)
-        << refused.err;
+    EXPECT_NE(refused.err.find(path("items.txt") + ":3: the key column 1 is empty"), std::string::npos) << refused.err;
 
     auto forced = download;
     forced.push_back("--force");

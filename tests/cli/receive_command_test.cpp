@@ -23,8 +23,8 @@ protected:
     std::optional<std::string> outputContent() const { return readFileBytes(output(), 1 << 20); }
     test::ToolRun receive(const std::string& port, std::vector<std::string> options = {},
                           const std::string& pattern = {}) {
-        std::vector<std::string> arguments{"receive", pattern.empty() ? output().string() : pattern, "--port", port,
-                                           "--via", "cable"};
+        std::vector<std::string> arguments{
+            "receive", pattern.empty() ? output().string() : pattern, "--port", port, "--via", "cable"};
         arguments.insert(arguments.end(), options.begin(), options.end());
         return test::runTessel(arguments, scratch.path());
     }

@@ -184,11 +184,10 @@ TEST(PreferencesForm, InterfaceChoicesOfTheOtherFamilyKeepTheirMeaning) {
         int storedFor, choice, family, shown;
     };
     const Case cases[] = {
-        {kFamily4760, 2, kFamilyGroup, 1},  // Bluetooth SPP
-        {kFamilyGroup, 1, kFamily4760, 2},  // Bluetooth SPP
-        {kFamilyGroup, 3, kFamily4760, 0},  // SD Card: the 4760 has none
-        {kFamilyGroup, 2, kFamilyGroup, 2},
-        {0, 2, kFamilyGroup, 2},  // an older file: read against the family shown
+        {kFamily4760, 2, kFamilyGroup, 1},                            // Bluetooth SPP
+        {kFamilyGroup, 1, kFamily4760, 2},                            // Bluetooth SPP
+        {kFamilyGroup, 3, kFamily4760, 0},                            // SD Card: the 4760 has none
+        {kFamilyGroup, 2, kFamilyGroup, 2}, {0, 2, kFamilyGroup, 2},  // an older file: read against the family shown
     };
     for (const auto& c : cases) {
         Preferences stored;

@@ -29,8 +29,7 @@ using link::TransferWorker;
 class ServedTerminal {
 public:
     // `bitsPerSecond` paces the line as a real one (0: bytes cross at once).
-    explicit ServedTerminal(PeerSettings settings, int bitsPerSecond = 0)
-        : peer_(std::move(settings)), line_(peer_) {
+    explicit ServedTerminal(PeerSettings settings, int bitsPerSecond = 0) : peer_(std::move(settings)), line_(peer_) {
         std::string error;
         server_ = PseudoTerminalServer::open(error);
         if (!server_) throw std::runtime_error(error);

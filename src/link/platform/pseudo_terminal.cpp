@@ -58,7 +58,9 @@ void PseudoTerminalServer::serve(PeerLine& line, const std::atomic<bool>& stop,
         const TimePoint now = Clock::now();
         Milliseconds wait = kIdleWake;
         for (const auto due : {line.deadline(), fromPc.deadline(), toPc.deadline()})
-            if (due) wait = std::min(wait, std::clamp(std::chrono::ceil<Milliseconds>(*due - now), Milliseconds{0}, kIdleWake));
+            if (due)
+                wait =
+                    std::min(wait, std::clamp(std::chrono::ceil<Milliseconds>(*due - now), Milliseconds{0}, kIdleWake));
         pollfd watch{controller_, POLLIN, 0};
         const int ready = ::poll(&watch, 1, static_cast<int>(wait.count()));
         if (ready > 0 && (watch.revents & POLLIN)) {
