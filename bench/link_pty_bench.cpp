@@ -113,7 +113,8 @@ void receive(const char* label, std::size_t records, const std::filesystem::path
     for (std::size_t i = 0; i < records; ++i) settings.uploads.emplace_back(data.begin(), data.end());
     test::ServedTerminal terminal(settings);
     const auto path = folder / "tessel-bench-received.txt";
-    auto file = link::DataFile::create(path);
+    WriteOutcome problem;
+    auto file = link::DataFile::create(path, link::DataPlacement::Replace, problem);
     link::ReceiveData handler;
     int result = 0;
     const auto elapsed = timed([&] { result = terminal.run(handler, file.get()).result; });

@@ -4,7 +4,7 @@ _tessel() {
     local cur prev words cword
     _init_completion || return
 
-    local commands="new info image export import upgrade check diff strings sim barcode ports detect-cradle download download-lookup receive terminal"
+    local commands="new info image export import upgrade check diff strings sim barcode ports detect-cradle download download-lookup lookup-file receive station terminal"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
         return
@@ -31,10 +31,18 @@ _tessel() {
             fi
             return
             ;;
-        --keys | --at | --language | --id | --faults | --seed | --retries | --module)
+        --separator)
+            COMPREPLY=($(compgen -W ", ; tab" -- "$cur"))
             return
             ;;
-        -o | --output | --upload | --image-out | --lookup-out)
+        --output-dir)
+            _filedir -d
+            return
+            ;;
+        --keys | --at | --pattern | --language | --id | --faults | --seed | --retries | --lookup | --columns | --count | --pace | --module | --lookup-slot)
+            return
+            ;;
+        -o | --output | --upload | --image-out | --lookup-out | --project | --then-lookup | --then-download)
             _filedir
             return
             ;;
@@ -55,10 +63,12 @@ _tessel() {
         barcode) options="-o --output --module" ;;
         ports) options="" ;;
         detect-cradle) options="" ;;
-        download) options="--port --baud --via --retries --language" ;;
-        download-lookup) options="--port --baud --via --retries --family" ;;
-        receive) options="--port --baud --via --family" ;;
-        terminal) options="--family --id --full --upload --image-out --lookup-out --faults --seed --once --state --lookup-slot" ;;
+        download) options="--port --all-ports --baud --via --retries --json --language" ;;
+        download-lookup) options="--port --all-ports --baud --via --retries --json --family --project --lookup --force" ;;
+        lookup-file) options="-o --output --header --columns --strict --separator" ;;
+        receive) options="--port --all-ports --baud --via --family --append --no-clobber --json" ;;
+        station) options="--port --all-ports --baud --via --output-dir --pattern --then-lookup --then-download --family" ;;
+        terminal) options="--family --id --full --upload --image-out --lookup-out --faults --seed --once --count --pace --state --lookup-slot" ;;
         *) return ;;
     esac
 

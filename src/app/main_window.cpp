@@ -313,7 +313,8 @@ void MainWindow::transfer(int command) {
     if (!port) return;
     const bool receiving = command == kCommandReceiveData;
     const auto& values = preferences_.values;
-    const auto kind = linkKindOf(project_.family, receiving ? values.receiveVia : values.downloadVia);
+    const auto kind =
+        linkKindOf(interfaceFamilyOf(values, project_.family), receiving ? values.receiveVia : values.downloadVia);
     if (!kind) return;
     const LinkSetup setup{port->first, port->second, *kind, values.baudRate};
     TransferCommands transfers(project_, strings_,

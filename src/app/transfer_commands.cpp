@@ -73,9 +73,11 @@ int TransferCommands::receive(const LinkSetup& setup) {
     failureDetail_.clear();
     const auto chosen = services_.dialogs.choose(saveDataRequest(strings_));
     if (!chosen) return link::kCancelled;
-    auto file = link::DataFile::create(*chosen);
+    // Refused before the exchange when it is read-only, with the reason.
+    WriteOutcome problem;
+    auto file = link::DataFile::create(*chosen, link::DataPlacement::Replace, problem);
     if (!file) {
-        failureDetail_ = *chosen;
+        failureDetail_ = link::dataFileProblem(*chosen, problem);
         showFailure(link::message::kFileCreateFailed);
         return link::message::kFileCreateFailed;
     }

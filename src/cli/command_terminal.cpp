@@ -4,6 +4,9 @@
 #include <csignal>
 #include <iostream>
 #include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/console.h"
@@ -37,6 +40,8 @@ struct TerminalOptions {
     bool once = false;
     std::string state;
     int lookupSlot = 1;
+    int count = 1;
+    int pace = 0;  // bit/s, 0 for no limit
 };
 
 // One record per line; CR LF or LF ends a line.
@@ -83,11 +88,100 @@ bool keepResults(link::TerminalPeer& peer, const TerminalOptions& options, Termi
                     writeWholeFile(options.lookupOut, lookupFileContent(peer.lookupRecords()));
                 break;
             case link::TerminalPeer::Event::UploadFinished:
-                std::cerr << "Upload finished: " << peer.uploadsAcknowledged() << " records acknowledged.\n";
+                std::cerr << "Upload finished: " << peer.uploadsAcknowledgedLastTime() << " records acknowledged.\n";
                 break;
         }
     }
     return completed;
+}
+
+// With --once, serving stops a while after every terminal completed an
+// exchange; the terminals report to it from their own threads.
+struct CompletionWatch {
+    bool once;
+    std::size_t terminals;
+    std::atomic<std::size_t> completed{0};
+    std::atomic<std::chrono::steady_clock::rep> lastAt{0};
+
+    void completedOne() {
+        lastAt = std::chrono::steady_clock::now().time_since_epoch().count();
+        ++completed;
+    }
+    void stopWhenAllDone() const {
+        const auto since = std::chrono::steady_clock::now() -
+                           std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(lastAt.load()));
+        if (once && completed == terminals && since > kOnceLinger) stopServing = true;
+    }
+};
+
+// The terminals report on one stderr, a line at a time.
+std::mutex reporting;
+
+// One simulated terminal on a pseudo-terminal of its own, listed for
+// `tessel ports` and printed on stdout; with a state folder it keeps what it
+// receives there and uploads the records the folder holds.
+struct Served {
+    Served(std::unique_ptr<link::PseudoTerminalServer> made, link::PeerSettings settings,
+           const link::FaultSpec& faults, TerminalOptions own, std::optional<TerminalFolderKeeper> kept)
+        : server(std::move(made)),
+          registered(server->devicePath()),
+          folder(std::move(kept)),
+          peer(withFolderUploads(std::move(settings))),
+          line(peer, faults, own.seed),
+          options(std::move(own)) {
+        if (!registered.registered()) std::cerr << "Not listed by 'tessel ports': " << registered.error() << ".\n";
+        std::cout << server->devicePath() << std::endl;
+    }
+
+    void serve(CompletionWatch& watch, int pace) {
+        bool completed = false;
+        server->serve(
+            line, stopServing,
+            [&] {
+                const std::lock_guard<std::mutex> oneAtATime(reporting);
+                if (folder) folder->acknowledged(peer.uploadsAcknowledged());
+                if (keepResults(peer, options, folder ? &*folder : nullptr) && !completed) {
+                    completed = true;
+                    watch.completedOne();
+                }
+                watch.stopWhenAllDone();
+            },
+            pace);
+    }
+
+    link::PeerSettings withFolderUploads(link::PeerSettings settings) {
+        if (folder) settings.uploadSource = [this] { return folder->uploads(); };
+        return settings;
+    }
+
+    std::unique_ptr<link::PseudoTerminalServer> server;
+    link::VirtualTerminalEntry registered;
+    std::optional<TerminalFolderKeeper> folder;
+    link::TerminalPeer peer;
+    link::PeerLine line;
+    TerminalOptions options;
+};
+
+// Terminal `number`'s own outputs: {n} in --image-out, --lookup-out and
+// --state is its number, and with more than one terminal a name without it
+// gets ".N".
+TerminalOptions optionsOfTerminal(TerminalOptions options, int number) {
+    for (auto* out : {&options.imageOut, &options.lookupOut, &options.state}) {
+        if (out->empty()) continue;
+        if (const auto at = out->find("{n}"); at != std::string::npos)
+            out->replace(at, 3, std::to_string(number));
+        else if (options.count > 1)
+            *out += "." + std::to_string(number);
+    }
+    options.seed += static_cast<std::uint32_t>(number - 1);
+    return options;
+}
+
+std::optional<TerminalFolderKeeper> openFolder(const TerminalOptions& options, std::string& error) {
+    if (options.state.empty()) return std::nullopt;
+    auto opened = TerminalStateFolder::open(options.state, error);
+    if (!opened) return std::nullopt;
+    return TerminalFolderKeeper(std::move(*opened), options.lookupSlot);
 }
 
 int serveTerminal(const TerminalOptions& options) {
@@ -107,37 +201,31 @@ int serveTerminal(const TerminalOptions& options) {
         if (!uploads) return kFailure;
         settings.uploads = std::move(*uploads);
     }
-    std::optional<TerminalFolderKeeper> folder;
-    if (!options.state.empty()) {
+
+    std::vector<std::unique_ptr<Served>> terminals;
+    for (int i = 1; i <= options.count; ++i) {
+        const auto own = optionsOfTerminal(options, i);
         std::string error;
-        auto opened = TerminalStateFolder::open(options.state, error);
-        if (!opened) return fail(error);
-        folder.emplace(std::move(*opened), options.lookupSlot);
-        settings.uploadSource = [&folder] { return folder->uploads(); };
+        auto folder = openFolder(own, error);
+        if (!error.empty()) return fail(error);
+        auto server = link::PseudoTerminalServer::open(error);
+        if (!server) return fail(error);
+        terminals.push_back(std::make_unique<Served>(std::move(server), settings, faults, own, std::move(folder)));
     }
+    const std::string& first = terminals.front()->server->devicePath();
+    std::cerr << "Connect with --port " << first
+              << " --via bluetooth (or --via cable for the 4130 group): a pseudo-terminal has no RTS line for the "
+                 "cradle.\n";
 
-    std::string error;
-    const auto server = link::PseudoTerminalServer::open(error);
-    if (!server) return fail(error);
-    const link::VirtualTerminalEntry registered(server->devicePath());
-    if (!registered.registered()) {
-        std::cerr << "Not listed by 'tessel ports': " << registered.error() << ".\n";
-    }
-    std::cout << server->devicePath() << std::endl;
-
-    link::TerminalPeer peer(settings);
-    link::PeerLine line(peer, faults, options.seed);
     stopServing = false;
     std::signal(SIGINT, onStop);
     std::signal(SIGTERM, onStop);
-    std::optional<std::chrono::steady_clock::time_point> completedAt;
-    server->serve(line, stopServing, [&] {
-        if (folder) folder->acknowledged(peer.uploadsAcknowledged());
-        if (keepResults(peer, options, folder ? &*folder : nullptr) && !completedAt)
-            completedAt = std::chrono::steady_clock::now();
-        if (options.once && completedAt && std::chrono::steady_clock::now() - *completedAt > kOnceLinger)
-            stopServing = true;
-    });
+    CompletionWatch watch{options.once, terminals.size()};
+    std::vector<std::thread> others;
+    for (std::size_t i = 1; i < terminals.size(); ++i)
+        others.emplace_back([&, i] { terminals[i]->serve(watch, options.pace); });
+    terminals.front()->serve(watch, options.pace);
+    for (auto& thread : others) thread.join();
     return kSuccess;
 }
 
@@ -159,10 +247,14 @@ void addTerminalCommand(CLI::App& app, int& status) {
     command->add_option("--faults", options->faults,
                         "Line faults, e.g. drop=0.02,corrupt=0.02,delay=0.05,silence=0.01");
     command->add_option("--seed", options->seed, "Seed of the line faults");
-    command->add_flag("--once", options->once, "Stop after the first completed exchange");
+    command->add_flag("--once", options->once, "Stop after the first completed exchange (of every terminal)");
+    command->add_option("--count", options->count, "Serve this many terminals, one device path per line")
+        ->check(CLI::Range(1, 64));
+    command->add_option("--pace", options->pace, "Send and take bytes no faster than this line rate (bit/s)")
+        ->check(CLI::Range(300, 4000000));
     command->add_option("--state", options->state,
                         "Keep the image, lookup files and records to upload in this folder, shared with 'tessel sim "
-                        "--state'");
+                        "--state' ({n} or a suffix .N tells the terminals of --count apart)");
     command->add_option("--lookup-slot", options->lookupSlot, "Which lookup (1 to 3) a lookup download fills")
         ->check(CLI::Range(1, 3));
     command->callback([options, &status] { status = serveTerminal(*options); });

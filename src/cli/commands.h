@@ -23,5 +23,7 @@ void addTerminalCommand(CLI::App& app, int& status);
 void addCheckCommand(CLI::App& app, int& status);
 void addDiffCommand(CLI::App& app, int& status);
 void addBarcodeCommand(CLI::App& app, int& status);
+void addLookupFileCommand(CLI::App& app, int& status);
+void addStationCommand(CLI::App& app, int& status);
 
 }  // namespace tessel::cli

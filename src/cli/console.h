@@ -11,7 +11,8 @@
 
 namespace tessel::cli {
 
-enum ExitStatus : int { kSuccess = 0, kFailure = 1, kUsageError = 2 };
+// kNoRecords: a receive that completed without records.
+enum ExitStatus : int { kSuccess = 0, kFailure = 1, kUsageError = 2, kNoRecords = 3 };
 
 // Prints every message's text on stderr (with its caption for warnings that
 // are not errors) and answers them as a user who agrees would.

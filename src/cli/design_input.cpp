@@ -7,7 +7,12 @@
 namespace tessel::cli {
 namespace {
 
+// A UTF-8 byte-order mark may start an export saved by an editor; the JSON
+// reader passes over it, so this does too.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 bool looksLikeJson(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
     const auto first = bytes.find_first_not_of(" \t\r\n");
     return first != std::string_view::npos && bytes[first] == '{';
 }

@@ -2,12 +2,14 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <csignal>
 #include <iostream>
 #include <map>
 #include <thread>
+#include <vector>
 
 #include "cli/console.h"
 #include "core/model_family.h"
@@ -31,32 +33,30 @@ std::atomic<bool> interrupted{false};
 
 void onInterrupt(int) { interrupted = true; }
 
-// Ctrl+C, and the termination and hang-up signals (a closed terminal, a
-// service stopping), cancel the exchange, so the port is closed and released
-// before the tool exits; the handlers before are put back afterwards.
-class CancelSignals {
-public:
-    CancelSignals() {
-        for (std::size_t i = 0; i < kSignals.size(); ++i) previous_[i] = std::signal(kSignals[i], onInterrupt);
-    }
-    ~CancelSignals() {
-        for (std::size_t i = 0; i < kSignals.size(); ++i) std::signal(kSignals[i], previous_[i]);
-    }
-    CancelSignals(const CancelSignals&) = delete;
-    CancelSignals& operator=(const CancelSignals&) = delete;
-
-private:
 #ifdef SIGHUP
-    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
+constexpr std::array<int, 3> kCancelSignals{SIGINT, SIGTERM, SIGHUP};
 #else
-    static constexpr std::array<int, 2> kSignals{SIGINT, SIGTERM};
+constexpr std::array<int, 2> kCancelSignals{SIGINT, SIGTERM};
 #endif
-    std::array<void (*)(int), kSignals.size()> previous_{};
-};
+std::atomic<int> scopeDepth{0};
+std::array<void (*)(int), kCancelSignals.size()> previousHandlers{};
 
 // Interfaces by name, with the link kind each one gives.
 const std::map<std::string, int, std::less<>> kLinkKindOfInterface{{"cradle", 0}, {"irda", 1}, {"bluetooth", 2},
                                                                    {"cable", 2},  {"usb", 2},  {"sd", 3}};
+
+// The interfaces of each family's list, in its order.
+std::vector<std::string_view> interfacesOf(int family) {
+    if (is4760(family)) return {"cradle", "irda", "bluetooth"};
+    return {"cable", "bluetooth", "usb", "sd"};
+}
+
+std::string joinedWithOr(const std::vector<std::string_view>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += std::string(i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + std::string(names[i]);
+    return text;
+}
 
 std::optional<int> baudIndexOf(int rate) {
     for (int index = 0; index < 5; ++index)
@@ -112,14 +112,39 @@ private:
 
 }  // namespace
 
+CancelScope::CancelScope() {
+    if (scopeDepth++ > 0) return;  // an outer scope has the handlers
+    interrupted = false;
+    for (std::size_t i = 0; i < kCancelSignals.size(); ++i)
+        previousHandlers[i] = std::signal(kCancelSignals[i], onInterrupt);
+}
+
+CancelScope::~CancelScope() {
+    if (--scopeDepth > 0) return;
+    for (std::size_t i = 0; i < kCancelSignals.size(); ++i) std::signal(kCancelSignals[i], previousHandlers[i]);
+}
+
+bool CancelScope::requested() { return interrupted; }
+
+bool CancelScope::pause(std::chrono::milliseconds length) {
+    for (auto left = length; left.count() > 0 && !interrupted; left -= 20ms) std::this_thread::sleep_for(20ms);
+    return !interrupted;
+}
+
 void addLinkOptions(CLI::App& command, LinkOptions& options) {
-    command.add_option("--port", options.port, "Port name from `tessel ports`, or a device path");
+    auto* port = command
+                     .add_option("--port", options.ports,
+                                 "Port name from `tessel ports`, or a device path; more than once for several "
+                                 "ports at once")
+                     ->allow_extra_args(false);
+    command.add_flag("--all-ports", options.allPorts, "Every port `tessel ports` lists, all at once")->excludes(port);
     command.add_option("--baud", options.baud, "Bit rate")->check(CLI::IsMember({115200, 57600, 38400, 19200, 9600}));
     command.add_option("--via", options.via, "Interface: cradle, irda, bluetooth, cable, usb or sd")
         ->check(CLI::IsMember({"cradle", "irda", "bluetooth", "cable", "usb", "sd"}));
 }
 
-std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, bool receiving, int& status) {
+std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, bool receiving, int& status,
+                                     bool familyKnown) {
     const Strings strings;
     const Preferences preferences = readPreferences(preferencesFilePath());
     LinkSetup setup;
@@ -127,10 +152,17 @@ std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, boo
     setup.baudIndex = options.baud != 0 ? *baudIndexOf(options.baud) : preferences.baudRate;
 
     if (!options.via.empty()) {
+        const auto offered = interfacesOf(family);
+        if (familyKnown && std::find(offered.begin(), offered.end(), options.via) == offered.end()) {
+            status = kUsageError;
+            fail("--via " + options.via + ": the " + std::to_string(is4760(family) ? kFamily4760 : kFamilyGroup) +
+                 " family has no such interface; use " + joinedWithOr(offered) + ".");
+            return std::nullopt;
+        }
         setup.linkKind = kLinkKindOfInterface.find(options.via)->second;
     } else {
         const int choice = receiving ? preferences.receiveVia : preferences.downloadVia;
-        const auto kind = linkKindOf(family, choice);
+        const auto kind = linkKindOf(interfaceFamilyOf(preferences, family), choice);
         if (!kind) {
             status = fail("The interface chosen in the preferences starts no transfer; name one with --via.");
             return std::nullopt;
@@ -138,14 +170,15 @@ std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, boo
         setup.linkKind = *kind;
     }
 
-    if (!options.port.empty()) {
-        auto index = link::findPort(setup.ports, options.port);
-        if (!index && options.port.find('/') != std::string::npos) {
-            setup.ports.push_back({options.port, options.port});
+    if (!options.ports.empty()) {
+        const std::string& port = options.ports.front();
+        auto index = link::findPort(setup.ports, port);
+        if (!index && port.find('/') != std::string::npos) {
+            setup.ports.push_back({port, port});
             index = static_cast<int>(setup.ports.size()) - 1;
         }
         if (!index) {
-            status = fail("No port named " + options.port + " (see `tessel ports`).");
+            status = fail("No port named " + port + " (see `tessel ports`).");
             return std::nullopt;
         }
         setup.portIndex = *index;
@@ -166,19 +199,47 @@ std::optional<LinkSetup> resolveLink(const LinkOptions& options, int family, boo
     return setup;
 }
 
-link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler, link::RecordSink* records) {
+bool severalPorts(const LinkOptions& options) { return options.allPorts || options.ports.size() > 1; }
+
+std::optional<std::vector<LinkSetup>> resolveLinks(const LinkOptions& options, int family, bool receiving, int& status,
+                                                   bool familyKnown) {
+    LinkOptions one = options;
+    std::vector<std::string> names = options.ports;
+    if (options.allPorts) {
+        names.clear();
+        for (const auto& port : link::listSerialPorts()) names.push_back(port.devicePath);
+        if (names.empty()) {
+            status = fail(Strings().utf8(link::message::kNoPort));
+            return std::nullopt;
+        }
+    }
+    std::vector<LinkSetup> setups;
+    for (const auto& name : names) {
+        one.ports = {name};
+        auto setup = resolveLink(one, family, receiving, status, familyKnown);
+        if (!setup) return std::nullopt;
+        setups.push_back(std::move(*setup));
+    }
+    return setups;
+}
+
+link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& handler, link::RecordSink* records,
+                                  link::TransferObserver* observer, const std::function<bool()>& giveUp) {
     link::SteadyLinkClock clock;
     link::CradleTiming timing;
     ProgressPrinter printer;
     link::TransferWorker worker(link::makeQtSerialPort, clock, timing);
-    interrupted = false;
-    CancelSignals cancelSignals;
-    worker.start({setup.ports, setup.portIndex, setup.linkKind, setup.baudIndex, &handler, records}, printer);
+    CancelScope cancelSignals;
+    worker.start({setup.ports, setup.portIndex, setup.linkKind, setup.baudIndex, &handler, records},
+                 observer ? *observer : printer);
     while (!worker.finished()) {
-        if (interrupted) worker.cancel();
+        if (interrupted || (giveUp && giveUp())) worker.cancel();
         std::this_thread::sleep_for(20ms);
     }
-    return worker.wait();
+    auto outcome = worker.wait();
+    // A signal while a try failed on its own still ends the command.
+    if (interrupted && outcome.result != link::kCompleted) outcome = {link::kCancelled, {}};
+    return outcome;
 }
 
 int reportFailure(const link::TransferOutcome& outcome, const Strings& strings) {

@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
         "and transfer them to and from the terminal.",
         "tessel"};
     app.require_subcommand(1);
+    app.footer(
+        "Exit status: 0 success; 1 failure, with the reason on stderr; 2 usage error; 3 receive completed\n"
+        "without records (an existing OUTPUT left as it was).");
     app.set_version_flag("--version", "tessel 1.0.0");
 
     int status = kSuccess;
@@ -36,8 +39,10 @@ int main(int argc, char** argv) {
     addDetectCradleCommand(app, status);
     addDownloadCommand(app, status);
     addDownloadLookupCommand(app, status);
+    addLookupFileCommand(app, status);
     addReceiveCommand(app, status);
     addTerminalCommand(app, status);
+    addStationCommand(app, status);
 
     try {
         app.parse(argc, argv);

@@ -7,7 +7,10 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <share.h>
+#include <sys/stat.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -73,27 +76,17 @@ std::optional<std::string> writeTemporary(const fs::path& path, std::string_view
     return systemReason(reason);
 }
 
-std::optional<std::string> syncFolder(const fs::path&) { return std::nullopt; }
 #else
-// Creates `path` (never an existing file, never through a link) with the
-// owner and permission bits of the file it replaces, writes `bytes` and
-// flushes them to disk; the system's error when a step fails (EEXIST when
-// the name is taken).
-int writeTemporary(const fs::path& path, std::string_view bytes, const struct stat* existing) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0) return errno;
+// Writes `bytes` into a file made by createLikeTarget and flushes them to
+// disk; the system's error when a step fails (EEXIST when the name is taken).
+int writeTemporary(const fs::path& path, std::string_view bytes, const SaveTarget& like) {
+    const int fd = createLikeTarget(path, like);
+    if (fd < 0) return -fd;
     int error = 0;
     const auto step = [&](bool ok) {
         if (!ok && error == 0) error = errno != 0 ? errno : EIO;
         return error == 0;
     };
-    if (existing) {
-        // Only root may give the file to another owner; anyone may keep its group.
-        if (::fchown(fd, existing->st_uid, existing->st_gid) != 0)
-            (void)::fchown(fd, static_cast<uid_t>(-1), existing->st_gid);
-        // After the owner, as a change of owner clears the set-id bits.
-        step(::fchmod(fd, existing->st_mode & 07777) == 0);
-    }
     for (std::size_t written = 0; error == 0 && written < bytes.size();) {
         const auto n = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (step(n >= 0)) written += static_cast<std::size_t>(n);
@@ -102,19 +95,6 @@ int writeTemporary(const fs::path& path, std::string_view bytes, const struct st
     step(::close(fd) == 0);
     if (error != 0) ::unlink(path.c_str());
     return error;
-}
-
-// Flushes the folder's entries, so that the renamed file is found after a
-// crash. File systems that cannot sync a folder say so with EINVAL; there is
-// nothing more to do on them.
-std::optional<std::string> syncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return systemReason(errno);
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
-    const int error = errno;
-    ::close(fd);
-    if (synced) return std::nullopt;
-    return systemReason(error);
 }
 #endif
 
@@ -133,45 +113,100 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path, std:
     return data;
 }
 
+WriteOutcome resolveSaveTarget(const std::filesystem::path& path, SaveTarget& target) {
+    const auto file = linkTarget(path);
+    if (!file) return failed(systemReason(ELOOP));
+    target = SaveTarget{*file};
+    std::error_code error;
+    const auto status = fs::status(*file, error);
+    target.exists = !error && fs::exists(status);
+    if (!target.exists) return {WriteResult::Written, {}};
+    if (fs::is_directory(status)) return failed(systemReason(EISDIR));
+    if (!fs::is_regular_file(status)) return failed("not a regular file");
+    if (isReadOnly(*file, status.permissions())) return {WriteResult::ReadOnly, {}};
+    target.mode = static_cast<unsigned>(status.permissions()) & 07777;
+#ifndef _WIN32
+    struct stat existing {};
+    if (::stat(file->c_str(), &existing) != 0) return failed(systemReason(errno));
+    target.mode = existing.st_mode & 07777;
+    target.owner = existing.st_uid;
+    target.group = existing.st_gid;
+#endif
+    return {WriteResult::Written, {}};
+}
+
+#ifdef _WIN32
+int createLikeTarget(const std::filesystem::path& file, const SaveTarget&) {
+    int fd = -1;
+    if (const errno_t error =
+            _wsopen_s(&fd, file.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _SH_DENYNO, _S_IREAD | _S_IWRITE);
+        error != 0)
+        return -error;
+    return fd;
+}
+
+std::optional<std::string> syncFolder(const std::filesystem::path&) { return std::nullopt; }
+#else
+int createLikeTarget(const std::filesystem::path& file, const SaveTarget& like) {
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return -errno;
+    if (like.exists) {
+        // Only root may give the file to another owner; anyone may keep its group.
+        const auto owner = static_cast<uid_t>(like.owner);
+        const auto group = static_cast<gid_t>(like.group);
+        if (::fchown(fd, owner, group) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), group);
+        // After the owner, as a change of owner clears the set-id bits.
+        if (::fchmod(fd, static_cast<mode_t>(like.mode)) != 0) {
+            const int error = errno;
+            ::close(fd);
+            ::unlink(file.c_str());
+            return -error;
+        }
+    }
+    return fd;
+}
+
+// File systems that cannot sync a folder say so with EINVAL; there is nothing
+// more to do on them.
+std::optional<std::string> syncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return systemReason(errno);
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    const int error = errno;
+    ::close(fd);
+    if (synced) return std::nullopt;
+    return systemReason(error);
+}
+#endif
+
 // A symbolic link is saved through to the file it names, so the link stays.
 // The bytes go to a new file beside that one, made with its owner and
 // permission bits, and are renamed over it only once they are on disk.
 WriteOutcome writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const auto target = linkTarget(path);
-    if (!target) return failed(systemReason(ELOOP));
+    SaveTarget target;
+    if (auto resolved = resolveSaveTarget(path, target); !resolved) return resolved;
     std::error_code error;
-    const auto status = fs::status(*target, error);
-    const bool exists = !error && fs::exists(status);
-    if (exists && fs::is_directory(status)) return failed(systemReason(EISDIR));
-    if (exists && !fs::is_regular_file(status)) return failed("not a regular file");
-    if (exists && isReadOnly(*target, status.permissions())) return {WriteResult::ReadOnly, {}};
-#ifdef _WIN32
-    const auto* existing = exists ? &status : nullptr;
-#else
-    struct stat existingStat {};
-    if (exists && ::stat(target->c_str(), &existingStat) != 0) return failed(systemReason(errno));
-    const auto* existing = exists ? &existingStat : nullptr;
-#endif
-
     std::random_device random;
     for (int tries = 0; tries < kTemporaryNameTries; ++tries) {
         const auto temporary =
-            target->parent_path() / (target->filename().string() + ".tmp" + std::to_string(random() % 1000000));
+            target.file.parent_path() / (target.file.filename().string() + ".tmp" + std::to_string(random() % 1000000));
 #ifdef _WIN32
         if (fs::exists(fs::symlink_status(temporary, error))) continue;
-        if (auto reason = writeTemporary(temporary, bytes, existing)) return failed(std::move(*reason));
+        const fs::file_status existing(fs::file_type::regular, fs::perms(target.mode));
+        if (auto reason = writeTemporary(temporary, bytes, target.exists ? &existing : nullptr))
+            return failed(std::move(*reason));
 #else
-        const int written = writeTemporary(temporary, bytes, existing);
+        const int written = writeTemporary(temporary, bytes, target);
         if (written == EEXIST) continue;  // the name is taken: another one
         if (written != 0) return failed(systemReason(written));
 #endif
-        fs::rename(temporary, *target, error);
+        fs::rename(temporary, target.file, error);
         if (error) {
             const std::string reason = error.message();
             fs::remove(temporary, error);
             return failed(reason);
         }
-        if (auto reason = syncFolder(target->parent_path())) return failed(std::move(*reason));
+        if (auto reason = syncFolder(target.file.parent_path())) return failed(std::move(*reason));
         return {WriteResult::Written, {}};
     }
     return failed(systemReason(EEXIST));

@@ -35,4 +35,28 @@ struct WriteOutcome {
 // is synced after the rename so that the new name survives a crash.
 WriteOutcome writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// The rules of a save, for writers that fill the new file themselves (the
+// received data file): where it lands and what it keeps of the file it
+// replaces.
+struct SaveTarget {
+    std::filesystem::path file;  // the end of the chain of symbolic links
+    bool exists = false;
+    unsigned mode = 0;  // the existing file's permission bits
+    long owner = -1;    // and its owner and group, where the system has them
+    long group = -1;
+};
+
+// Where a save of `path` goes: through its links, refusing a folder, a file
+// that is not a regular one and a read-only file (by its mode bits).
+WriteOutcome resolveSaveTarget(const std::filesystem::path& path, SaveTarget& target);
+
+// Creates `file` new (never an existing name, never through a link) with the
+// owner and permission bits of `like`'s existing file, or as a new project
+// file gets them; the open descriptor, or minus the system's error number.
+int createLikeTarget(const std::filesystem::path& file, const SaveTarget& like);
+
+// Flushes the folder's entries, so that a new or renamed file in it is found
+// after a crash; the system's reason when it cannot.
+std::optional<std::string> syncFolder(const std::filesystem::path& folder);
+
 }  // namespace tessel

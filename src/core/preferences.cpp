@@ -6,6 +6,7 @@
 
 #include "core/decimal_text.h"
 #include "core/file_io.h"
+#include "core/model_family.h"
 
 namespace tessel {
 namespace {
@@ -13,6 +14,7 @@ namespace {
 // Enough for every field at its largest; a longer file is read this far.
 constexpr std::size_t kPreferencesReadLimit = 64 * 1024;
 constexpr std::size_t kOlderReadersBuffer = 1280;
+constexpr std::string_view kInterfaceFamilyField = "family=";
 
 bool startsWithDigit(std::string_view field) {
     return !field.empty() && std::isdigit(static_cast<unsigned char>(field.front()));
@@ -70,6 +72,10 @@ Preferences parsePreferences(std::string_view content) {
             const long stored = leadingDecimal(fields[i]);
             if (stored >= 1 && stored <= 127) p.portIndex = static_cast<int>(stored - 1);
             if (i + 1 < fields.size()) p.portName = std::string(fields[i + 1]);
+            if (i + 2 < fields.size() && fields[i + 2].starts_with(kInterfaceFamilyField)) {
+                const long family = leadingDecimal(fields[i + 2].substr(kInterfaceFamilyField.size()));
+                if (family == kFamily4760 || family == kFamilyGroup) p.interfaceFamily = static_cast<int>(family);
+            }
         }
         break;
     }
@@ -91,7 +97,12 @@ std::string serializePreferences(const Preferences& p) {
     // not need the name, so it is left out rather than making the file longer;
     // a name holding the field separator cannot be kept either.
     const bool nameFits = out.size() + p.portName.size() + 1 <= kOlderReadersBuffer;
-    if (!p.portName.empty() && nameFits && p.portName.find('\r') == std::string::npos) out += p.portName + '\r';
+    if (p.portName.empty() || !nameFits || p.portName.find('\r') != std::string::npos) return out;
+    out += p.portName + '\r';
+    // Only after a name: a reader that takes the field after the port field
+    // for the name would take the family for a device path.
+    const std::string family = std::string(kInterfaceFamilyField) + std::to_string(p.interfaceFamily) + '\r';
+    if (p.interfaceFamily != 0 && out.size() + family.size() <= kOlderReadersBuffer) out += family;
     return out;
 }
 

@@ -32,6 +32,11 @@ struct Preferences {
     // another port is not taken for it; with no position, a device path the
     // user typed. Empty when unknown (a file of an older writer).
     std::string portName;
+    // The family whose interface list the two interface choices index (4760
+    // or 4130), as the lists differ; 0 when unknown (a file of an older
+    // writer, or one without a port name, after which it is not written),
+    // when they are read against the project's family.
+    int interfaceFamily = 0;
 
     bool operator==(const Preferences&) const = default;
 };
@@ -39,8 +44,15 @@ struct Preferences {
 // Bit rates by baud-rate index.
 inline constexpr int kBaudRates[] = {115200, 57600, 38400, 19200, 9600};
 
-// The file's fields in their fixed order; the chosen port's name follows the
-// port field, where the reading of older programs has already stopped.
+// The family to read the interface choices against: the one they were chosen
+// for, else `family`.
+inline int interfaceFamilyOf(const Preferences& preferences, int family) {
+    return preferences.interfaceFamily != 0 ? preferences.interfaceFamily : family;
+}
+
+// The file's fields in their fixed order; the chosen port's name and the
+// interfaces' family ("family=4760") follow the port field, where the
+// reading of older programs has already stopped.
 Preferences parsePreferences(std::string_view content);
 std::string serializePreferences(const Preferences& preferences);
 

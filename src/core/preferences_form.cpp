@@ -10,12 +10,30 @@ namespace tessel {
 namespace {
 
 constexpr int kFirstBaudRateText = 1501;
+constexpr int kBluetooth4760 = 2;
+constexpr int kBluetoothGroup = 1;
+
+int familyOfList(int family) { return is4760(family) ? kFamily4760 : kFamilyGroup; }
+
+// An interface choice made in the other family's list, as this family's list
+// shows it: Bluetooth stays Bluetooth; the others keep their position where
+// this list has it.
+int choiceInList(int choice, int chosenFor, int family) {
+    if (chosenFor == 0 || familyOfList(chosenFor) == familyOfList(family)) return choice;
+    const bool from4760 = is4760(chosenFor);
+    if (choice == (from4760 ? kBluetooth4760 : kBluetoothGroup)) return from4760 ? kBluetoothGroup : kBluetooth4760;
+    const int count = static_cast<int>(interfaceStringIds(family).size());
+    return choice < count ? choice : 0;
+}
 
 }  // namespace
 
 PreferencesForm::PreferencesForm(Preferences values, int family, std::vector<std::string> portLines,
                                  std::vector<std::string> languageNames)
     : values_(std::move(values)), family_(family), languageNames_(std::move(languageNames)) {
+    values_.downloadVia = choiceInList(values_.downloadVia, values_.interfaceFamily, family_);
+    values_.receiveVia = choiceInList(values_.receiveVia, values_.interfaceFamily, family_);
+    values_.interfaceFamily = familyOfList(family_);
     for (std::size_t i = 0; i < portLines.size(); ++i) {
         std::string name = portLines[i].substr(0, portLines[i].find(' '));
         ports_.push_back({std::move(portLines[i]), static_cast<int>(i), std::move(name)});

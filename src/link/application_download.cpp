@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/model_family.h"
+
 namespace tessel::link {
 namespace {
 
@@ -15,6 +17,15 @@ bool isAnswer(std::span<const Byte> line) {
 }
 
 }  // namespace
+
+std::string familyMismatchWarning(std::string_view identification, int projectFamily) {
+    if (identification.size() < 4) return {};
+    const bool terminalIs4760 = identification.starts_with("4760");
+    if (terminalIs4760 == is4760(projectFamily)) return {};
+    return "Warning: the terminal identified itself as " + std::string(identification) + " (the " +
+           (terminalIs4760 ? "4760" : "4130") + " family), but the project is for the " +
+           (is4760(projectFamily) ? "4760" : "4130") + " family.";
+}
 
 ApplicationDownload::ApplicationDownload(Definition& definition, const DefaultTexts& defaults) {
     prepareForDownload(definition);
@@ -36,6 +47,7 @@ int ApplicationDownload::handleLine(std::span<const Byte> line, Exchange& exchan
     }
     if (isIdentification(line)) {
         identified_ = true;
+        identification_ = std::string(textOf(line.first(kIdentificationLineLength - 1)));
         exchange.progress(0);
         sequence_ = 0;
         progress_ = 0;
@@ -43,7 +55,10 @@ int ApplicationDownload::handleLine(std::span<const Byte> line, Exchange& exchan
         return kCompleted;
     }
     if (containsKeyword(line, kFull)) return message::kMemoryFull;
-    if (lengthUntilZero(line) == kIdentificationLineLength) {
+    // Once the terminal has identified itself, a 10-byte line during the
+    // frames is a damaged answer (pieces of answers joined by lost CRs), not
+    // another version: the frame goes again.
+    if (!identified_ && lengthUntilZero(line) == kIdentificationLineLength) {
         exchange.send(bytesOf(kNak));
         return message::kIncompatibleVersion;
     }

@@ -1,130 +1,182 @@
 #include "link/data_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <vector>
-
-#ifdef _WIN32
-#include <io.h>
-#else
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
+
+#include <cerrno>
+#include <cstdio>
+#include <system_error>
+#include <vector>
 
 namespace tessel::link {
 namespace {
 
-bool syncToDisk(std::FILE* file) {
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return ::fdatasync(fileno(file)) == 0;
-#endif
+namespace fs = std::filesystem;
+
+constexpr std::string_view kStagingSuffix = ".receiving";
+constexpr int kStagingNameTries = 100;
+constexpr int kPlacementTries = 1000;
+
+std::string systemError(int error) { return std::generic_category().message(error); }
+
+bool isStagingName(const std::string& name) {
+    if (name.size() < 2 || name.front() != '.') return false;
+    const auto at = name.rfind(kStagingSuffix);
+    if (at == std::string::npos || at == 0) return false;
+    for (std::size_t i = at + kStagingSuffix.size(); i < name.size(); ++i)
+        if (name[i] < '0' || name[i] > '9') return false;
+    return true;
 }
 
-bool cutTo(std::FILE* file, std::uint64_t size) {
-#ifdef _WIN32
-    return _chsize_s(_fileno(file), static_cast<long long>(size)) == 0;
-#else
-    return ::ftruncate(fileno(file), static_cast<off_t>(size)) == 0;
-#endif
+bool sameFile(int fd, const fs::path& name) {
+    struct stat open {
+    }, named{};
+    return ::fstat(fd, &open) == 0 && ::lstat(name.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+           open.st_ino == named.st_ino;
 }
 
-// A rename is on disk once the folder that holds it is.
-void syncFolder(const std::filesystem::path& folder) {
-#ifndef _WIN32
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-#else
-    (void)folder;
-#endif
-}
-
-// A name beside `path` that no file has yet, created empty for writing.
-std::FILE* createBeside(const std::filesystem::path& path, std::filesystem::path& created) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string suffix = attempt == 0 ? ".receiving" : ".receiving" + std::to_string(attempt);
-        created = path.parent_path() / ("." + path.filename().string() + suffix);
-        // "x": fails when the name is taken, so nothing of anyone's is overwritten.
-        if (std::FILE* file = std::fopen(created.string().c_str(), "wbx")) return file;
-        if (errno != EEXIST) return nullptr;
+// A receiving process holds a lock on its hidden file for as long as it
+// runs, and the system lets go of it however the process ends. So a hidden
+// file of the user's that takes the lock belongs to no running receive.
+void removeStaleStaging(const fs::path& folder) {
+    std::error_code error;
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const fs::path name = it->path();
+        if (!isStagingName(name.filename().string())) continue;
+        struct stat found {};
+        if (::lstat(name.c_str(), &found) != 0 || !S_ISREG(found.st_mode) || found.st_uid != ::geteuid()) continue;
+        const int fd = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && sameFile(fd, name)) ::unlink(name.c_str());
+        ::close(fd);
     }
-    return nullptr;
 }
 
-std::string systemError() { return std::strerror(errno); }
+// A new hidden file beside `target`, locked for the life of the receive; the
+// descriptor, or minus the system's error number.
+int createStaging(const SaveTarget& target, fs::path& created) {
+    for (int attempt = 0; attempt < kStagingNameTries; ++attempt) {
+        const std::string suffix = std::string(kStagingSuffix) + (attempt == 0 ? "" : std::to_string(attempt));
+        created = target.file.parent_path() / ("." + target.file.filename().string() + suffix);
+        const int fd = createLikeTarget(created, target);
+        if (fd == -EEXIST) continue;
+        if (fd < 0) return fd;
+        // Another receive clearing stale files may have taken this one for
+        // stale between its creation and the lock: then it is gone, try again.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && sameFile(fd, created)) return fd;
+        ::close(fd);
+    }
+    return -EEXIST;
+}
+
+std::optional<int> openForAppend(const SaveTarget& target, std::uint64_t& size, std::string& problem) {
+    const int fd = ::open(target.file.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+    struct stat opened {};
+    if (fd >= 0 && ::fstat(fd, &opened) == 0) {
+        size = static_cast<std::uint64_t>(opened.st_size);
+        return fd;
+    }
+    problem = systemError(errno);
+    if (fd >= 0) ::close(fd);
+    return std::nullopt;
+}
 
 }  // namespace
 
-DataFile::DataFile(std::FILE* file, std::filesystem::path staging, std::filesystem::path path)
-    : file_(file), staging_(std::move(staging)), path_(std::move(path)) {
-    // Unbuffered: every write goes to the file at once, so a failed one can be
-    // cut off before anything else follows it.
-    std::setvbuf(file_, nullptr, _IONBF, 0);
-}
+DataFile::DataFile(int fd, fs::path staging, fs::path path, DataPlacement placement, NextName nextName)
+    : fd_(fd),
+      staging_(std::move(staging)),
+      path_(std::move(path)),
+      placement_(placement),
+      nextName_(std::move(nextName)) {}
 
-std::unique_ptr<DataFile> DataFile::create(const std::filesystem::path& path) {
-    std::filesystem::path staging;
-    std::FILE* file = createBeside(path, staging);
-    if (!file) return nullptr;
-    return std::unique_ptr<DataFile>(new DataFile(file, std::move(staging), path));
+std::unique_ptr<DataFile> DataFile::create(const fs::path& path, DataPlacement placement, WriteOutcome& problem,
+                                           NextName nextName) {
+    SaveTarget target;
+    problem = resolveSaveTarget(path, target);
+    if (!problem) return nullptr;
+    if (placement == DataPlacement::Append && target.exists) {
+        std::uint64_t size = 0;
+        const auto fd = openForAppend(target, size, problem.reason);
+        if (!fd) {
+            problem.result = WriteResult::Failed;
+            return nullptr;
+        }
+        std::unique_ptr<DataFile> file(new DataFile(*fd, {}, target.file, placement, {}));
+        file->size_ = size;
+        file->placed_ = true;
+        return file;
+    }
+    removeStaleStaging(target.file.parent_path());
+    fs::path staging;
+    const int fd = createStaging(target, staging);
+    if (fd < 0) {
+        problem = {WriteResult::Failed, systemError(-fd)};
+        return nullptr;
+    }
+    return std::unique_ptr<DataFile>(new DataFile(fd, std::move(staging), target.file, placement, std::move(nextName)));
 }
 
 DataFile::~DataFile() {
+    if (!placed_ && !staging_.empty()) ::unlink(staging_.c_str());
     close();
-    if (!placed_) {
-        std::error_code ignored;
-        std::filesystem::remove(staging_, ignored);
-    }
 }
 
 bool DataFile::append(std::span<const Byte> record) {
-    if (!file_) return fail("the data file is closed");
+    if (fd_ < 0) return fail("the data file is closed");
     std::vector<Byte> line(record.begin(), record.end());
     line.push_back('\r');
     line.push_back('\n');
     if (!writeWhole(line)) return false;
+    ++records_;
     return placed_ || takePlace();
 }
 
 bool DataFile::writeWhole(std::span<const Byte> line) {
-    const bool written = std::fwrite(line.data(), 1, line.size(), file_) == line.size() && syncToDisk(file_);
-    if (written) {
+    int error = 0;
+    for (std::size_t done = 0; error == 0 && done < line.size();) {
+        const auto n = ::write(fd_, line.data() + done, line.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0)
+            error = errno;
+        else
+            done += static_cast<std::size_t>(n);
+    }
+    if (error == 0 && ::fdatasync(fd_) != 0) error = errno;
+    if (error == 0) {
         size_ += line.size();
         return true;
     }
-    const std::string reason = systemError();
-    std::clearerr(file_);
-    // Part of the line may have reached the file: cut it off again.
-    cutTo(file_, size_);
-    std::fseek(file_, static_cast<long>(size_), SEEK_SET);
-    return fail("cannot write to " + path_.string() + ": " + reason);
+    // Part of the line may have reached the file: cut it off again, so that
+    // what was there before and the whole records stay as they were.
+    (void)::ftruncate(fd_, static_cast<off_t>(size_));
+    (void)::lseek(fd_, static_cast<off_t>(size_), SEEK_SET);
+    return fail("cannot write to " + path_.string() + ": " + systemError(error));
 }
 
+// The hidden file takes the chosen name. Keeping an existing file renames it
+// only to a name that is free, so nothing that appeared meanwhile is replaced.
 bool DataFile::takePlace() {
-#ifdef _WIN32
-    // An open file cannot be renamed here: close it and open it again.
-    std::fclose(file_);
-    file_ = nullptr;
-#endif
-    std::error_code error;
-    std::filesystem::rename(staging_, path_, error);
-    if (error) {
-#ifdef _WIN32
-        file_ = std::fopen(staging_.string().c_str(), "ab");
-#endif
-        return fail("cannot replace " + path_.string() + ": " + error.message());
+    for (int tries = 0; tries < kPlacementTries; ++tries) {
+        const unsigned flags = placement_ == DataPlacement::Keep ? RENAME_NOREPLACE : 0;
+        std::error_code error;
+        if (::renameat2(AT_FDCWD, staging_.c_str(), AT_FDCWD, path_.c_str(), flags) != 0)
+            error.assign(errno, std::generic_category());
+        if (!error) {
+            placed_ = true;
+            syncFolder(path_.parent_path());
+            return true;
+        }
+        if (error != std::errc::file_exists || !nextName_)
+            return fail("cannot write " + path_.string() + ": " + error.message());
+        const fs::path next = nextName_();
+        if (next.empty()) return fail(path_.string() + " was made by another program meanwhile; it was left alone");
+        path_ = next;
     }
-    placed_ = true;
-    syncFolder(path_.parent_path());
-#ifdef _WIN32
-    file_ = std::fopen(path_.string().c_str(), "ab");
-    if (!file_) return fail("cannot open " + path_.string() + " again: " + systemError());
-    std::setvbuf(file_, nullptr, _IONBF, 0);
-#endif
-    return true;
+    return fail("no free name for the data file beside " + path_.string());
 }
 
 bool DataFile::fail(const std::string& what) {
@@ -133,8 +185,13 @@ bool DataFile::fail(const std::string& what) {
 }
 
 void DataFile::close() {
-    if (file_) std::fclose(file_);
-    file_ = nullptr;
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}
+
+std::string dataFileProblem(const fs::path& path, const WriteOutcome& problem) {
+    if (problem.result == WriteResult::ReadOnly) return path.string() + " is read-only; it was left unchanged.";
+    return "Cannot write " + path.string() + ": " + problem.reason;
 }
 
 }  // namespace tessel::link

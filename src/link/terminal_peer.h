@@ -50,6 +50,8 @@ public:
     const std::vector<ByteString>& lookupRecords() const { return lookupRecords_; }
     // Records the PC acknowledged; the terminal has deleted them.
     std::size_t uploadsAcknowledged() const { return uploadNext_; }
+    // Records the PC acknowledged in the last upload alone.
+    std::size_t uploadsAcknowledgedLastTime() const { return uploadNext_ - uploadFirst_; }
 
 private:
     enum class State { Idle, Image, Lookup, Upload };

@@ -14,7 +14,8 @@ PortOpening openTerminalPort(SerialPort& port, const PortList& ports, int portIn
     if (!opened.opened()) return {message::kCannotOpenPort, explainOpenFailure(entry, opened)};
     if (linkKind == kLinkKindCradle) {
         step(OpeningStep::Cradle);
-        if (!configureIrCradle(port, clock, timing, baudIndex)) return {message::kCannotConfigureCradle, {}};
+        if (!configureIrCradle(port, clock, timing, baudIndex))
+            return {message::kCannotConfigureCradle, explainCradleFailure(entry)};
     }
     if (!applyLinkSettings(port, baudIndex)) return {message::kFailedToOpenPort, {}};
     return {};
@@ -27,6 +28,14 @@ bool applyLinkSettings(SerialPort& port, int baudIndex) {
     const bool dtr = port.setDtr(true);
     const bool rts = port.setRts(true);
     return applied && dtr && rts;
+}
+
+std::string explainCradleFailure(const PortEntry& port) {
+    if (!port.devicePath.starts_with("/dev/pts/")) return {};
+    return port.devicePath +
+           " is a pseudo-terminal (a simulated terminal, for example), which has no RTS line to set up a cradle "
+           "with: use cable or Bluetooth for it (--via bluetooth for any family, --via cable for the 4130 group; "
+           "Bluetooth SPP or a cable in the preferences).";
 }
 
 std::string explainOpenFailure(const PortEntry& port, const OpenResult& result) {

@@ -33,4 +33,8 @@ bool applyLinkSettings(SerialPort& port, int baudIndex);
 // the usual causes.
 std::string explainOpenFailure(const PortEntry& port, const OpenResult& result);
 
+// Why no cradle could be set up on `port`, where that is known: a
+// pseudo-terminal has no RTS line; empty otherwise.
+std::string explainCradleFailure(const PortEntry& port);
+
 }  // namespace tessel::link

@@ -159,7 +159,7 @@ TEST_F(CommandDocs, ManualPagesCarryTheVersionAndTheExitStatuses) {
         EXPECT_TRUE(hasWord(manSection(manPageText(kSourceDir / "docs/man" / name), ".TH "), version)) << name;
     }
     const auto exitStatus = manSection(manPageText(kSourceDir / "docs/man/tessel.1"), ".SH EXIT STATUS");
-    for (const int status : {cli::kSuccess, cli::kFailure, cli::kUsageError})
+    for (const int status : {cli::kSuccess, cli::kFailure, cli::kUsageError, cli::kNoRecords})
         EXPECT_NE(exitStatus.find(".TP\n.B " + std::to_string(status) + "\n"), std::string::npos) << status;
 }
 

@@ -60,6 +60,23 @@ TEST_F(DesignCommands, CheckPrintsEachFindingAndFails) {
     }
 }
 
+// Editors may save an export with a UTF-8 byte-order mark; import takes it,
+// and so must the commands that read exports.
+TEST_F(DesignCommands, CheckAndDiffReadAnExportThatStartsWithAByteOrderMark) {
+    writeDesign("broken.TSX", withMinAboveMax());
+    ASSERT_EQ(run({"export", path("broken.TSX"), "-o", path("plain.json")}).status, 0);
+    std::ifstream plain(path("plain.json"), std::ios::binary);
+    std::ofstream(path("marked.json"), std::ios::binary) << "\xEF\xBB\xBF" << plain.rdbuf();
+    ASSERT_EQ(run({"import", path("marked.json"), "-o", path("imported.TSX")}).status, 0);
+
+    const auto check = run({"check", path("marked.json")});
+    EXPECT_EQ(check.status, 1) << check.err;
+    EXPECT_EQ(check.out, "form 1, field 1: min length 50 is above max length 40\n");
+    const auto diff = run({"diff", path("marked.json"), path("broken.TSX")});
+    EXPECT_EQ(diff.status, 0) << diff.err;
+    EXPECT_EQ(diff.out, "");
+}
+
 TEST_F(DesignCommands, CheckAndDiffRefuseWhatIsNoDesign) {
     std::ofstream(path("notes.txt")) << "shopping list";
     std::ofstream(path("broken.json")) << "{\"forms\": [";

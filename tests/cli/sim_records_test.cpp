@@ -130,7 +130,7 @@ TEST_F(SimRecords, RecordsOfARunAreWhatTheTerminalUploads) {
     const auto state = dir.path() / "terminal";
     BackgroundTerminal terminal(state, path("terminal-errors.txt"));
     ASSERT_FALSE(terminal.device().empty()) << content("terminal-errors.txt");
-    const std::vector<std::string> port{"--port", terminal.device(), "--via", "cable"};
+    const std::vector<std::string> port{"--port", terminal.device(), "--via", "bluetooth"};
     auto with = [&](std::vector<std::string> arguments) {
         arguments.insert(arguments.end(), port.begin(), port.end());
         return arguments;
@@ -148,7 +148,9 @@ TEST_F(SimRecords, RecordsOfARunAreWhatTheTerminalUploads) {
     EXPECT_EQ(content("received.txt"), content("run.txt"));
     // The terminal deleted what the PC acknowledged.
     EXPECT_EQ(content("terminal/records.txt"), "");
-    EXPECT_EQ(tessel(with({"receive", path("again.txt")})).out, "No data received!\n");
+    const auto again = tessel(with({"receive", path("again.txt")}));
+    EXPECT_EQ(again.status, 3);
+    EXPECT_EQ(again.out, "No data received!\nNo file was written.\n");
 }
 
 TEST_F(SimRecords, BadLookupDataAndStateFoldersAreRefusedWithAReason) {

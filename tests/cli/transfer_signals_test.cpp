@@ -1,11 +1,10 @@
 // The transfer commands under signals: termination and hang-up cancel like
 // Ctrl+C, releasing the port; a closed output does not end them.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <thread>
@@ -14,30 +13,16 @@
 #include "link/platform/pseudo_terminal.h"
 #include "link/platform/qt_serial_port.h"
 #include "support/run_tessel.h"
+#include "support/spawned_tessel.h"
 #include "support/temp_dir.h"
-
-extern char** environ;
 
 namespace tessel {
 namespace {
 
 using namespace std::chrono_literals;
 
-// Starts the tool with its error output in `errorFile`; the process id.
-pid_t startTessel(const std::vector<std::string>& arguments, const std::filesystem::path& errorFile) {
-    std::vector<std::string> all{TESSEL_CLI};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (auto& argument : all) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
-}
+using test::exitStatusWithin;
+using test::startTessel;
 
 TEST(TransferSignals, TerminationAndHangUpCancelAndReleaseThePort) {
     for (const int signal : {SIGTERM, SIGHUP}) {
@@ -62,6 +47,32 @@ TEST(TransferSignals, TerminationAndHangUpCancelAndReleaseThePort) {
         // The port was released: it opens again at once.
         link::QtSerialPort port;
         EXPECT_TRUE(port.open({silent->devicePath(), silent->devicePath()}).opened()) << signal;
+    }
+}
+
+// Tries that fail at once (a missing port) must not swallow the signals
+// that come between them, nor spin: each signal ends the command.
+TEST(TransferSignals, RetriesThatFailAtOnceStopOnEverySignal) {
+    test::TempDir dir;
+    const auto project = dir.path() / "p.TSX";
+    ASSERT_EQ(test::runTessel({"new", project.string(), "--family", "4130"}, dir.path()).status, 0);
+    const auto lookup = dir.path() / "items.txt";
+    ASSERT_EQ(writeFileAtomically(lookup, "A\r\n"), WriteResult::Written);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        for (const auto& input : {project, lookup}) {
+            const auto errors = dir.path() / "stderr.txt";
+            const pid_t pid = startTessel({input == project ? "download" : "download-lookup", input.string(), "--port",
+                                           "/dev/tessel-no-such-port", "--via", "cable", "--retries", "2147483647"},
+                                          errors);
+            ASSERT_GT(pid, 0);
+            std::this_thread::sleep_for(1500ms);
+            ::kill(pid, signal);
+            EXPECT_EQ(exitStatusWithin(pid, 20s), 1) << signal << " " << input;
+            const auto err = readFileBytes(errors, 1 << 16).value_or("");
+            EXPECT_NE(err.find("Cancelled."), std::string::npos) << err;
+            // One pause between the quick failures, not a spin of them.
+            EXPECT_LT(std::count(err.begin(), err.end(), '\n'), 20) << err;
+        }
     }
 }
 

@@ -177,6 +177,30 @@ TEST(PreferencesForm, FindsALanguageNamedInCyrillic) {
     EXPECT_EQ(form.result().language, "0");
 }
 
+// Bluetooth SPP is entry 2 of the 4760's list and entry 1 of the group's:
+// a choice is shown, and kept, as the entry it was chosen as.
+TEST(PreferencesForm, InterfaceChoicesOfTheOtherFamilyKeepTheirMeaning) {
+    struct Case {
+        int storedFor, choice, family, shown;
+    };
+    const Case cases[] = {
+        {kFamily4760, 2, kFamilyGroup, 1},                            // Bluetooth SPP
+        {kFamilyGroup, 1, kFamily4760, 2},                            // Bluetooth SPP
+        {kFamilyGroup, 3, kFamily4760, 0},                            // SD Card: the 4760 has none
+        {kFamilyGroup, 2, kFamilyGroup, 2}, {0, 2, kFamilyGroup, 2},  // an older file: read against the family shown
+    };
+    for (const auto& c : cases) {
+        Preferences stored;
+        stored.downloadVia = c.choice;
+        stored.receiveVia = c.choice;
+        stored.interfaceFamily = c.storedFor;
+        PreferencesForm form(stored, c.family, {"p"}, {});
+        EXPECT_EQ(form.downloadVia(), c.shown) << c.storedFor << " " << c.choice;
+        EXPECT_EQ(form.receiveVia(), c.shown) << c.storedFor << " " << c.choice;
+        EXPECT_EQ(form.result().interfaceFamily, is4760(c.family) ? kFamily4760 : kFamilyGroup);
+    }
+}
+
 TEST(PreferencesForm, SdCardStaysChosen) {
     Preferences stored;
     stored.downloadVia = 3;

@@ -1,5 +1,7 @@
 #include "core/preferences.h"
 
+#include "core/model_family.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -123,6 +125,26 @@ TEST(PreferencesFile, ThePortNameFollowsThePortField) {
         EXPECT_EQ(read.portIndex, c.portIndex) << c.content;
         EXPECT_EQ(read.portName, c.portName) << c.content;
     }
+}
+
+// The interface lists differ by family, so the family the choices were made
+// for is kept after the port name, where the format's readers have stopped.
+TEST(PreferencesFile, TheInterfacesFamilyFollowsThePortName) {
+    Preferences p;
+    p.portIndex = 0;
+    p.portName = "/dev/rfcomm0";
+    p.downloadVia = 2;
+    p.interfaceFamily = kFamily4760;
+    const std::string written = serializePreferences(p);
+    EXPECT_TRUE(written.ends_with("1\r/dev/rfcomm0\rfamily=4760\r")) << written;
+    EXPECT_EQ(parsePreferences(written), p);
+    // Without a name it is not written: a reader would take it for the name.
+    p.portName.clear();
+    EXPECT_EQ(parsePreferences(serializePreferences(p)).interfaceFamily, 0);
+    EXPECT_EQ(parsePreferences("f\r2\r0\r1\r0\r0\r0\r0\r1\rCOM1\rfamily=9\r").interfaceFamily, 0);
+
+    EXPECT_EQ(interfaceFamilyOf(parsePreferences(written), kFamilyGroup), kFamily4760);
+    EXPECT_EQ(interfaceFamilyOf(Preferences{}, kFamilyGroup), kFamilyGroup);
 }
 
 TEST(PreferencesFile, MissingHugeOrGarbageFilesAreReadSafely) {

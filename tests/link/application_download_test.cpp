@@ -62,6 +62,41 @@ TEST_F(ApplicationDownloadTest, ATenByteLineThatIsNoIdentificationIsRefusedWithN
     EXPECT_EQ(harness.engine().result(), message::kIncompatibleVersion);
 }
 
+// On a noisy line pieces of three answers can join into a 10-byte line; once
+// the terminal has identified itself that is a damaged answer, not a version.
+TEST_F(ApplicationDownloadTest, ATenByteLineAfterTheIdentificationHasTheFrameSentAgain) {
+    const auto image = expectedImage();
+    harness.start();
+    harness.answer("4760RU004\r");
+    harness.answer("ACK\r");
+    harness.answer("CKACKACKA\r");
+    EXPECT_EQ(harness.lastSent(), frameBytes(image, 1));
+    EXPECT_EQ(harness.engine().state(), TransferEngine::State::Running);
+    for (int i = 0; i < 199; ++i) harness.answer("ACK\r");
+    EXPECT_EQ(harness.engine().result(), kCompleted);
+    EXPECT_EQ(handler.identification(), "4760RU004");
+}
+
+TEST(FamilyMismatchWarning, NamesBothFamiliesWhenTheyDiffer) {
+    struct Case {
+        const char* identification;
+        int family;
+        bool warns;
+    };
+    const Case cases[] = {
+        {"4760RU004", kFamily4760, false}, {"4130RU004", kFamilyGroup, false}, {"4150RU004", kFamilyGroup, false},
+        {"4760RU004", kFamilyGroup, true}, {"4130RU004", kFamily4760, true},   {"", kFamily4760, false},
+    };
+    for (const auto& c : cases) {
+        const auto warning = familyMismatchWarning(c.identification, c.family);
+        EXPECT_EQ(!warning.empty(), c.warns) << c.identification << " " << c.family;
+        if (!c.warns) continue;
+        EXPECT_NE(warning.find(c.identification), std::string::npos) << warning;
+        EXPECT_NE(warning.find("4760 family"), std::string::npos) << warning;
+        EXPECT_NE(warning.find("4130 family"), std::string::npos) << warning;
+    }
+}
+
 TEST_F(ApplicationDownloadTest, FullMemoryEndsTheDownload) {
     harness.start();
     harness.answer("FULL\r");

@@ -28,11 +28,12 @@ using link::TransferWorker;
 // A simulated terminal served on its own thread for the life of the fixture.
 class ServedTerminal {
 public:
-    explicit ServedTerminal(PeerSettings settings) : peer_(std::move(settings)), line_(peer_) {
+    // `bitsPerSecond` paces the line as a real one (0: bytes cross at once).
+    explicit ServedTerminal(PeerSettings settings, int bitsPerSecond = 0) : peer_(std::move(settings)), line_(peer_) {
         std::string error;
         server_ = PseudoTerminalServer::open(error);
         if (!server_) throw std::runtime_error(error);
-        thread_ = std::thread([this] { server_->serve(line_, stop_, {}); });
+        thread_ = std::thread([this, bitsPerSecond] { server_->serve(line_, stop_, {}, bitsPerSecond); });
     }
     ~ServedTerminal() { stopServing(); }
 

@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "link/line_pace.h"
+
 namespace tessel::link {
 namespace {
 
@@ -49,20 +51,25 @@ PseudoTerminalServer::~PseudoTerminalServer() {
 }
 
 void PseudoTerminalServer::serve(PeerLine& line, const std::atomic<bool>& stop,
-                                 const std::function<void()>& afterEvents) {
+                                 const std::function<void()>& afterEvents, int bitsPerSecond) {
     std::array<Byte, 4096> buffer{};
+    LinePace fromPc(bitsPerSecond), toPc(bitsPerSecond);
     while (!stop) {
         const TimePoint now = Clock::now();
         Milliseconds wait = kIdleWake;
-        if (const auto due = line.deadline())
-            wait = std::clamp(std::chrono::ceil<Milliseconds>(*due - now), Milliseconds{0}, kIdleWake);
+        for (const auto due : {line.deadline(), fromPc.deadline(), toPc.deadline()})
+            if (due)
+                wait =
+                    std::min(wait, std::clamp(std::chrono::ceil<Milliseconds>(*due - now), Milliseconds{0}, kIdleWake));
         pollfd watch{controller_, POLLIN, 0};
         const int ready = ::poll(&watch, 1, static_cast<int>(wait.count()));
         if (ready > 0 && (watch.revents & POLLIN)) {
             const ssize_t n = ::read(controller_, buffer.data(), buffer.size());
-            if (n > 0) line.fromPc(std::span(buffer).first(static_cast<std::size_t>(n)), Clock::now());
+            if (n > 0) fromPc.enter(std::span(buffer).first(static_cast<std::size_t>(n)), Clock::now());
         }
-        writeAll(controller_, line.toPc(Clock::now()));
+        if (const auto arrived = fromPc.leave(Clock::now()); !arrived.empty()) line.fromPc(arrived, Clock::now());
+        toPc.enter(line.toPc(Clock::now()), Clock::now());
+        writeAll(controller_, toPc.leave(Clock::now()));
         if (afterEvents) afterEvents();
     }
 }

@@ -23,8 +23,10 @@ public:
     const std::string& devicePath() const { return devicePath_; }
 
     // Passes bytes between the pseudo-terminal and `line` until `stop` is
-    // set; `afterEvents` runs after each step on the serving thread.
-    void serve(PeerLine& line, const std::atomic<bool>& stop, const std::function<void()>& afterEvents);
+    // set, each way no faster than `bitsPerSecond` carries them (0: at
+    // once); `afterEvents` runs after each step on the serving thread.
+    void serve(PeerLine& line, const std::atomic<bool>& stop, const std::function<void()>& afterEvents,
+               int bitsPerSecond = 0);
 
 private:
     PseudoTerminalServer(int controller, int device, std::string path)
