@@ -20,9 +20,9 @@ using ConstBytes = std::span<const Byte>;
 // The largest byte string shown as its text; longer reserved runs are counted.
 constexpr std::size_t kShownBytes = 10;
 
-// A record to compare: what kind it is, where it is, its members, the lists
-// that gather some of them into one entry each (a form's fields, a menu's
-// items), and the reader block it is, whose bits its controls name.
+// A record to compare: what kind it is, its members, the lists that gather
+// some of them into one entry each (a form's fields, a menu's items), and the
+// reader block it is, whose bits its controls name.
 struct RecordShape {
     RecordKind kind;
     std::span<const FieldLayout> layout;
