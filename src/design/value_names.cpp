@@ -7,6 +7,7 @@
 #include "core/strings.h"
 #include "design/design_terms.h"
 #include "editors/branch_dialog_model.h"
+#include "editors/branch_options_model.h"
 #include "editors/field_options_edit.h"
 #include "editors/field_properties_model.h"
 #include "editors/function_key_dialog_model.h"
@@ -70,6 +71,7 @@ const std::array kMemberLists{
     MemberList{K::Form, "inputSource", byStrings<inputSourceEntries>},
     MemberList{K::Form, "fieldLink", fieldLinks},
     MemberList{K::Form, "branchTarget", byStrings<BranchDialogModel::targetEntries>},
+    MemberList{K::Form, "sumSource", byStrings<SummationModel::sourceEntries>},
     MemberList{K::Form, "alignment", byStrings<FieldOptionsEdit::alignmentEntries>},
     MemberList{K::Form, "decimalPlaces", byStrings<FieldPropertiesModel::decimalPlaceEntries>},
     MemberList{K::Form, "checkDigit", byStrings<FieldPropertiesModel::checkDigitEntries>, 1},

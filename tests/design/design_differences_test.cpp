@@ -124,6 +124,9 @@ const std::vector<ChangeCase> kNamedValueCases{
      {"lookup 1, key column: column 1 -> column 2",
       "lookup 1, no match action: Continue -> Show warning message & Insert",
       "lookup 1, bad format action: Stop the download process -> Skip the record"}},
+    {"summation source",
+     [](Definition& d) { d.forms[0].sumSource[1] = 3; },
+     {"form 1, FN+2, sum source: 1st lookup file -> Data File"}},
     {"field options",
      [](Definition& d) {
          d.forms[0].checkDigit[0] = 2;
