@@ -80,7 +80,9 @@ std::string OptionDialogModel::entryText(std::size_t index, std::size_t entry) c
     return slotText(entrySlots_[index] + static_cast<int>(entry), item.text);
 }
 
-std::string OptionDialogModel::separatorLabel(std::size_t index) const { return slotText(entrySlots_[index], "Text:"); }
+std::string OptionDialogModel::separatorLabel(std::size_t index, std::string_view builtin) const {
+    return slotText(entrySlots_[index], builtin);
+}
 
 std::string OptionDialogModel::lengthLabel(OptionRole role) const {
     const bool first = role == OptionRole::Length1;
