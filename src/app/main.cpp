@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/program_icon.h"
 #include "core/app_paths.h"
+#include "core/ui/control_names.h"
 #include "core/ui/qt_desktop.h"
 #include "core/ui/qt_messages.h"
 #include "link/platform/port_listing.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("tessel-studio");
     QApplication::setWindowIcon(tessel::ui::programIcon());
     QApplication::setQuitOnLastWindowClosed(true);
+    tessel::ui::nameControlsOfShownWindows();
 
     tessel::ui::QtMessages messages;
     tessel::ui::QtFileDialogs dialogs;

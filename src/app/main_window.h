@@ -13,6 +13,7 @@
 #include "core/project.h"
 #include "core/project_session.h"
 #include "core/strings.h"
+#include "core/ui/interface_translation.h"
 #include "link/data_file.h"
 #include "link/ir_cradle.h"
 #include "link/port_list.h"
@@ -82,6 +83,7 @@ private:
     std::unique_ptr<sim::Simulator> simulator_;
     ProjectSession session_;
     QMenu menu_;
+    InterfaceTranslation translation_;
 };
 
 }  // namespace tessel::ui

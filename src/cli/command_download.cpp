@@ -85,7 +85,7 @@ void addDownloadLookupCommand(CLI::App& app, int& status) {
         std::uint64_t cutRecords = 0;
         status = withRetries(options->retries, strings, [&]() -> link::TransferOutcome {
             const auto file = link::openLookupFile(options->input);
-            if (!file) return {link::message::kCannotOpenFile, options->input};
+            if (!file) return {link::message::kCannotOpenFile, options->input, {}};
             link::LookupDownload handler(file->stream, file->size);
             const auto outcome = runExchange(*setup, handler);
             cutRecords = handler.reader().cutRecords();

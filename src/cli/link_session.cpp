@@ -185,6 +185,7 @@ int reportFailure(const link::TransferOutcome& outcome, const Strings& strings) 
     if (outcome.result == link::kCancelled) return fail("Cancelled.");
     std::string text = strings.utf8(outcome.result);
     if (!outcome.detail.empty()) text += "\n" + outcome.detail;
+    if (!outcome.advice.empty()) text += "\n" + link::adviceText(outcome.advice);
     return fail(text);
 }
 

@@ -11,7 +11,7 @@ PortOpening openTerminalPort(SerialPort& port, const PortList& ports, int portIn
     const PortEntry& entry = ports[static_cast<std::size_t>(portIndex)];
     step(OpeningStep::Port);
     const OpenResult opened = port.open(entry);
-    if (!opened.opened()) return {message::kCannotOpenPort, explainOpenFailure(entry, opened)};
+    if (!opened.opened()) return {message::kCannotOpenPort, openFailureAdvice(entry, opened)};
     if (linkKind == kLinkKindCradle) {
         step(OpeningStep::Cradle);
         if (!configureIrCradle(port, clock, timing, baudIndex)) return {message::kCannotConfigureCradle, {}};
@@ -27,19 +27,6 @@ bool applyLinkSettings(SerialPort& port, int baudIndex) {
     const bool dtr = port.setDtr(true);
     const bool rts = port.setRts(true);
     return applied && dtr && rts;
-}
-
-std::string explainOpenFailure(const PortEntry& port, const OpenResult& result) {
-    const std::string name = port.portName + " (" + port.devicePath + ")";
-    switch (result.status) {
-        case OpenResult::Status::PermissionDenied:
-            return "No permission to use " + name +
-                   ". Add yourself to the group that owns it (usually: sudo usermod -aG dialout $USER) "
-                   "and log in again.";
-        case OpenResult::Status::NotFound: return name + " does not exist (any more). Is the device plugged in?";
-        case OpenResult::Status::Busy: return name + " is in use by another program.";
-        default: return result.detail.empty() ? std::string{} : name + ": " + result.detail;
-    }
 }
 
 }  // namespace tessel::link

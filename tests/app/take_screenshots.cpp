@@ -1,72 +1,167 @@
-// Saves pictures of the program's window for each family, and of a form taking
-// input on the group terminal, into a folder:
-//   take_app_screenshots FOLDER
+// Saves pictures of the program for the documentation into a folder:
+//   take_app_screenshots FOLDER        the window for each family, and a form
+//                                      taking input on the group terminal
+//   take_app_screenshots FOLDER guide  the user guide's pictures of the stock
+//                                      count, in FOLDER/en and FOLDER/ru
 // Runs on the offscreen platform; not part of the test run.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPainter>
+#include <QTabWidget>
+#include <QTextStream>
 #include <QTimer>
 
 #include "app/main_window.h"
 #include "core/messages.h"
 #include "core/popup_menu.h"
+#include "core/preferences.h"
 #include "core/records/field_type.h"
+#include "core/text_encoding.h"
 #include "simulator/key_script.h"
 #include "simulator/ui/terminal_view.h"
+#include "stock_count_design.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
+
+namespace tessel {
+namespace {
+
+void savePicture(const QPixmap& picture, const QDir& folder, const QString& name) {
+    const QString path = folder.filePath(name + ".png");
+    picture.save(path);
+    QTextStream(stdout) << path << "\n";
+}
+
+// As the desktop shows the terminal: cut to its outline.
+void saveTerminal(ui::MainWindow& window, const QDir& folder, const QString& name) {
+    window.simulator().tick();
+    const QPixmap shot = window.terminal().grab();
+    QPixmap cut(shot.size());
+    cut.fill(Qt::transparent);
+    QPainter painter(&cut);
+    painter.setClipRegion(window.mask());
+    painter.drawPixmap(0, 0, shot);
+    painter.end();
+    savePicture(cut, folder, name);
+}
+
+// Runs `command`, whose modal window `take` pictures and closes.
+void withModal(ui::MainWindow& window, int command, const std::function<void(QDialog&)>& take) {
+    QTimer::singleShot(0, [take] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) take(*dialog);
+    });
+    window.runCommand(command);
+}
+
+struct Desk {
+    explicit Desk(const std::string& language = kBuiltinLanguage, std::vector<std::filesystem::path> folders = {}) {
+        Preferences preferences;
+        preferences.language = language;
+        writePreferences(temp.path() / "TESSEX.ini", preferences);
+        window =
+            std::make_unique<ui::MainWindow>(ui::WindowServices{messages,
+                                                                dialogs,
+                                                                desktop,
+                                                                clock,
+                                                                temp.path() / "TESSEX.ini",
+                                                                std::move(folders),
+                                                                [] {
+                                                                    return link::PortList{{"/dev/ttyUSB0", "ttyUSB0"}};
+                                                                },
+                                                                {}});
+    }
+
+    test::TempDir temp;
+    CapturedMessages messages;
+    test::ScriptedFileDialogs dialogs;
+    test::RecordingDesktop desktop;
+    sim::SteppingClock clock{{2026, 3, 5, 9, 5, 0}};
+    std::unique_ptr<ui::MainWindow> window;
+};
+
+// Closes every modal window as soon as it shows: New opens the editor sheet.
+void closeModalsAtOnce(QTimer& closer) {
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    closer.start(50);
+}
+
+void takeTerminalPictures(const QDir& folder) {
+    Desk desk;
+    ui::MainWindow& window = *desk.window;
+    QTimer closer;
+    closeModalsAtOnce(closer);
+    for (const int family : {kFamily4760, kFamilyGroup}) {
+        window.runCommand(family == kFamily4760 ? kCommandNew4760 : kCommandNewGroup);
+        saveTerminal(window, folder, QString("terminal-%1").arg(family));
+    }
+    // A form taking input on the group terminal: a text field filled, the
+    // cursor after the quantity typed so far.
+    FormRecord& form = window.project().definition.forms[0];
+    form.fieldType[0] = static_cast<Byte>(kFieldText);
+    setCellText(form.fieldPrompt[0], "Item:");
+    form.maxLength[0] = 12;
+    form.fieldType[1] = static_cast<Byte>(kFieldInteger);
+    setCellText(form.fieldPrompt[1], "Qty:");
+    form.maxLength[1] = 5;
+    window.simulator().restart();
+    sim::runKeyScript(window.simulator(), desk.clock, "1 4 0 1 2 ENTER 1 2");
+    saveTerminal(window, folder, "form-4130");
+}
+
+// The stock count of the guide on the group terminal, page by page, then
+// running on the simulated terminal.
+void takeGuidePictures(const QDir& folder, bool russian) {
+    QDir().mkpath(folder.path());
+    const auto languages = std::filesystem::path(TESSEL_SOURCE_DIR) / "resources/languages";
+    Desk desk(russian ? utf8ToCp1251Lossy("Русский") : std::string(kBuiltinLanguage),
+              russian ? std::vector{languages} : std::vector<std::filesystem::path>{});
+    ui::MainWindow& window = *desk.window;
+    {
+        QTimer closer;
+        closeModalsAtOnce(closer);
+        window.runCommand(kCommandNewGroup);
+        QApplication::processEvents();
+    }
+    saveTerminal(window, folder, "new-project");
+    test::designStockCount(window.project());
+    withModal(window, kCommandEdit, [&folder](QDialog& sheet) {
+        auto* tabs = sheet.findChild<QTabWidget*>();
+        const char* names[] = {"page-form",    "page-menu",     "page-lookup",
+                               "page-barcode", "page-settings", "page-startup"};
+        for (int page = 0; page < tabs->count() && page < 6; ++page) {
+            tabs->setCurrentIndex(page);
+            QApplication::processEvents();
+            savePicture(sheet.grab(), folder, names[page]);
+        }
+        sheet.reject();
+    });
+    withModal(window, kCommandPreferences, [&folder](QDialog& preferences) {
+        QApplication::processEvents();
+        savePicture(preferences.grab(), folder, "preferences");
+        preferences.reject();
+    });
+    window.simulator().restart();
+    saveTerminal(window, folder, "run-menu");
+    sim::runKeyScript(window.simulator(), desk.clock, "1 4 0 0 6 3 8 1 3 3 3 9 3 1 ENTER");
+    saveTerminal(window, folder, "run-form");
+}
+
+}  // namespace
+}  // namespace tessel
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QDir folder(argc > 1 ? argv[1] : ".");
-    tessel::test::TempDir temp;
-    tessel::CapturedMessages messages;
-    tessel::test::ScriptedFileDialogs dialogs;
-    tessel::test::RecordingDesktop desktop;
-    tessel::sim::SteppingClock clock({2026, 3, 5, 9, 5, 0});
-    tessel::ui::MainWindow window({messages,
-                                   dialogs,
-                                   desktop,
-                                   clock,
-                                   temp.path() / "TESSEX.ini",
-                                   {},
-                                   [] { return tessel::link::PortList{}; },
-                                   {}});
-    // New opens the editor sheet; close it at once.
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [] {
-        if (auto* modal = QApplication::activeModalWidget()) modal->close();
-    });
-    closer.start(50);
-    // As the desktop shows the terminal: cut to its outline.
-    const auto save = [&](const QString& name) {
-        const QPixmap shot = window.terminal().grab();
-        QPixmap cut(shot.size());
-        cut.fill(Qt::transparent);
-        QPainter painter(&cut);
-        painter.setClipRegion(window.mask());
-        painter.drawPixmap(0, 0, shot);
-        painter.end();
-        cut.save(folder.filePath(name + ".png"));
-    };
-    for (const int family : {tessel::kFamily4760, tessel::kFamilyGroup}) {
-        window.runCommand(family == tessel::kFamily4760 ? tessel::kCommandNew4760 : tessel::kCommandNewGroup);
-        window.simulator().tick();
-        save(QString("terminal-%1").arg(family));
+    if (argc > 2 && QString(argv[2]) == "guide") {
+        tessel::takeGuidePictures(folder.filePath("en"), false);
+        tessel::takeGuidePictures(folder.filePath("ru"), true);
+    } else {
+        tessel::takeTerminalPictures(folder);
     }
-    // A form taking input on the group terminal: a text field filled, the
-    // cursor after the quantity typed so far.
-    tessel::FormRecord& form = window.project().definition.forms[0];
-    form.fieldType[0] = static_cast<tessel::Byte>(tessel::kFieldText);
-    tessel::setCellText(form.fieldPrompt[0], "Item:");
-    form.maxLength[0] = 12;
-    form.fieldType[1] = static_cast<tessel::Byte>(tessel::kFieldInteger);
-    tessel::setCellText(form.fieldPrompt[1], "Qty:");
-    form.maxLength[1] = 5;
-    window.simulator().restart();
-    tessel::sim::runKeyScript(window.simulator(), clock, "1 4 0 1 2 ENTER 1 2");
-    save("form-4130");
     return 0;
 }
