@@ -102,7 +102,7 @@ TEST_P(ControlNames, NoMnemonicIsUsedTwiceInAWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ControlNames, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Russian" : "English"; });
+                         [](const auto& language) { return language.param ? "Russian" : "English"; });
 
 TEST(ControlNaming, NamesControlsAfterTheirLabelsAndKeepsGivenNames) {
     QWidget window;

@@ -13,6 +13,7 @@
 #include "app/editor_pages.h"
 #include "core/file_io.h"
 #include "core/messages.h"
+#include "core/defaults.h"
 #include "core/model_family.h"
 #include "core/preferences_form.h"
 #include "core/project.h"
@@ -80,6 +81,7 @@ private:
         ASSERT_TRUE(content) << file;
         strings_.language().loadContent(*content);
         strings_.language().setActive(true);
+        project_.defaults = loadDefaultTexts(strings_, project_.family);
         ASSERT_TRUE(translation_.use("ru"));
     }
 

@@ -26,11 +26,12 @@ namespace {
 // Texts that read the same in both languages.
 const QStringList kSameInBothLanguages{"OK", "Tessel Studio"};
 
-// An English text that was translated, as a pattern: "%1" stands for any number.
+// An English text that was translated, as a pattern: "%1" stands for what
+// fills it.
 QRegularExpression patternOf(const QString& english) {
-    QString pattern = QRegularExpression::escape(english);
-    pattern.replace(QRegularExpression(R"(%\d)"), "\\d+");
-    return QRegularExpression("^" + pattern + "$");
+    QStringList parts = english.split(QRegularExpression(R"(%\d)"));
+    for (QString& part : parts) part = QRegularExpression::escape(part);
+    return QRegularExpression("^" + parts.join(".+") + "$");
 }
 
 // The English texts that the Russian language or translation replaces.

@@ -109,7 +109,7 @@ TEST_P(DistinctListEntries, NoTwoEntriesOfAListReadAlike) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DistinctListEntries, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Russian" : "English"; });
+                         [](const auto& language) { return language.param ? "Russian" : "English"; });
 
 TEST(DistinctListEntriesCheck, FindsRepeatsAndPassesOverBlanks) {
     EXPECT_EQ(repeated({"a", "b", "a", "", "", "  "}), std::set<std::string>{"a"});

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QEvent>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QWidget>
@@ -45,8 +46,15 @@ void pairInRow(QBoxLayout* row) {
         pair(widgetOf(row->itemAt(index)), widgetOf(row->itemAt(index + 1)));
 }
 
+void pairInForm(QFormLayout* form) {
+    for (int row = 0; row < form->rowCount(); ++row) {
+        pair(widgetOf(form->itemAt(row, QFormLayout::LabelRole)), widgetOf(form->itemAt(row, QFormLayout::FieldRole)));
+    }
+}
+
 void pairIn(QLayout* layout) {
     if (auto* grid = qobject_cast<QGridLayout*>(layout)) pairInGrid(grid);
+    if (auto* form = qobject_cast<QFormLayout*>(layout)) pairInForm(form);
     if (auto* row = qobject_cast<QBoxLayout*>(layout)) pairInRow(row);
     for (int index = 0; index < layout->count(); ++index) {
         if (QLayout* inner = layout->itemAt(index)->layout()) pairIn(inner);

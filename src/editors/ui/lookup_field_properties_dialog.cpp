@@ -29,6 +29,7 @@ LookupFieldPropertiesDialog::LookupFieldPropertiesDialog(FormRecord& form, std::
     connect(fixedLength_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(fixedLength_, model_.setFixedLength(toUtf8(text))); });
     alignment_ = newList(this, "alignment", FieldOptionsEdit::alignmentEntries(strings), record.alignment[field]);
+    alignment_->setAccessibleName(tr("Alignment"));
     connect(alignment_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setAlignment(i); });
     prefixOn_ = optionBox("prefixOn", tr("Add prefix code"), record.prefixOn[field], &FieldOptionsEdit::setPrefixOn);
     prefix_ = new GridTargetBox(model_.prefix(), kAffixCapacity, strings, messages, this);
