@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "app/editor_pages.h"
-#include "core/file_io.h"
-#include "core/messages.h"
 #include "core/defaults.h"
+#include "core/messages.h"
 #include "core/model_family.h"
 #include "core/preferences_form.h"
 #include "core/project.h"
@@ -41,6 +40,7 @@
 #include "support/projects.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
+#include "support/shipped_russian.h"
 
 namespace tessel::test {
 
@@ -76,11 +76,7 @@ public:
 
 private:
     void useRussian() {
-        const auto file = std::filesystem::path(TESSEL_SOURCE_DIR) / "resources/languages/ru.lng";
-        const auto content = readFileBytes(file, kLanguageFileMax);
-        ASSERT_TRUE(content) << file;
-        strings_.language().loadContent(*content);
-        strings_.language().setActive(true);
+        test::loadShippedRussian(strings_.language());
         project_.defaults = loadDefaultTexts(strings_, project_.family);
         ASSERT_TRUE(translation_.use("ru"));
     }

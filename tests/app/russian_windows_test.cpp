@@ -18,6 +18,7 @@
 #include "core/text_encoding.h"
 #include "core/ui/qt_messages.h"
 #include "every_window.h"
+#include "support/shipped_russian.h"
 #include "support/widgets.h"
 
 namespace tessel {
@@ -39,10 +40,8 @@ class EnglishTexts {
 public:
     EnglishTexts() {
         readTranslations(QString(TESSEL_SOURCE_DIR) + "/resources/translations/tessel_ru.ts");
-        const auto content =
-            readFileBytes(std::filesystem::path(TESSEL_SOURCE_DIR) / "resources/languages/ru.lng", kLanguageFileMax);
         LanguageTable russian;
-        if (content) russian.loadContent(*content);
+        test::loadShippedRussian(russian);
         for (const auto& [id, text] : StringTable::builtin().entries()) {
             if (russian.text(id) != text) addPlain(QString::fromStdString(cp1251ToUtf8(text)));
         }

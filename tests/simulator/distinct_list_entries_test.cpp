@@ -6,7 +6,6 @@
 #include <functional>
 #include <set>
 
-#include "core/file_io.h"
 #include "core/messages.h"
 #include "core/model_family.h"
 #include "core/strings.h"
@@ -24,6 +23,7 @@
 #include "editors/stamp_dialog_model.h"
 #include "simulator/startup_page_model.h"
 #include "support/projects.h"
+#include "support/shipped_russian.h"
 
 namespace tessel {
 namespace {
@@ -89,12 +89,7 @@ std::set<std::string> repeated(const ListEntries& entries) {
 class DistinctListEntries : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
-        if (!GetParam()) return;
-        const auto file = std::filesystem::path(TESSEL_SOURCE_DIR) / "resources/languages/ru.lng";
-        const auto content = readFileBytes(file, kLanguageFileMax);
-        ASSERT_TRUE(content) << file;
-        strings_.language().loadContent(*content);
-        strings_.language().setActive(true);
+        if (GetParam()) test::loadShippedRussian(strings_.language());
     }
 
     Strings strings_;
