@@ -56,9 +56,9 @@ void withModal(ui::MainWindow& window, int command, const std::function<void(QDi
 }
 
 struct Desk {
-    explicit Desk(const std::string& language = kBuiltinLanguage, std::vector<std::filesystem::path> folders = {}) {
+    explicit Desk(std::string_view language = kBuiltinLanguage, std::vector<std::filesystem::path> folders = {}) {
         Preferences preferences;
-        preferences.language = language;
+        preferences.language = std::string(language);
         writePreferences(temp.path() / "TESSEX.ini", preferences);
         window =
             std::make_unique<ui::MainWindow>(ui::WindowServices{messages,
@@ -144,7 +144,9 @@ void takeGuidePictures(const QDir& folder, bool russian) {
         savePicture(preferences.grab(), folder, "preferences");
         preferences.reject();
     });
+    // "1. Collect data" of the terminal's main menu starts the application.
     window.simulator().restart();
+    sim::runKeyScript(window.simulator(), desk.clock, "1");
     saveTerminal(window, folder, "run-menu");
     sim::runKeyScript(window.simulator(), desk.clock, "1 4 0 0 6 3 8 1 3 3 3 9 3 1 ENTER");
     saveTerminal(window, folder, "run-form");
