@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPolygon>
 #include <QRegion>
 #include <QScreen>
@@ -12,12 +13,14 @@
 #include "app/editor_pages.h"
 #include "app/program_icon.h"
 #include "app/transfer_commands.h"
+#include "core/history_entries.h"
 #include "core/model_family.h"
 #include "core/popup_menu.h"
 #include "core/preferences_form.h"
 #include "core/ui/about_box.h"
 #include "core/ui/preferences_dialog.h"
 #include "core/window_place.h"
+#include "core/window_title.h"
 #include "editors/ui/editor_sheet.h"
 #include "link/ir_cradle.h"
 #include "link/link_clock.h"
@@ -28,6 +31,10 @@
 
 namespace tessel::ui {
 namespace {
+
+// Over the terminal's name on its top edge: clear of the screen and the keys.
+constexpr QRect kSavedNoticeArea(48, 12, 171, 26);
+constexpr int kSavedNoticeMilliseconds = 2000;
 
 QRegion outlineOf(int family) {
     QPolygon polygon;
@@ -57,9 +64,9 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
       services_(std::move(services)),
       preferences_{services_.preferencesFile, {}},
       terminal_(new TerminalView(this)),
-      session_(project_, strings_, preferences_, services_.messages, services_.dialogs, *this) {
+      session_(project_, strings_, preferences_, services_.messages, services_.dialogs, *this),
+      savedNotice_(new QLabel(this)) {
     setObjectName("TESSEL");
-    setWindowTitle("Tessel Studio");
     // Every dialog is owned by this window and shows its icon.
     setWindowIcon(programIcon());
     setFixedSize(TerminalView::kWidth, TerminalView::kHeight);
@@ -77,10 +84,22 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
         terminal_, &TerminalView::newProjectRequested, this,
         [this](int family) { runCommand(is4760(family) ? kCommandNew4760 : kCommandNewGroup); }, Qt::QueuedConnection);
     addShortcuts();
+    // Every dialog the program opens fits the screen it opens on.
+    qApp->installEventFilter(&screenFitting_);
 
-    session_.start(services_.languageFolders);
+    savedNotice_->setObjectName("savedNotice");
+    savedNotice_->setAlignment(Qt::AlignCenter);
+    savedNotice_->setGeometry(kSavedNoticeArea);
+    savedNotice_->setStyleSheet("QLabel { background: rgba(20, 24, 30, 220); color: white; border-radius: 6px; }");
+    savedNotice_->hide();
+    savedNoticeTimer_.setSingleShot(true);
+    savedNoticeTimer_.setInterval(kSavedNoticeMilliseconds);
+    connect(&savedNoticeTimer_, &QTimer::timeout, savedNotice_, &QLabel::hide);
+
+    session_.start(services_.languageFolders, services_.fileToOpen);
     refreshForFamily();
     buildMenu();
+    showProjectState();
 }
 
 MainWindow::~MainWindow() = default;
@@ -93,6 +112,9 @@ void MainWindow::addShortcuts() {
         {QKeySequence(Qt::CTRL | Qt::Key_E), kCommandEdit},
         {QKeySequence(Qt::Key_F1), kCommandAbout},
         {QKeySequence(Qt::ALT | Qt::Key_F4), kCommandExit},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), kCommandUndo},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), kCommandRedo},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), kCommandRedo},
     };
     for (const auto& [keys, command] : shortcuts) {
         auto* shortcut = new QShortcut(keys, this);
@@ -106,8 +128,19 @@ void MainWindow::runCommand(int command) {
         case kCommandNew4760: session_.newProject(kFamily4760); break;
         case kCommandNewGroup: session_.newProject(kFamilyGroup); break;
         case kCommandOpen: session_.open(); break;
-        case kCommandSave: session_.save(); break;
-        case kCommandSaveAs: session_.saveAs(); break;
+        case kCommandSave:
+            if (session_.save()) showSavedNotice();
+            break;
+        case kCommandSaveAs:
+            if (session_.saveAs()) showSavedNotice();
+            break;
+        // The whole definition changed, as after the sheet's OK.
+        case kCommandUndo:
+            if (session_.undo()) simulator_->restart();
+            break;
+        case kCommandRedo:
+            if (session_.redo()) simulator_->restart();
+            break;
         case kCommandEdit: edit(); break;
         case kCommandPreferences:
             showPreferences();
@@ -124,6 +157,7 @@ void MainWindow::runCommand(int command) {
             }
             break;
     }
+    showProjectState();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -142,10 +176,36 @@ void MainWindow::refreshForFamily() {
 
 void MainWindow::edit() {
     EditorSheet sheet(project_, strings_, this);
+    sheet.askBeforeDiscarding(services_.messages);
     addEditorPages(sheet, project_, strings_, services_.messages, services_.dialogs,
                    [this](int key) { simulator_->handleKey(key); });
     sheet.exec();
+    for (const EditStep& step : sheet.steps()) session_.recordChange(step);
     simulator_->restart();
+    showProjectState();
+}
+
+void MainWindow::showProjectState() {
+    setWindowTitle(QString::fromStdString(windowTitleOf(project_.currentPath, project_.modified)));
+    const auto& history = session_.history();
+    for (QAction* action : menu_.actions()) {
+        const int command = action->data().toInt();
+        if (command == kCommandUndo) {
+            action->setText(QString::fromStdString(undoEntryText(history)));
+            action->setEnabled(history.canUndo());
+        } else if (command == kCommandRedo) {
+            action->setText(QString::fromStdString(redoEntryText(history)));
+            action->setEnabled(history.canRedo());
+        }
+    }
+}
+
+void MainWindow::showSavedNotice() {
+    const QString text = QString::fromStdString(savedNoticeOf(project_.currentPath));
+    savedNotice_->setText(savedNotice_->fontMetrics().elidedText(text, Qt::ElideMiddle, kSavedNoticeArea.width() - 12));
+    savedNotice_->show();
+    savedNotice_->raise();
+    savedNoticeTimer_.start();
 }
 
 // At the usual place of the screen the window is on (the primary one when
@@ -169,7 +229,10 @@ void MainWindow::buildMenu() {
     // The language may have changed: windows opened from now on follow it.
     translation_.use(QString::fromStdString(strings_.language().interfaceCode()));
     menu_.clear();
-    addEntries(menu_, popupMenuEntries(strings_, preferences_.values.recentFiles), *this);
+    auto entries = popupMenuEntries(strings_, preferences_.values.recentFiles);
+    addHistoryEntries(entries, session_.history());
+    addEntries(menu_, entries, *this);
+    showProjectState();
     simulator_->restart();
 }
 

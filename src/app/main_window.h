@@ -3,6 +3,7 @@
 // pictured terminal. It owns the project and carries out every command of the
 // popup menu and the shortcuts.
 #include <QMenu>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -14,11 +15,14 @@
 #include "core/project_session.h"
 #include "core/strings.h"
 #include "core/ui/interface_translation.h"
+#include "core/ui/screen_fitting.h"
 #include "link/data_file.h"
 #include "link/ir_cradle.h"
 #include "link/port_list.h"
 #include "simulator/clock.h"
 #include "simulator/simulator.h"
+
+class QLabel;
 
 namespace tessel {
 class Desktop;
@@ -39,6 +43,7 @@ struct WindowServices {
     std::function<link::PortList()> listPorts;
     link::PortMaker makePort;
     std::filesystem::path skinFolder = {};  // PNG files replacing the drawn pictures
+    std::string fileToOpen = {};            // a project named on the command line
 };
 
 class MainWindow : public QWidget, private SessionView {
@@ -54,6 +59,10 @@ public:
     TerminalView& terminal() { return *terminal_; }
     QMenu& popupMenu() { return menu_; }
     sim::Simulator& simulator() { return *simulator_; }
+    const ProjectSession& session() const { return session_; }
+    // "Saved FILE", shown over the terminal's name for a while after a save.
+    const QLabel& savedNotice() const { return *savedNotice_; }
+    const QTimer& savedNoticeTimer() const { return savedNoticeTimer_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +76,9 @@ private:
 
     void buildMenu();
     void addShortcuts();
+    // The title and the Undo and Redo entries follow the project.
+    void showProjectState();
+    void showSavedNotice();
     bool showPreferences();
     void showAbout();
     void transfer(int command);
@@ -84,6 +96,9 @@ private:
     ProjectSession session_;
     QMenu menu_;
     InterfaceTranslation translation_;
+    ScreenFitting screenFitting_;
+    QLabel* savedNotice_;
+    QTimer savedNoticeTimer_;
 };
 
 }  // namespace tessel::ui

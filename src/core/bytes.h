@@ -76,4 +76,10 @@ std::span<const Byte, sizeof(Record)> recordBytes(const Record& record) {
     return std::span<const Byte, sizeof(Record)>(reinterpret_cast<const Byte*>(&record), sizeof(Record));
 }
 
+// Whether two records hold the same bytes.
+template <typename Record>
+bool sameBytes(const Record& a, const Record& b) {
+    return std::memcmp(recordBytes(a).data(), recordBytes(b).data(), sizeof(Record)) == 0;
+}
+
 }  // namespace tessel

@@ -10,7 +10,9 @@ namespace tessel {
 class Strings;
 
 enum class MessageIcon { None, Information, Warning, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+// DiscardKeepEditing offers "Discard" and "Keep Editing", keep editing being
+// the default and what Esc answers (kAnswerCancel).
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, DiscardKeepEditing };
 
 // The answers, numbered as the program's callers compare them.
 enum MessageAnswer : int {
@@ -19,7 +21,8 @@ enum MessageAnswer : int {
     kAnswerCancel = 2,
     kAnswerRetry = 4,
     kAnswerYes = 6,
-    kAnswerNo = 7
+    kAnswerNo = 7,
+    kAnswerDiscard = 8
 };
 
 struct MessageStyle {

@@ -23,6 +23,8 @@ enum Command : int {
     kCommandDownloadLookup = 3040,
     kCommandFirstRecentFile = 3300,
     kCommandAbout = 9030,
+    kCommandUndo = 5100,
+    kCommandRedo = 5101,
 };
 
 struct MenuEntry {

@@ -1,5 +1,9 @@
 #include "core/project_session.h"
 
+#include <cerrno>
+#include <system_error>
+
+#include "core/file_io.h"
 #include "core/project_file.h"
 
 namespace tessel {
@@ -20,7 +24,7 @@ ProjectSession::ProjectSession(Project& project, Strings& strings, PreferencesSt
       dialogs_(dialogs),
       view_(view) {}
 
-void ProjectSession::start(const std::vector<std::filesystem::path>& languageFolders) {
+void ProjectSession::start(const std::vector<std::filesystem::path>& languageFolders, const std::string& fileToOpen) {
     preferences_.load();
     languages_ = findLanguages(languageFolders).value_or(std::vector<LanguageFile>{});
     loadChosenLanguage();
@@ -29,7 +33,9 @@ void ProjectSession::start(const std::vector<std::filesystem::path>& languageFol
     resetApplicationDefaults(project_.definition, project_.defaults);
 
     const auto& last = preferences_.values.lastEditedFile;
-    if (preferences_.values.autoPreload && last != kNoLastFile && readInto(project_, last)) {
+    if (!fileToOpen.empty()) {
+        openFile(fileToOpen);
+    } else if (preferences_.values.autoPreload && last != kNoLastFile && readInto(project_, last)) {
         project_.currentPath = last;
         refreshForFamily();
     }
@@ -42,6 +48,7 @@ void ProjectSession::newProject(int family) {
     refreshForFamily();
     project_.currentPath.clear();
     newDefinition(project_);
+    history_.clear();
     view_.edit();
 }
 
@@ -63,6 +70,7 @@ void ProjectSession::open() {
     if (!readInto(opened, *chosen)) return;
     opened.currentPath = *chosen;
     project_ = opened;
+    history_.clear();
     refreshForFamily();
     view_.edit();
 }
@@ -76,9 +84,32 @@ void ProjectSession::openRecent(std::size_t index) {
     if (readInto(project_, path)) {
         project_.currentPath = path;
         project_.modified = false;
+        history_.clear();
     }
     refreshForFamily();
     view_.edit();
+}
+
+bool ProjectSession::openFile(const std::string& path) {
+    if (!mayDiscardChanges()) return false;
+    errno = 0;
+    const auto file = readFileBytes(path, kProjectReadSize);
+    if (!file) {
+        const std::string reason = errno != 0 ? std::generic_category().message(errno) : std::string();
+        messageByIds(strings_, messages_, kCaptionError, kSaveFailedText, {MessageIcon::Warning},
+                     reason.empty() ? path : path + ": " + reason);
+        return false;
+    }
+    Project opened = project_;
+    newDefinition(opened);
+    const bool read = readProjectContent(opened, *file, path, strings_, messages_, &preferences_) == 1;
+    view_.menuChanged();
+    if (!read) return false;
+    opened.currentPath = path;
+    project_ = opened;
+    history_.clear();
+    refreshForFamily();
+    return true;
 }
 
 bool ProjectSession::save() {
@@ -90,6 +121,7 @@ bool ProjectSession::save() {
         return false;
     }
     project_.modified = false;
+    history_.markSaved();
     view_.menuChanged();
     return true;
 }
@@ -121,6 +153,31 @@ void ProjectSession::applyPreferences(const Preferences& preferences) {
     loadChosenLanguage();
     project_.defaults = loadDefaultTexts(strings_, project_.family);
     view_.menuChanged();
+}
+
+void ProjectSession::recordChange(EditStep step) {
+    history_.record(std::move(step));
+    if (history_.canUndo()) project_.modified = !history_.atSavedPoint();
+}
+
+bool ProjectSession::undo() {
+    if (!history_.canUndo()) return false;
+    restore(history_.undo());
+    return true;
+}
+
+bool ProjectSession::redo() {
+    if (!history_.canRedo()) return false;
+    restore(history_.redo());
+    return true;
+}
+
+// The calculator line of the default texts follows the lookups, as after the
+// Lookup page's OK.
+void ProjectSession::restore(const Definition& definition) {
+    project_.definition = definition;
+    project_.modified = !history_.atSavedPoint();
+    applyCalculatorDigit(project_.defaults.settingsLines[0], anyLookupInUse(definition));
 }
 
 void ProjectSession::refreshForFamily() {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/edit_history.h"
 #include "core/file_dialogs.h"
 #include "core/language.h"
 #include "core/messages.h"
@@ -35,12 +36,17 @@ public:
                    FileDialogs& dialogs, SessionView& view);
 
     // Start-up: preferences, languages, defaults, and the last edited project
-    // when auto-preload asks for it.
-    void start(const std::vector<std::filesystem::path>& languageFolders);
+    // when auto-preload asks for it; `fileToOpen`, when given, is opened
+    // instead of the last edited project.
+    void start(const std::vector<std::filesystem::path>& languageFolders, const std::string& fileToOpen = {});
 
     void newProject(int family);
     void open();
     void openRecent(std::size_t index);
+    // Opens the project at `path` (asking about unsaved changes first). A file
+    // that cannot be opened says so, one that is not a project says "Format
+    // mismatch !!!"; either way the definition stays as it was.
+    bool openFile(const std::string& path);
     // Both clear the modified flag on success.
     bool save();
     bool saveAs();
@@ -51,6 +57,15 @@ public:
     // After the preferences dialog's OK: the new language and default texts.
     void applyPreferences(const Preferences& preferences);
 
+    // A change made to the definition becomes a step of the history; the
+    // modified flag then follows the history's saved point.
+    void recordChange(EditStep step);
+    // Undo and Redo put the whole definition back as the step found or left
+    // it; false when there is no step to take.
+    bool undo();
+    bool redo();
+    const EditHistory& history() const { return history_; }
+
     const std::vector<LanguageFile>& languages() const { return languages_; }
     Project& project() { return project_; }
 
@@ -58,6 +73,7 @@ private:
     void refreshForFamily();
     void loadChosenLanguage();
     bool readInto(Project& target, const std::string& path);
+    void restore(const Definition& definition);
 
     Project& project_;
     Strings& strings_;
@@ -66,6 +82,7 @@ private:
     FileDialogs& dialogs_;
     SessionView& view_;
     std::vector<LanguageFile> languages_;
+    EditHistory history_;
 };
 
 }  // namespace tessel

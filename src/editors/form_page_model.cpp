@@ -10,7 +10,6 @@
 namespace tessel {
 namespace {
 
-
 // The properties that stop meaning anything when a field changes kind.
 void resetFieldProperties(FormRecord& form, std::size_t f) {
     form.fixedLengthOn[f] = 0;
@@ -36,7 +35,6 @@ void FormPageModel::load(const FormTable& forms) {
 void FormPageModel::accept(Project& project) {
     cleanupFieldsOnAccept(forms_);
     project.definition.forms = forms_;
-    project.modified = true;
     normaliseForms(project.definition.forms);
 }
 

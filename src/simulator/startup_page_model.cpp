@@ -53,15 +53,24 @@ void StartupPageModel::load() {
 void StartupPageModel::accept() {
     SystemSettings owned = project_.definition.settings;
     owned.programStart = static_cast<Byte>(programStart_);
-    const int stored = storedDelimiterCount();
-    owned.fieldDelimiter1 = stored >= 1 ? delimiters_[0] : Byte{0};
-    owned.fieldDelimiter2 = stored >= 2 ? delimiters_[1] : Byte{0};
+    owned.fieldDelimiter1 = storedDelimiter(0);
+    owned.fieldDelimiter2 = storedDelimiter(1);
     if (textsChanged_) {
         forEachGroupLine(project_.family, [&](std::size_t group, std::size_t line, LineHome home) {
             homeCell(project_.definition.texts, owned.textLines, home) = texts_.groups[group][line];
         });
     }
     copyOwnedBytes(project_.definition.settings, owned, kStartupPageBytes);
+}
+
+bool StartupPageModel::hasChanges() const {
+    const SystemSettings& settings = project_.definition.settings;
+    return textsChanged_ || settings.programStart != programStart_ || settings.fieldDelimiter1 != storedDelimiter(0) ||
+           settings.fieldDelimiter2 != storedDelimiter(1);
+}
+
+Byte StartupPageModel::storedDelimiter(std::size_t which) const {
+    return storedDelimiterCount() > static_cast<int>(which) ? delimiters_[which] : Byte{0};
 }
 
 TextCell StartupPageModel::definitionLine(std::size_t group, LineHome home) const {

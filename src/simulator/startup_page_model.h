@@ -74,6 +74,8 @@ public:
     void reset();
 
     bool textsChanged() const { return textsChanged_; }
+    // Whether accept would store anything the definition does not hold.
+    bool hasChanges() const;
 
 private:
     // A group's line as the definition holds it at `home`.
@@ -81,6 +83,8 @@ private:
     std::string labelOf(std::size_t group, std::size_t line, LineHome home) const;
     // The count that is stored: an empty delimiter ends the delimiters.
     int storedDelimiterCount() const;
+    // Delimiter `which` as it is stored: none behind an empty one.
+    Byte storedDelimiter(std::size_t which) const;
     void refuseCarriageReturn();
 
     Project& project_;

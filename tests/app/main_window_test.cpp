@@ -76,7 +76,7 @@ protected:
 };
 
 TEST_F(MainWindowTest, StartsAsTheGroupFamilyTerminal) {
-    EXPECT_EQ(window().windowTitle(), "Tessel Studio");
+    EXPECT_EQ(window().windowTitle(), "Untitled");
     EXPECT_EQ(window().size(), QSize(267, 645));
     EXPECT_EQ(window().project().family, kFamilyAtStartup);
     EXPECT_EQ(window().terminal().family(), kFamilyAtStartup);
@@ -184,9 +184,9 @@ TEST_F(MainWindowTest, MenuKeyAndShiftF10OpenThePopupForTheKeyboard) {
 
 TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
     EXPECT_EQ(menuTexts(),
-              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "&Edit\tCtrl+E",
-                           "&Preferences...", "-", "&Download Application", "Download &Lookup File", "&Receive Data",
-                           "-", "A&bout...\tF1", "E&xit\tAlt+F4"}));
+              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "&Undo\tCtrl+Z",
+                           "Redo\tCtrl+Shift+Z", "-", "&Edit\tCtrl+E", "&Preferences...", "-", "&Download Application",
+                           "Download &Lookup File", "&Receive Data", "-", "A&bout...\tF1", "E&xit\tAlt+F4"}));
     std::vector<std::string> files;
     for (const char* name : {"one.TSX", "two.TSX", "three.TSX", "four.TSX", "five.TSX"}) {
         Project made = test::newProject(kFamilyGroup);
@@ -195,11 +195,11 @@ TEST_F(MainWindowTest, PopupMenuListsTheCommandsAndRecentFiles) {
         window().runCommand(kCommandOpen);
     }
     const auto texts = menuTexts();
-    ASSERT_EQ(texts.size(), 19);
-    EXPECT_TRUE(texts[12].startsWith("&1:  ")) << texts[12].toStdString();
-    EXPECT_TRUE(texts[12].endsWith("five.TSX"));
-    EXPECT_TRUE(texts[15].endsWith("two.TSX"));
-    EXPECT_EQ(texts[16], "-");
+    ASSERT_EQ(texts.size(), 22);
+    EXPECT_TRUE(texts[15].startsWith("&1:  ")) << texts[15].toStdString();
+    EXPECT_TRUE(texts[15].endsWith("five.TSX"));
+    EXPECT_TRUE(texts[18].endsWith("two.TSX"));
+    EXPECT_EQ(texts[19], "-");
 }
 
 TEST_F(MainWindowTest, NewWithUnsavedChangesAndCancelChangesNothing) {

@@ -1,13 +1,18 @@
 // Saves pictures of the program for the documentation into a folder:
-//   take_app_screenshots FOLDER        the window for each family, and a form
-//                                      taking input on the group terminal
+//   take_app_screenshots FOLDER        the window for each family, a form
+//                                      taking input on the group terminal, the
+//                                      notice after a save and the question
+//                                      before the editor sheet drops changes
 //   take_app_screenshots FOLDER guide  the user guide's pictures of the stock
 //                                      count, in FOLDER/en and FOLDER/ru
 // Runs on the offscreen platform; not part of the test run.
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTextStream>
 #include <QTimer>
@@ -18,6 +23,7 @@
 #include "core/preferences.h"
 #include "core/records/field_type.h"
 #include "core/text_encoding.h"
+#include "core/ui/qt_messages.h"
 #include "simulator/key_script.h"
 #include "simulator/ui/terminal_view.h"
 #include "stock_count_design.h"
@@ -37,7 +43,7 @@ void savePicture(const QPixmap& picture, const QDir& folder, const QString& name
 // As the desktop shows the terminal: cut to its outline.
 void saveTerminal(ui::MainWindow& window, const QDir& folder, const QString& name) {
     window.simulator().tick();
-    const QPixmap shot = window.terminal().grab();
+    const QPixmap shot = window.grab();
     QPixmap cut(shot.size());
     cut.fill(Qt::transparent);
     QPainter painter(&cut);
@@ -74,7 +80,7 @@ struct Desk {
     }
 
     test::TempDir temp;
-    CapturedMessages messages;
+    ui::QtMessages messages;
     test::ScriptedFileDialogs dialogs;
     test::RecordingDesktop desktop;
     sim::SteppingClock clock{{2026, 3, 5, 9, 5, 0}};
@@ -110,6 +116,25 @@ void takeTerminalPictures(const QDir& folder) {
     window.simulator().restart();
     sim::runKeyScript(window.simulator(), desk.clock, "1 4 0 1 2 ENTER 1 2");
     saveTerminal(window, folder, "form-4130");
+
+    desk.dialogs.answer((desk.temp.path() / "stock.TSX").string());
+    window.simulator().restart();
+    window.runCommand(kCommandSaveAs);
+    saveTerminal(window, folder, "saved-notice");
+
+    // A change on the Form page, then Esc: the question, answered Discard.
+    closer.stop();
+    QTimer::singleShot(0, [&folder] {
+        auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        sheet->findChild<QComboBox*>("fieldType1")->setCurrentIndex(2);
+        QTimer::singleShot(200, [&folder] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            savePicture(box->grab(), folder, "discard-question");
+            box->button(QMessageBox::Discard)->click();
+        });
+        sheet->reject();
+    });
+    window.runCommand(kCommandEdit);
 }
 
 // The stock count of the guide on the group terminal, page by page, then

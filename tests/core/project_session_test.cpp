@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include "core/file_io.h"
 #include "core/project_file.h"
@@ -216,6 +217,126 @@ TEST_F(Session, NewPreferencesLoadTheLanguage) {
     chosen.language = std::string(kBuiltinLanguage);
     session.applyPreferences(chosen);
     EXPECT_EQ(cellText(project.defaults.texts.block(kMainMenuBlock)[0]), "1. Collect data     ");
+}
+
+// Each change of the definition is a step; the modified flag follows the
+// history's saved point.
+class SessionHistory : public Session {
+protected:
+    void change(Byte marker) {
+        const Definition before = project.definition;
+        project.definition.forms[1].fieldType[0] = marker;
+        session.recordChange({"Edit", before, project.definition});
+    }
+    Byte marker() const { return project.definition.forms[1].fieldType[0]; }
+};
+
+TEST_F(SessionHistory, UndoingBackToTheSavedPointLeavesNothingUnsaved) {
+    dialogs.answer(path("saved.TSX"));
+    change(3);
+    ASSERT_TRUE(session.saveAs());
+    change(5);
+    EXPECT_TRUE(project.modified);
+    ASSERT_TRUE(session.undo());
+    EXPECT_EQ(marker(), 3);
+    EXPECT_FALSE(project.modified);
+    ASSERT_TRUE(session.undo());
+    EXPECT_EQ(marker(), 0);
+    EXPECT_TRUE(project.modified);
+    EXPECT_FALSE(session.undo());
+    ASSERT_TRUE(session.redo());
+    EXPECT_FALSE(project.modified);
+    // Nothing unsaved: closing does not ask.
+    EXPECT_TRUE(session.mayDiscardChanges());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(SessionHistory, UndoPutsTheCalculatorLineOfTheDefaultsBackWithTheLookups) {
+    setCellText(project.defaults.settingsLines[0], "8. Calculator");
+    const Definition before = project.definition;
+    project.definition.lookups[0].recordLength = 10;
+    project.definition.lookups[0].columnCount = 2;
+    setCellText(project.defaults.settingsLines[0], "9. Calculator");
+    session.recordChange({"Edit", before, project.definition});
+    ASSERT_TRUE(session.undo());
+    EXPECT_EQ(cellText(project.defaults.settingsLines[0]), "8. Calculator");
+    ASSERT_TRUE(session.redo());
+    EXPECT_EQ(cellText(project.defaults.settingsLines[0]), "9. Calculator");
+}
+
+TEST_F(SessionHistory, NewAndOpenStartAFreshHistory) {
+    const auto file = writeProjectOf(kFamily4760, "other.TSX", 4);
+    const std::function<void()> commands[] = {
+        [&] { session.newProject(kFamily4760); },
+        [&] {
+            dialogs.answer(file);
+            session.open();
+        },
+        [&] { session.openFile(file); },
+    };
+    for (const auto& command : commands) {
+        project.modified = false;
+        change(7);
+        messages.setAnswer(kAnswerNo);
+        command();
+        EXPECT_FALSE(session.history().canUndo());
+        EXPECT_FALSE(session.undo());
+        EXPECT_FALSE(project.modified);
+    }
+}
+
+// A project named when the program starts (by the file manager) is opened in
+// place of the last edited one.
+TEST_F(Session, AFileNamedAtStartIsOpenedInsteadOfTheLastEdited) {
+    const auto last = writeProjectOf(kFamily4760, "last.TSX", 5);
+    const auto named = writeProjectOf(kFamily4760, "named.TSX", 6);
+    preferences.values.autoPreload = true;
+    preferences.values.lastEditedFile = last;
+    ASSERT_TRUE(preferences.save());
+    Project started;
+    ProjectSession another(started, strings, preferences, messages, dialogs, view);
+    another.start({}, named);
+    EXPECT_EQ(started.currentPath, named);
+    EXPECT_EQ(started.definition.forms[0].fieldType[0], 6);
+    EXPECT_EQ(started.family, kFamily4760);
+    EXPECT_FALSE(started.modified);
+}
+
+TEST_F(Session, AFileThatCannotBeOpenedSaysSoAndChangesNothing) {
+    std::ofstream(path("garbage.TSX"), std::ios::binary) << "not a project at all";
+    struct Case {
+        std::string path;
+        std::string text;
+    };
+    const Case cases[] = {
+        {path("missing.TSX"), "File open/create failed!\n" + path("missing.TSX") + ": No such file or directory"},
+        {path("garbage.TSX"), "Format mismatch !!!"},
+    };
+    for (const auto& c : cases) {
+        const Project before = project;
+        CapturedMessages shown;
+        ProjectSession one(project, strings, preferences, shown, dialogs, view);
+        EXPECT_FALSE(one.openFile(c.path));
+        ASSERT_EQ(shown.shown().size(), 1u) << c.path;
+        EXPECT_EQ(shown.shown()[0].caption, "Error");
+        EXPECT_EQ(shown.shown()[0].text, c.text);
+        EXPECT_EQ(project.currentPath, before.currentPath);
+        EXPECT_TRUE(sameBytes(project.definition, before.definition));
+    }
+}
+
+TEST_F(Session, OpeningAFileAsksAboutUnsavedChangesFirst) {
+    const auto file = writeProjectOf(kFamily4760, "asked.TSX", 2);
+    project.modified = true;
+    messages.setAnswer(kAnswerCancel);
+    EXPECT_FALSE(session.openFile(file));
+    EXPECT_TRUE(project.currentPath.empty());
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "Save current program ?");
+    messages.setAnswer(kAnswerNo);
+    EXPECT_TRUE(session.openFile(file));
+    EXPECT_EQ(project.currentPath, file);
+    EXPECT_EQ(project.definition.forms[0].fieldType[0], 2);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tessel::ui {
 namespace {
@@ -32,6 +33,7 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
         case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
         case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case MessageButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+        case MessageButtons::DiscardKeepEditing: return QMessageBox::Discard;
         case MessageButtons::Ok: break;
     }
     return QMessageBox::Ok;
@@ -44,6 +46,7 @@ int answerOf(int button) {
         case QMessageBox::Retry: return kAnswerRetry;
         case QMessageBox::Yes: return kAnswerYes;
         case QMessageBox::No: return kAnswerNo;
+        case QMessageBox::Discard: return kAnswerDiscard;
         default: return kAnswerCancel;
     }
 }
@@ -61,6 +64,14 @@ int QtMessages::show(std::string_view caption, std::string_view text, MessageSty
     QWidget* owner = owner_ ? owner_.data() : QApplication::activeWindow();
     QMessageBox box(iconOf(style.icon), fromUtf8(caption), fromUtf8(text), buttonsOf(style.buttons), owner);
     fitCaption(box);
+    if (style.buttons == MessageButtons::DiscardKeepEditing) {
+        QPushButton* keep = box.addButton(QObject::tr("Keep Editing"), QMessageBox::RejectRole);
+        keep->setObjectName("keepEditing");
+        box.setDefaultButton(keep);
+        box.setEscapeButton(keep);
+        box.exec();
+        return box.clickedButton() == box.button(QMessageBox::Discard) ? kAnswerDiscard : kAnswerCancel;
+    }
     return answerOf(box.exec());
 }
 

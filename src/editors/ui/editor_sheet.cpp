@@ -5,18 +5,25 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/messages.h"
 #include "core/project.h"
 #include "editors/editor_caption.h"
 #include "editors/ui/widget_binding.h"
 
 namespace tessel {
+namespace {
+
+// The name of what OK applies, as Undo shows it.
+std::string editStep() { return EditorSheet::tr("Edit").toStdString(); }
+
+}  // namespace
 
 EditorSheet::EditorSheet(Project& project, const Strings& strings, QWidget* parent)
     : QDialog(parent),
       project_(project),
       strings_(strings),
       tabs_(new QTabWidget(this)),
-      before_(std::make_unique<const Definition>(project.definition)) {
+      checkpoint_(std::make_unique<Definition>(project.definition)) {
     setObjectName("editorSheet");
     setWindowTitle(toQString(editorCaption(strings, project.currentPath)));
     tabs_->setObjectName("editorTabs");
@@ -36,6 +43,7 @@ void EditorSheet::addPage(QWidget* widget, EditorPage* page) {
     const auto titles = editorTabTitles(strings_);
     pages_.push_back({page, false});
     const std::size_t index = pages_.size() - 1;
+    page->setWroteAtOnce([this](const std::string& change) { recordStep(change); });
     tabs_->addTab(widget, index < titles.size() ? toQString(titles[index]) : QString());
     if (index == 0) loadOnFirstShow(0);
 }
@@ -55,25 +63,47 @@ void EditorSheet::accept() {
             return;
         }
     }
+    // A write at once that its page did not report still becomes its own step.
+    recordStep(editStep());
     for (Entry& entry : pages_) {
         if (entry.loaded) entry.page->accept();
     }
-    markModifiedIfChanged();
+    recordStep(editStep());
     QDialog::accept();
 }
 
+// Esc, Cancel and the window's close button all come here.
 void EditorSheet::reject() {
+    if (hasChanges() && !userAllowsDiscarding()) return;
     for (Entry& entry : pages_) {
         if (entry.loaded) entry.page->discard();
     }
-    markModifiedIfChanged();
+    recordStep(editStep());
     QDialog::reject();
 }
 
-void EditorSheet::markModifiedIfChanged() {
-    const auto before = recordBytes(*before_);
-    const auto after = recordBytes(project_.definition);
-    if (!std::equal(before.begin(), before.end(), after.begin())) project_.modified = true;
+bool EditorSheet::hasChanges() const {
+    if (!steps_.empty() || !sameBytes(*checkpoint_, project_.definition)) return true;
+    return std::any_of(pages_.begin(), pages_.end(),
+                       [](const Entry& entry) { return entry.loaded && entry.page->hasChanges(); });
+}
+
+bool EditorSheet::userAllowsDiscarding() const {
+    if (!messages_) return true;
+    QString text = tr("Discard the changes made in the editor?");
+    if (!steps_.empty()) {
+        text += "\n" + tr("What was stored at once, such as the reader type, stays and can be undone.");
+    }
+    const int answer = messages_->show("Tessel Studio", text.toStdString(),
+                                       {MessageIcon::Question, MessageButtons::DiscardKeepEditing});
+    return answer == kAnswerDiscard;
+}
+
+void EditorSheet::recordStep(const std::string& change) {
+    if (sameBytes(*checkpoint_, project_.definition)) return;
+    steps_.push_back({change, *checkpoint_, project_.definition});
+    *checkpoint_ = project_.definition;
+    project_.modified = true;
 }
 
 }  // namespace tessel

@@ -4,18 +4,22 @@
 // pages from any subsystem plug in. Each page loads its working copy when it
 // is first shown; OK applies every page that was loaded, Cancel drops their
 // copies. Whatever changed the definition while the sheet was open (a page's
-// accept, or a dialog that writes at once) marks the project modified.
+// accept, or a dialog that writes at once) marks the project modified and is
+// kept as the steps that Undo takes back.
 #include <QDialog>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/definition.h"
+#include "core/edit_history.h"
 #include "editors/ui/editor_page.h"
 
 class QTabWidget;
 
 namespace tessel {
 
+class MessageService;
 class Strings;
 struct Project;
 
@@ -33,8 +37,19 @@ public:
         return page;
     }
 
+    // Cancel, Esc and closing the window then ask through `messages` before
+    // they drop changes; without it they drop them at once.
+    void askBeforeDiscarding(MessageService& messages) { messages_ = &messages; }
+
     void accept() override;
     void reject() override;
+
+    // Whether closing without OK would drop a change, or leave one that a
+    // dialog wrote at once.
+    bool hasChanges() const;
+    // What reached the definition while the sheet was open, in order: each
+    // write made at once, then what OK applied.
+    const std::vector<EditStep>& steps() const { return steps_; }
 
     QTabWidget* tabs() const { return tabs_; }
 
@@ -45,14 +60,19 @@ private:
     };
 
     void loadOnFirstShow(int index);
-    void markModifiedIfChanged();
+    bool userAllowsDiscarding() const;
+    // Keeps what changed since the last step as a step named `change`.
+    void recordStep(const std::string& change);
 
     Project& project_;
     const Strings& strings_;
+    MessageService* messages_ = nullptr;
     QTabWidget* tabs_;
     std::vector<Entry> pages_;
-    // The definition as the sheet found it, to tell whether anything changed.
-    std::unique_ptr<const Definition> before_;
+    // The definition as the last step left it (as the sheet found it before
+    // the first), to tell what the next step changed.
+    std::unique_ptr<Definition> checkpoint_;
+    std::vector<EditStep> steps_;
 };
 
 }  // namespace tessel

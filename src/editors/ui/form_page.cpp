@@ -55,6 +55,8 @@ void FormPage::load() {
     showForm();
 }
 
+bool FormPage::hasChanges() const { return !sameBytes(model_.workingCopy(), project_.definition.forms); }
+
 void FormPage::accept() {
     model_.accept(project_);
     if (sendKey_) sendKey_(kFormsChangedKey);
@@ -89,8 +91,11 @@ QWidget* FormPage::buildFormControls() {
     connect(branch, &QPushButton::clicked, this, [this] { runDialog<BranchDialog>(model_.form(), strings_); });
     auto* print = new QPushButton(tr("Print Label"), box);
     print->setObjectName("printLabelButton");
-    connect(print, &QPushButton::clicked, this,
-            [this] { runDialog<PrinterDialog>(model_.form(), project_.definition.settings, strings_); });
+    connect(print, &QPushButton::clicked, this, [this] {
+        runDialog<PrinterDialog>(model_.form(), project_.definition.settings, strings_);
+        // The Bluetooth print mode belongs to the whole application and is stored at once.
+        wroteAtOnce(tr("Print Mode").toStdString());
+    });
 
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);

@@ -30,6 +30,7 @@ public:
     void load() override;
     void accept() override;
     void discard() override {}
+    bool hasChanges() const override;
 
 private:
     struct FieldRow {

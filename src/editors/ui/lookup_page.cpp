@@ -72,6 +72,8 @@ bool LookupPage::mayAccept() {
 
 void LookupPage::accept() { model_.accept(project_, *startupTexts_); }
 
+bool LookupPage::hasChanges() const { return !sameBytes(model_.workingCopy(), project_.definition.lookups); }
+
 QWidget* LookupPage::buildFormatControls() {
     auto* box = new QWidget(this);
     name_ = newList(box, "lookupName", LookupPageModel::nameEntries(strings_), 0);

@@ -30,6 +30,7 @@ public:
     bool mayAccept() override;
     void accept() override;
     void discard() override {}
+    bool hasChanges() const override;
 
 private:
     struct ColumnRow {

@@ -55,6 +55,12 @@ void MenuPage::load() {
 
 void MenuPage::accept() { model_.accept(project_.definition); }
 
+bool MenuPage::hasChanges() const {
+    Definition accepted = project_.definition;
+    model_.accept(accepted);
+    return !sameBytes(accepted, project_.definition);
+}
+
 QWidget* MenuPage::buildMenuControls() {
     auto* box = new QWidget(this);
     name_ = newList(box, "menuName", MenuPageModel::menuNameEntries(strings_), 0);

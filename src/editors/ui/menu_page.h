@@ -24,6 +24,7 @@ public:
     void load() override;
     void accept() override;
     void discard() override {}
+    bool hasChanges() const override;
 
 private:
     struct ItemRow {

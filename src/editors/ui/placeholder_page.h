@@ -16,6 +16,7 @@ public:
     void load() override {}
     void accept() override {}
     void discard() override {}
+    bool hasChanges() const override { return false; }
 };
 
 }  // namespace tessel

@@ -81,6 +81,12 @@ void SettingsPage::load() {
 
 void SettingsPage::accept() { model_.accept(project_.definition.settings); }
 
+bool SettingsPage::hasChanges() const {
+    SystemSettings accepted = project_.definition.settings;
+    model_.accept(accepted);
+    return !sameBytes(accepted, project_.definition.settings);
+}
+
 QComboBox* SettingsPage::addChoice(QGridLayout* grid, const char* objectName, const QString& label,
                                    const ListEntries& entries, SettingsChoice byte) {
     auto* list = newList(this, objectName, entries, -1);

@@ -57,8 +57,10 @@ QWidget* BarcodePage::buildReaderType() {
         if (position < 0) return;
         model_.chooseReader(project_.definition, position);
         showPage();
+        wroteAtOnce(tr("Reader Type").toStdString());
     });
-    connect(rfidMore_, &QPushButton::clicked, this, [this] { runDialog<RfidDialog>(project_.definition, strings_); });
+    connect(rfidMore_, &QPushButton::clicked, this,
+            [this] { runDialog<RfidDialog>(tr("RFID Options"), project_.definition, strings_); });
     connect(rfid_, &QCheckBox::toggled, this, [this](bool on) {
         model_.setRfid(on);
         rfidMore_->setEnabled(model_.rfid());
@@ -144,12 +146,13 @@ QWidget* BarcodePage::buildButtons() {
     reset_ = new QPushButton(text(strings_, 1800), row);
     reset_->setObjectName("resetButton");
     connect(codeId_, &QPushButton::clicked, this,
-            [this] { runDialog<CodeIdDialog>(project_.definition, strings_, messages_); });
+            [this] { runDialog<CodeIdDialog>(tr("Code ID"), project_.definition, strings_, messages_); });
     connect(weightCode_, &QPushButton::clicked, this,
-            [this] { runDialog<WeightCodeDialog>(project_.definition, strings_); });
+            [this] { runDialog<WeightCodeDialog>(tr("Weight Code"), project_.definition, strings_); });
     connect(reset_, &QPushButton::clicked, this, [this] {
         model_.resetToDefault(project_.definition);
         showPage();
+        wroteAtOnce(tr("Reset to Default").toStdString());
     });
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -166,6 +169,12 @@ void BarcodePage::load() {
 }
 
 void BarcodePage::accept() { model_.apply(project_.definition); }
+
+bool BarcodePage::hasChanges() const {
+    Definition applied = project_.definition;
+    model_.apply(applied);
+    return !sameBytes(applied, project_.definition);
+}
 
 void BarcodePage::showPage() {
     fillList(reader_, model_.readerList(), model_.readerPosition());
@@ -206,15 +215,16 @@ void BarcodePage::showBox(std::size_t box) {
 }
 
 template <typename Dialog, typename... Args>
-void BarcodePage::runDialog(Args&&... args) {
+void BarcodePage::runDialog(const QString& change, Args&&... args) {
     Dialog dialog(std::forward<Args>(args)..., this);
     dialog.exec();
+    wroteAtOnce(change.toStdString());
 }
 
 void BarcodePage::openOptions(std::size_t box) {
     const int button = kFirstMoreButton + static_cast<int>(box);
     if (const OptionDialogTable* table = optionDialogFor(isTwoD(model_.mode()), button)) {
-        runDialog<OptionDialog>(*table, strings_, project_.definition);
+        runDialog<OptionDialog>(tr("Symbology Options"), *table, strings_, project_.definition);
     }
 }
 

@@ -27,6 +27,7 @@ public:
     void accept() override;
     // The reader type and what the dialogs stored were written at once and stay.
     void discard() override {}
+    bool hasChanges() const override;
 
 private:
     QWidget* buildReaderType();
@@ -36,9 +37,10 @@ private:
     void showPage();
     void showBox(std::size_t box);
     void openOptions(std::size_t box);
-    // Runs a dialog that writes into the definition on its OK.
+    // Runs a dialog that writes into the definition on its OK; what it wrote
+    // is a change of its own, named `change`.
     template <typename Dialog, typename... Args>
-    void runDialog(Args&&... args);
+    void runDialog(const QString& change, Args&&... args);
 
     Project& project_;
     const Strings& strings_;

@@ -24,6 +24,7 @@ public:
     void load() override;
     void accept() override { model_.accept(); }
     void discard() override {}
+    bool hasChanges() const override { return model_.hasChanges(); }
 
 private:
     struct Delimiter {
