@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>QApplication</name>
+    <message>
+        <source>Designs data-collection applications for barcode terminals.</source>
+        <translation>Разработка приложений сбора данных для терминалов штрихкода.</translation>
+    </message>
+    <message>
+        <source>A project file (.TSX or .TSA) to open.</source>
+        <translation>Открываемый файл проекта (.TSX или .TSA).</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Keep Editing</source>
+        <translation>Продолжить правку</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::BarcodePage</name>
+    <message>
+        <source>Reader Type</source>
+        <translation>Тип сканера</translation>
+    </message>
+    <message>
+        <source>RFID Options</source>
+        <translation>Параметры RFID</translation>
+    </message>
+    <message>
+        <source>Code ID</source>
+        <translation>Code ID</translation>
+    </message>
+    <message>
+        <source>Weight Code</source>
+        <translation>Весовой код</translation>
+    </message>
+    <message>
+        <source>Reset to Default</source>
+        <translation>Сбросить по умолчанию</translation>
+    </message>
+    <message>
+        <source>Symbology Options</source>
+        <translation>Параметры символики</translation>
+    </message>
+</context>
+<context>
     <name>tessel::BranchDialog</name>
     <message>
         <source>Branch</source>
@@ -10,6 +55,21 @@
     <message>
         <source>More...</source>
         <translation>Ещё...</translation>
+    </message>
+</context>
+<context>
+    <name>tessel::EditorSheet</name>
+    <message>
+        <source>Discard the changes made in the editor?</source>
+        <translation>Отменить изменения, сделанные в редакторе?</translation>
+    </message>
+    <message>
+        <source>What was stored at once, such as the reader type, stays and can be undone.</source>
+        <translation>То, что сохранено сразу (например, тип сканера), остаётся, и это можно отменить.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
     </message>
 </context>
 <context>
@@ -193,6 +253,10 @@
         <source>Variables</source>
         <translation>Переменные</translation>
     </message>
+    <message>
+        <source>Print Mode</source>
+        <translation>Режим печати</translation>
+    </message>
 </context>
 <context>
     <name>tessel::FunctionKeyDialog</name>
@@ -245,6 +309,10 @@
     <message>
         <source>Line # %1</source>
         <translation>Строка № %1</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Выравнивание</translation>
     </message>
 </context>
 <context>
