@@ -27,6 +27,7 @@
 #include "link/ir_cradle.h"
 #include "link/link_clock.h"
 #include "link/transfer.h"
+#include "link/ui/translated_advice.h"
 #include "simulator/ui/design_preview_pane.h"
 #include "simulator/ui/scan_window.h"
 #include "simulator/ui/terminal_view.h"
@@ -259,6 +260,8 @@ bool MainWindow::mayDownloadDesign() {
 void MainWindow::menuChanged() { buildMenu(); }
 
 void MainWindow::buildMenu() {
+    // The language may have changed: windows opened from now on follow it.
+    translation_.use(QString::fromStdString(strings_.language().interfaceCode()));
     menu_.clear();
     auto entries = popupMenuEntries(strings_, preferences_.values.recentFiles);
     addHistoryEntries(entries, session_.history());
@@ -301,6 +304,11 @@ std::optional<std::pair<link::PortList, int>> MainWindow::portsWithChosenPort() 
         const auto& values = preferences_.values;
         const auto index = link::chosenPortIn(ports, values.portIndex, values.portName, values.portNumber);
         if (index) return std::pair{std::move(ports), *index};
+        if (!values.portName.empty() && !link::findPort(ports, values.portName)) {
+            services_.messages.show(strings_.utf8(1122),
+                                    translatedAdvice(link::portGoneAdvice(values.portName)).toStdString(),
+                                    {MessageIcon::Warning});
+        }
         const bool chosen = showPreferences();
         placeWindow();
         if (!chosen) return std::nullopt;

@@ -14,6 +14,7 @@
 #include "core/project.h"
 #include "core/project_session.h"
 #include "core/strings.h"
+#include "core/ui/interface_translation.h"
 #include "core/ui/screen_fitting.h"
 #include "link/data_file.h"
 #include "link/ir_cradle.h"
@@ -106,6 +107,7 @@ private:
     ScanWindow* scanner_;
     ProjectSession session_;
     QMenu menu_;
+    InterfaceTranslation translation_;
     ScreenFitting screenFitting_;
     QLabel* savedNotice_;
     QTimer savedNoticeTimer_;
