@@ -32,6 +32,7 @@
 #include "simulator/ui/terminal_view.h"
 #include "stock_count_design.h"
 #include "support/recording_desktop.h"
+#include "support/screenshot.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -178,7 +179,7 @@ void takeTerminalPictures(const QDir& folder) {
         withModal(window, kCommandEdit, [&folder, forms](QDialog& sheet) {
             sheet.findChild<QTabWidget*>("editorTabs")->setCurrentIndex(forms ? 0 : 1);
             QApplication::processEvents();
-            savePicture(sheet.grab(), folder, forms ? "preview-form-4760" : "preview-menu-4130");
+            test::saveScreenshot(sheet, folder, forms ? "preview-form-4760" : "preview-menu-4130");
             sheet.reject();
         });
         closer.start(50);
