@@ -963,6 +963,25 @@
     </message>
 </context>
 <context>
+    <name>tessel::ui::MainWindow</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Без имени</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Сохранено: %1</translation>
+    </message>
+</context>
+<context>
     <name>tessel::ui::PreferencesDialog</name>
     <message>
         <source>TESSEL/4130 Preferences</source>

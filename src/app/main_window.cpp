@@ -203,23 +203,26 @@ void MainWindow::runEditorSheet(const FindingLocation* place) {
     showProjectState();
 }
 
+HistoryWords MainWindow::historyWords() const { return {tr("&Undo").toStdString(), tr("Redo").toStdString()}; }
+
 void MainWindow::showProjectState() {
-    setWindowTitle(QString::fromStdString(windowTitleOf(project_.currentPath, project_.modified)));
+    setWindowTitle(
+        QString::fromStdString(windowTitleOf(project_.currentPath, project_.modified, tr("Untitled").toStdString())));
     const auto& history = session_.history();
     for (QAction* action : menu_.actions()) {
         const int command = action->data().toInt();
         if (command == kCommandUndo) {
-            action->setText(QString::fromStdString(undoEntryText(history)));
+            action->setText(QString::fromStdString(undoEntryText(history, historyWords())));
             action->setEnabled(history.canUndo());
         } else if (command == kCommandRedo) {
-            action->setText(QString::fromStdString(redoEntryText(history)));
+            action->setText(QString::fromStdString(redoEntryText(history, historyWords())));
             action->setEnabled(history.canRedo());
         }
     }
 }
 
 void MainWindow::showSavedNotice() {
-    const QString text = QString::fromStdString(savedNoticeOf(project_.currentPath));
+    const QString text = QString::fromStdString(savedNoticeOf(project_.currentPath, tr("Saved %1").toStdString()));
     savedNotice_->setText(savedNotice_->fontMetrics().elidedText(text, Qt::ElideMiddle, kSavedNoticeArea.width() - 12));
     savedNotice_->show();
     savedNotice_->raise();
@@ -264,7 +267,7 @@ void MainWindow::buildMenu() {
     translation_.use(QString::fromStdString(strings_.language().interfaceCode()));
     menu_.clear();
     auto entries = popupMenuEntries(strings_, preferences_.values.recentFiles);
-    addHistoryEntries(entries, session_.history());
+    addHistoryEntries(entries, session_.history(), historyWords());
     addEntries(menu_, entries, *this);
     scanner_->addMenuEntries(menu_);
     showProjectState();

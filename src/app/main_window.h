@@ -10,6 +10,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/history_entries.h"
 #include "core/preferences.h"
 #include "core/project.h"
 #include "core/project_session.h"
@@ -88,6 +89,7 @@ private:
     void addShortcuts();
     // The title and the Undo and Redo entries follow the project.
     void showProjectState();
+    HistoryWords historyWords() const;
     void showSavedNotice();
     bool showPreferences();
     void showAbout();

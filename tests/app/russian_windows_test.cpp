@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -86,14 +87,15 @@ private:
     std::vector<QRegularExpression> patterns_;
 };
 
-// What a window shows in words: titles, labels, buttons, tabs, tooltips and
-// list entries.
+// What a window shows in words: titles, labels, buttons, tabs, tooltips,
+// menu entries and list entries.
 QStringList shownTexts(QWidget* window) {
     QStringList texts{window->windowTitle()};
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
     for (QWidget* widget : widgets) {
         texts << widget->toolTip();
+        for (const QAction* action : widget->actions()) texts << action->text().section('\t', 0, 0);
         if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
         if (auto* group = qobject_cast<QGroupBox*>(widget)) texts << group->title();
