@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/program_icon.h"
 #include "core/app_paths.h"
+#include "core/ui/control_names.h"
 #include "core/ui/qt_desktop.h"
 #include "core/ui/qt_messages.h"
 #include "link/platform/port_listing.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("tessel-studio");
     QApplication::setWindowIcon(tessel::ui::programIcon());
     QApplication::setQuitOnLastWindowClosed(true);
+    tessel::ui::nameControlsOfShownWindows();
     const std::string file = fileToOpen(application);
 
     tessel::ui::QtMessages messages;

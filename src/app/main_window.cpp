@@ -27,6 +27,7 @@
 #include "link/ir_cradle.h"
 #include "link/link_clock.h"
 #include "link/transfer.h"
+#include "link/ui/translated_advice.h"
 #include "simulator/ui/design_preview_pane.h"
 #include "simulator/ui/scan_window.h"
 #include "simulator/ui/terminal_view.h"
@@ -202,23 +203,26 @@ void MainWindow::runEditorSheet(const FindingLocation* place) {
     showProjectState();
 }
 
+HistoryWords MainWindow::historyWords() const { return {tr("&Undo").toStdString(), tr("Redo").toStdString()}; }
+
 void MainWindow::showProjectState() {
-    setWindowTitle(QString::fromStdString(windowTitleOf(project_.currentPath, project_.modified)));
+    setWindowTitle(
+        QString::fromStdString(windowTitleOf(project_.currentPath, project_.modified, tr("Untitled").toStdString())));
     const auto& history = session_.history();
     for (QAction* action : menu_.actions()) {
         const int command = action->data().toInt();
         if (command == kCommandUndo) {
-            action->setText(QString::fromStdString(undoEntryText(history)));
+            action->setText(QString::fromStdString(undoEntryText(history, historyWords())));
             action->setEnabled(history.canUndo());
         } else if (command == kCommandRedo) {
-            action->setText(QString::fromStdString(redoEntryText(history)));
+            action->setText(QString::fromStdString(redoEntryText(history, historyWords())));
             action->setEnabled(history.canRedo());
         }
     }
 }
 
 void MainWindow::showSavedNotice() {
-    const QString text = QString::fromStdString(savedNoticeOf(project_.currentPath));
+    const QString text = QString::fromStdString(savedNoticeOf(project_.currentPath, tr("Saved %1").toStdString()));
     savedNotice_->setText(savedNotice_->fontMetrics().elidedText(text, Qt::ElideMiddle, kSavedNoticeArea.width() - 12));
     savedNotice_->show();
     savedNotice_->raise();
@@ -259,9 +263,11 @@ bool MainWindow::mayDownloadDesign() {
 void MainWindow::menuChanged() { buildMenu(); }
 
 void MainWindow::buildMenu() {
+    // The language may have changed: windows opened from now on follow it.
+    translation_.use(QString::fromStdString(strings_.language().interfaceCode()));
     menu_.clear();
     auto entries = popupMenuEntries(strings_, preferences_.values.recentFiles);
-    addHistoryEntries(entries, session_.history());
+    addHistoryEntries(entries, session_.history(), historyWords());
     addEntries(menu_, entries, *this);
     scanner_->addMenuEntries(menu_);
     showProjectState();
@@ -301,6 +307,11 @@ std::optional<std::pair<link::PortList, int>> MainWindow::portsWithChosenPort() 
         const auto& values = preferences_.values;
         const auto index = link::chosenPortIn(ports, values.portIndex, values.portName, values.portNumber);
         if (index) return std::pair{std::move(ports), *index};
+        if (!values.portName.empty() && !link::findPort(ports, values.portName)) {
+            services_.messages.show(strings_.utf8(1122),
+                                    translatedAdvice(link::portGoneAdvice(values.portName)).toStdString(),
+                                    {MessageIcon::Warning});
+        }
         const bool chosen = showPreferences();
         placeWindow();
         if (!chosen) return std::nullopt;

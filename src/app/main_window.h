@@ -10,10 +10,12 @@
 #include <optional>
 #include <utility>
 
+#include "core/history_entries.h"
 #include "core/preferences.h"
 #include "core/project.h"
 #include "core/project_session.h"
 #include "core/strings.h"
+#include "core/ui/interface_translation.h"
 #include "core/ui/screen_fitting.h"
 #include "link/data_file.h"
 #include "link/ir_cradle.h"
@@ -87,6 +89,7 @@ private:
     void addShortcuts();
     // The title and the Undo and Redo entries follow the project.
     void showProjectState();
+    HistoryWords historyWords() const;
     void showSavedNotice();
     bool showPreferences();
     void showAbout();
@@ -106,6 +109,7 @@ private:
     ScanWindow* scanner_;
     ProjectSession session_;
     QMenu menu_;
+    InterfaceTranslation translation_;
     ScreenFitting screenFitting_;
     QLabel* savedNotice_;
     QTimer savedNoticeTimer_;

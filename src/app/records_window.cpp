@@ -38,7 +38,7 @@ RecordsWindow::RecordsWindow(sim::TerminalData& terminalData, const Strings& str
 void RecordsWindow::refresh() {
     list_->clear();
     for (const auto& record : data_.records) list_->addItem(QString::fromStdString(sim::displayText(record)));
-    count_->setText(tr("%n record(s) collected since the start", "", static_cast<int>(data_.records.size())));
+    count_->setText(tr("Records collected since the start: %1").arg(data_.records.size()));
     saveButton_->setEnabled(!data_.records.empty());
     clearButton_->setEnabled(!data_.records.empty());
 }

@@ -14,7 +14,11 @@ namespace {
 
 constexpr std::size_t kLookupFileLimit = 256u << 20;
 
-std::string tr(const char* text) { return QCoreApplication::translate("SimulatorDataCommands", text).toStdString(); }
+// The class is no QObject; its texts are translated in the context the
+// translation sources give them.
+std::string tr(const char* text) {
+    return QCoreApplication::translate("tessel::ui::SimulatorDataCommands", text).toStdString();
+}
 
 }  // namespace
 

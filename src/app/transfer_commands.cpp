@@ -1,5 +1,7 @@
 #include "app/transfer_commands.h"
 
+#include <QCoreApplication>
+
 #include "core/desktop.h"
 #include "core/file_dialogs.h"
 #include "core/messages.h"
@@ -15,6 +17,7 @@
 #include "link/receive_data.h"
 #include "link/transfer_texts.h"
 #include "link/ui/progress_dialog.h"
+#include "link/ui/translated_advice.h"
 
 namespace tessel::ui {
 namespace {
@@ -37,6 +40,7 @@ int TransferCommands::exchange(const LinkSetup& setup, link::AnswerHandler& hand
     const auto outcome =
         progress.run(worker, {setup.ports, setup.portIndex, setup.linkKind, setup.baudIndex, &handler, records});
     failureDetail_ = outcome.detail;
+    failureAdvice_ = outcome.advice;
     return outcome.result;
 }
 
@@ -53,6 +57,7 @@ int TransferCommands::download(const LinkSetup& setup, bool lookup) {
 
 int TransferCommands::downloadOnce(const LinkSetup& setup, bool lookup) {
     failureDetail_.clear();
+    failureAdvice_.clear();
     if (!lookup) {
         link::ApplicationDownload handler(project_.definition, project_.defaults);
         return exchange(setup, handler, nullptr);
@@ -71,6 +76,7 @@ int TransferCommands::downloadOnce(const LinkSetup& setup, bool lookup) {
 
 int TransferCommands::receive(const LinkSetup& setup) {
     failureDetail_.clear();
+    failureAdvice_.clear();
     const auto chosen = services_.dialogs.choose(saveDataRequest(strings_));
     if (!chosen) return link::kCancelled;
     // Refused before the exchange when it is read-only, with the reason.
@@ -96,6 +102,7 @@ int TransferCommands::receive(const LinkSetup& setup) {
 void TransferCommands::showFailure(int result) {
     std::string text = strings_.utf8(result);
     if (!failureDetail_.empty()) text += "\n" + failureDetail_;
+    if (!failureAdvice_.empty()) text += "\n" + translatedAdvice(failureAdvice_).toStdString();
     services_.messages.show(strings_.utf8(kCaptionError), text, {MessageIcon::Warning});
 }
 
@@ -114,8 +121,9 @@ void TransferCommands::showReceiveSummary(int records, const std::string& path) 
     const int answer = services_.messages.show(caption, question, {MessageIcon::Information, MessageButtons::YesNo});
     if (answer == kAnswerYes && !services_.desktop.openFile(path)) {
         // Nothing on this desktop shows text files: say where the data is.
-        services_.messages.show(caption, "No program of this desktop could show the received data. It is in:\n" + path,
-                                {MessageIcon::Warning});
+        const QString text = QCoreApplication::translate(
+            "tessel::ui::TransferCommands", "No program of this desktop could show the received data. It is in:\n%1");
+        services_.messages.show(caption, text.arg(QString::fromStdString(path)).toStdString(), {MessageIcon::Warning});
     }
 }
 

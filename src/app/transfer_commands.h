@@ -6,6 +6,7 @@
 #include <string>
 
 #include "link/data_file.h"
+#include "link/failure_advice.h"
 #include "link/ir_cradle.h"
 #include "link/port_list.h"
 
@@ -59,6 +60,7 @@ private:
     QWidget* owner_;
     std::string lookupPath_;  // the lookup file chosen last, offered again
     std::string failureDetail_;
+    link::Advice failureAdvice_;
 };
 
 }  // namespace tessel::ui

@@ -52,8 +52,8 @@ link::TransferOutcome tryWithRetries(int retries, Attempt attempt, Failed failed
         if (last) return outcome;
         if (std::chrono::steady_clock::now() - started < kPauseAfterQuickFailure &&
             !CancelScope::pause(kPauseAfterQuickFailure)) {
-            failed(link::TransferOutcome{link::kCancelled, {}}, 0);
-            return {link::kCancelled, {}};
+            failed(link::TransferOutcome{link::kCancelled, {}, {}}, 0);
+            return {link::kCancelled, {}, {}};
         }
     }
 }
@@ -176,7 +176,7 @@ void addDownloadLookupCommand(CLI::App& app, int& status) {
                                  [&](const LinkSetup& setup, link::TransferObserver& observer,
                                      std::uint64_t& bytes) -> link::TransferOutcome {
                                      const auto file = link::openLookupFile(options->input);
-                                     if (!file) return {link::message::kCannotOpenFile, options->input};
+                                     if (!file) return {link::message::kCannotOpenFile, options->input, {}};
                                      link::LookupDownload handler(file->stream, file->size);
                                      auto outcome = runExchange(setup, handler, nullptr, &observer);
                                      bytes = outcome.result == link::kCompleted ? file->size : 0;
@@ -189,7 +189,7 @@ void addDownloadLookupCommand(CLI::App& app, int& status) {
         std::uint64_t cutRecords = 0;
         status = withRetries(options->retries, strings, [&]() -> link::TransferOutcome {
             const auto file = link::openLookupFile(options->input);
-            if (!file) return {link::message::kCannotOpenFile, options->input};
+            if (!file) return {link::message::kCannotOpenFile, options->input, {}};
             link::LookupDownload handler(file->stream, file->size);
             const auto outcome = runExchange(*setup, handler);
             cutRecords = handler.reader().cutRecords();

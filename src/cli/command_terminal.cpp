@@ -121,8 +121,8 @@ std::mutex reporting;
 // `tessel ports` and printed on stdout; with a state folder it keeps what it
 // receives there and uploads the records the folder holds.
 struct Served {
-    Served(std::unique_ptr<link::PseudoTerminalServer> made, link::PeerSettings settings,
-           const link::FaultSpec& faults, TerminalOptions own, std::optional<TerminalFolderKeeper> kept)
+    Served(std::unique_ptr<link::PseudoTerminalServer> made, link::PeerSettings settings, const link::FaultSpec& faults,
+           TerminalOptions own, std::optional<TerminalFolderKeeper> kept)
         : server(std::move(made)),
           registered(server->devicePath()),
           folder(std::move(kept)),

@@ -238,7 +238,7 @@ link::TransferOutcome runExchange(const LinkSetup& setup, link::AnswerHandler& h
     }
     auto outcome = worker.wait();
     // A signal while a try failed on its own still ends the command.
-    if (interrupted && outcome.result != link::kCompleted) outcome = {link::kCancelled, {}};
+    if (interrupted && outcome.result != link::kCompleted) outcome = {link::kCancelled, {}, {}};
     return outcome;
 }
 
@@ -246,6 +246,7 @@ int reportFailure(const link::TransferOutcome& outcome, const Strings& strings) 
     if (outcome.result == link::kCancelled) return fail("Cancelled.");
     std::string text = strings.utf8(outcome.result);
     if (!outcome.detail.empty()) text += "\n" + outcome.detail;
+    if (!outcome.advice.empty()) text += "\n" + link::adviceText(outcome.advice);
     return fail(text);
 }
 

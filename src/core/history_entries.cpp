@@ -6,24 +6,28 @@
 namespace tessel {
 namespace {
 
-std::string named(const char* command, const std::string& step) {
-    return step.empty() ? std::string(command) : std::string(command) + " " + step;
+std::string named(const std::string& command, const std::string& step) {
+    return step.empty() ? command : command + " " + step;
 }
 
 }  // namespace
 
-std::string undoEntryText(const EditHistory& history) { return named("&Undo", history.undoName()) + "\tCtrl+Z"; }
+std::string undoEntryText(const EditHistory& history, const HistoryWords& words) {
+    return named(words.undo, history.undoName()) + "\tCtrl+Z";
+}
 
-std::string redoEntryText(const EditHistory& history) { return named("Redo", history.redoName()) + "\tCtrl+Shift+Z"; }
+std::string redoEntryText(const EditHistory& history, const HistoryWords& words) {
+    return named(words.redo, history.redoName()) + "\tCtrl+Shift+Z";
+}
 
-void addHistoryEntries(std::vector<MenuEntry>& entries, const EditHistory& history) {
+void addHistoryEntries(std::vector<MenuEntry>& entries, const EditHistory& history, const HistoryWords& words) {
     auto saveAs = std::find_if(entries.begin(), entries.end(),
                                [](const MenuEntry& entry) { return entry.command == kCommandSaveAs; });
     const auto at = saveAs == entries.end() ? entries.end() : saveAs + 1;
     const MenuEntry added[] = {
         {"", kCommandNone, {}, true},
-        {undoEntryText(history), kCommandUndo, {}, false},
-        {redoEntryText(history), kCommandRedo, {}, false},
+        {undoEntryText(history, words), kCommandUndo, {}, false},
+        {redoEntryText(history, words), kCommandRedo, {}, false},
     };
     entries.insert(at, std::begin(added), std::end(added));
 }

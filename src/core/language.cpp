@@ -38,13 +38,16 @@ void LanguageTable::loadContent(std::string_view content) {
 
 namespace {
 
-// "*.lng" in any letter case: files made on Windows often carry ".LNG".
-bool hasLanguageExtension(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".lng";
+    return text;
 }
+
+// "*.lng" in any letter case: files made on Windows often carry ".LNG".
+bool hasLanguageExtension(const std::filesystem::path& path) { return lowerCase(path.extension().string()) == ".lng"; }
+
+std::string interfaceCodeOf(const std::filesystem::path& path) { return lowerCase(path.stem().string()); }
 
 }  // namespace
 
@@ -90,6 +93,7 @@ bool loadLanguage(LanguageTable& table, const std::vector<LanguageFile>& known, 
         table.clear();
         table.loadContent(*content);
         table.setActive(true);
+        table.setInterfaceCode(interfaceCodeOf(language.path));
         return true;
     }
     return false;

@@ -34,7 +34,16 @@ struct LanguageFile {
 class LanguageTable {
 public:
     bool active() const { return active_; }
-    void setActive(bool active) { active_ = active; }
+    void setActive(bool active) {
+        active_ = active;
+        if (!active) interfaceCode_.clear();
+    }
+
+    // The language code of the desktop's own translations that go with the
+    // loaded language: its file's name without the extension ("ru" for
+    // ru.lng), in lower case; empty while no language is active.
+    const std::string& interfaceCode() const { return interfaceCode_; }
+    void setInterfaceCode(std::string code) { interfaceCode_ = std::move(code); }
 
     // The slot of `id`; empty for an id outside the table.
     std::string_view text(int id) const;
@@ -50,6 +59,7 @@ public:
 private:
     std::array<std::string, kLanguageSlots> slots_;
     bool active_ = false;
+    std::string interfaceCode_;
 };
 
 // The display name held by the first bytes of a language file, or nothing

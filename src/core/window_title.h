@@ -9,11 +9,11 @@ namespace tessel {
 // The file's name without its folders; empty for a project without a file.
 std::string projectFileName(std::string_view path);
 
-// The file's name, "Untitled" for a project without a file, and " •" behind
+// The file's name, `untitled` for a project without a file, and " •" behind
 // it while there are unsaved changes.
-std::string windowTitleOf(std::string_view path, bool modified);
+std::string windowTitleOf(std::string_view path, bool modified, std::string_view untitled = "Untitled");
 
-// "Saved " and the file's name.
-std::string savedNoticeOf(std::string_view path);
+// `saved` ("Saved %1") with the file's name for its place.
+std::string savedNoticeOf(std::string_view path, std::string_view saved = "Saved %1");
 
 }  // namespace tessel

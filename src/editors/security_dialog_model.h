@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/shown_text.h"
 #include "editors/settings_page_model.h"
 
 namespace tessel {
@@ -25,21 +26,21 @@ inline constexpr std::size_t kGeneralProtectBoxes = 6;
 
 // In the order the dialog shows them.
 inline constexpr std::array<ProtectBox, kProtectBoxes> kProtectBoxList{{
-    {"Settings", &SystemSettings::protectSettings},
-    {"Edit Data", &SystemSettings::protectEditData},
-    {"Delete Data", &SystemSettings::protectDeleteData},
-    {"Set Date/Time", &SystemSettings::protectDateTime},
-    {"Load Application", &SystemSettings::protectLoadApplication},
-    {"Load Lookup File", &SystemSettings::protectLoadLookup},
-    {"Upload Port", &SystemSettings::protectUploadPort},
-    {"Download Port", &SystemSettings::protectDownloadPort},
-    {"Baud Rate", &SystemSettings::protectBaudRate},
-    {"Backlight", &SystemSettings::protectBacklight},
-    {"Data Deletion", &SystemSettings::protectDataDeletion},
-    {"Entry Options", &SystemSettings::protectEntryOptions},
-    {"Key Click", &SystemSettings::protectKeyClick},
-    {"Barcode Good Read", &SystemSettings::protectGoodRead},
-    {"Warning Beep", &SystemSettings::protectWarningBeep},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Settings"), &SystemSettings::protectSettings},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Edit Data"), &SystemSettings::protectEditData},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Delete Data"), &SystemSettings::protectDeleteData},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Set Date/Time"), &SystemSettings::protectDateTime},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Load Application"), &SystemSettings::protectLoadApplication},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Load Lookup File"), &SystemSettings::protectLoadLookup},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Upload Port"), &SystemSettings::protectUploadPort},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Download Port"), &SystemSettings::protectDownloadPort},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Baud Rate"), &SystemSettings::protectBaudRate},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Backlight"), &SystemSettings::protectBacklight},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Data Deletion"), &SystemSettings::protectDataDeletion},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Entry Options"), &SystemSettings::protectEntryOptions},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Key Click"), &SystemSettings::protectKeyClick},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Barcode Good Read"), &SystemSettings::protectGoodRead},
+    {TESSEL_SHOWN("tessel::SecurityDialogModel", "Warning Beep"), &SystemSettings::protectWarningBeep},
 }};
 
 class SecurityDialogModel : public SettingsCopyEdit {

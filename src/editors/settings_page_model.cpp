@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/model_family.h"
+#include "core/shown_text.h"
 #include "core/strings.h"
 #include "editors/number_text.h"
 #include "editors/typed_text.h"
@@ -45,11 +46,21 @@ int SettingsPageModel::modemPort(int family) { return is4760(family) ? 2 : 3; }
 
 ListEntries SettingsPageModel::baudRateEntries(const Strings& strings) { return entriesOf(strings, kBaudRateIds); }
 
-ListEntries SettingsPageModel::backlightEntries() { return {"Turn off", "Turn on"}; }
+ListEntries SettingsPageModel::backlightEntries() {
+    return {TESSEL_SHOWN("tessel::SettingsPageModel", "Turn off"),
+            TESSEL_SHOWN("tessel::SettingsPageModel", "Turn on")};
+}
 
-ListEntries SettingsPageModel::dataDeletionEntries() { return {"Manual", "Automatic"}; }
+ListEntries SettingsPageModel::dataDeletionEntries() {
+    return {TESSEL_SHOWN("tessel::SettingsPageModel", "Manual"),
+            TESSEL_SHOWN("tessel::SettingsPageModel", "Automatic")};
+}
 
-ListEntries SettingsPageModel::entryOptionEntries() { return {"No prompt", "Show count", "Show record"}; }
+ListEntries SettingsPageModel::entryOptionEntries() {
+    return {TESSEL_SHOWN("tessel::SettingsPageModel", "No prompt"),
+            TESSEL_SHOWN("tessel::SettingsPageModel", "Show count"),
+            TESSEL_SHOWN("tessel::SettingsPageModel", "Show record")};
+}
 
 ListEntries SettingsPageModel::keyClickEntries(const Strings& strings) {
     ListEntries entries{strings.utf8(kMuteId)};
@@ -61,7 +72,7 @@ ListEntries SettingsPageModel::keyClickEntries(const Strings& strings) {
 ListEntries SettingsPageModel::beepEntries(const Strings& strings) { return entriesOf(strings, kBeepIds); }
 
 ListEntries SettingsPageModel::vibratorEntries() {
-    ListEntries entries{"Off"};
+    ListEntries entries{TESSEL_SHOWN("tessel::SettingsPageModel", "Off")};
     for (int seconds = 1; seconds <= kVibratorSeconds; ++seconds) entries.push_back(std::to_string(seconds) + " s");
     return entries;
 }

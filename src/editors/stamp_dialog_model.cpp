@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/shown_text.h"
 #include "core/strings.h"
 #include "editors/typed_text.h"
 
@@ -29,7 +30,11 @@ ListEntries StampDialogModel::positionEntries(const Strings& strings) {
 
 ListEntries StampDialogModel::yearDigitEntries() { return {"4 Digits (YYYY)", "2 Digits (YY)"}; }
 
-ListEntries StampDialogModel::dateStyleEntries() { return {"Year.Month.Day", "Month.Day.Year", "Day.Month.Year"}; }
+ListEntries StampDialogModel::dateStyleEntries() {
+    return {TESSEL_SHOWN("tessel::StampDialogModel", "Year.Month.Day"),
+            TESSEL_SHOWN("tessel::StampDialogModel", "Month.Day.Year"),
+            TESSEL_SHOWN("tessel::StampDialogModel", "Day.Month.Year")};
+}
 
 std::string StampDialogModel::setDateSeparator(std::string_view text) {
     return storeTypedText(form_.stampDateSeparator, text, kMaxSeparatorBytes);
@@ -43,7 +48,7 @@ std::string StampDialogModel::dateSeparator() const { return cp1251ToUtf8(cellTe
 
 std::string StampDialogModel::timeSeparator() const { return cp1251ToUtf8(cellText(form_.stampTimeSeparator)); }
 
-std::string StampDialogModel::dateCaption() const {
+std::string StampDialogModel::dateFormat() const {
     const char* year = form_.stampYearDigits == 1 ? "YY" : "YYYY";
     const char* y = form_.stampYear ? year : nullptr;
     const char* m = form_.stampMonth ? "MM" : nullptr;
@@ -55,15 +60,15 @@ std::string StampDialogModel::dateCaption() const {
         default: ordered = {y, m, d}; break;
     }
     std::erase(ordered, nullptr);
-    return "Date Format : " + joinParts(ordered, form_.stampDateSeparatorOn != 0, form_.stampDateSeparator);
+    return joinParts(ordered, form_.stampDateSeparatorOn != 0, form_.stampDateSeparator);
 }
 
-std::string StampDialogModel::timeCaption() const {
+std::string StampDialogModel::timeFormat() const {
     std::vector<const char*> parts;
     if (form_.stampHour) parts.push_back("HH");
     if (form_.stampMinute) parts.push_back("MM");
     if (form_.stampSecond) parts.push_back("SS");
-    return "Time Format : " + joinParts(parts, form_.stampTimeSeparatorOn != 0, form_.stampTimeSeparator);
+    return joinParts(parts, form_.stampTimeSeparatorOn != 0, form_.stampTimeSeparator);
 }
 
 }  // namespace tessel

@@ -32,10 +32,10 @@ public:
 
     std::string dateSeparator() const;
     std::string timeSeparator() const;
-    // "Date Format : YYYY/MM/DD" and "Time Format : HH:MM:SS" for the settings
-    // as they stand.
-    std::string dateCaption() const;
-    std::string timeCaption() const;
+    // "YYYY/MM/DD" and "HH:MM:SS" for the settings as they stand, which the
+    // dialog shows after "Date Format :" and "Time Format :".
+    std::string dateFormat() const;
+    std::string timeFormat() const;
 };
 
 }  // namespace tessel

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "link/failure_advice.h"
 #include "link/ir_cradle.h"
 
 namespace tessel::link {
@@ -12,7 +13,7 @@ inline constexpr int kLinkKindCradle = 0;
 
 struct PortOpening {
     int result = kCompleted;  // 1, or the id of the message that explains the failure
-    std::string detail;       // what the system said, and how to fix it, when known
+    Advice advice;            // what the system said, and how to fix it, when known
 };
 
 // What the opening is busy with, for the user to see: the cradle set-up
@@ -28,13 +29,5 @@ PortOpening openTerminalPort(SerialPort& port, const PortList& ports, int portIn
 // The transfer's settings: the rate of the baud-rate index, 8N1, DTR and RTS
 // on. False when the port refuses them.
 bool applyLinkSettings(SerialPort& port, int baudIndex);
-
-// A plain explanation of why a port could not be opened, with the fix for
-// the usual causes.
-std::string explainOpenFailure(const PortEntry& port, const OpenResult& result);
-
-// Why no cradle could be set up on `port`, where that is known: a
-// pseudo-terminal has no RTS line; empty otherwise.
-std::string explainCradleFailure(const PortEntry& port);
 
 }  // namespace tessel::link

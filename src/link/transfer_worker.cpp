@@ -32,7 +32,7 @@ void TransferWorker::start(TransferJob job, TransferObserver& observer) {
             finished_ = true;
         });
     } catch (const std::system_error& error) {
-        outcome_ = {message::kNoConnection, error.what()};
+        outcome_ = {message::kNoConnection, error.what(), {}};
         finished_ = true;
     }
 }
@@ -49,7 +49,7 @@ TransferOutcome TransferWorker::run(const TransferJob& job, TransferObserver& ob
     std::unique_ptr<SerialPort> port;
     const auto failed = [&port](std::string detail) {
         if (port) port->close();
-        return TransferOutcome{message::kNoConnection, std::move(detail)};
+        return TransferOutcome{message::kNoConnection, std::move(detail), {}};
     };
     try {
         port = makePort_();
@@ -70,16 +70,21 @@ TransferOutcome TransferWorker::exchange(SerialPort& port, const TransferJob& jo
     const PortOpening opening =
         openTerminalPort(port, job.ports, job.portIndex, job.linkKind, job.baudIndex, setUpClock, timing_,
                          [&observer](OpeningStep step) { observer.settingUp(step); });
-    if (cancelled_) return {kCancelled, {}};
-    if (opening.result != kCompleted) return {opening.result, opening.detail};
+    if (cancelled_) return {kCancelled, {}, {}};
+    if (opening.result != kCompleted) return {opening.result, {}, opening.advice};
     observer.exchanging();
 
     port.discardInput();
     TransferEngine engine(*job.handler);
     engine.start(clock_.now());
     std::array<Byte, kMaxLineLength> buffer{};
+    int retriesShown = 0;
     for (;;) {
         carryOut(engine, port, job, observer);
+        if (engine.retries() != retriesShown) {
+            retriesShown = engine.retries();
+            observer.askedAgain(retriesShown);
+        }
         if (engine.state() == TransferEngine::State::Finished) break;
         if (cancelled_) {
             engine.cancel();
@@ -97,7 +102,15 @@ TransferOutcome TransferWorker::exchange(SerialPort& port, const TransferJob& jo
         if (read.count > 0) engine.receive(std::span(buffer).first(read.count), clock_.now());
         engine.tick(clock_.now());
     }
-    return {engine.result(), std::exchange(failureDetail_, {})};
+    TransferOutcome outcome{engine.result(), std::exchange(failureDetail_, {}), {}};
+    if (outcome.result == message::kTimeOut) outcome.advice = noAnswerAdvice(job, engine.retries());
+    return outcome;
+}
+
+Advice TransferWorker::noAnswerAdvice(const TransferJob& job, int resends) const {
+    const PortEntry& entry = job.ports[static_cast<std::size_t>(job.portIndex)];
+    return link::noAnswerAdvice(job.handler->mode(), lastSent_, entry, rateOfBaudIndex(job.baudIndex).value_or(0),
+                                resends, job.linkKind == kLinkKindCradle);
 }
 
 void TransferWorker::carryOut(TransferEngine& engine, SerialPort& port, const TransferJob& job,
@@ -108,6 +121,7 @@ void TransferWorker::carryOut(TransferEngine& engine, SerialPort& port, const Tr
             switch (action.kind) {
                 case Action::Kind::Send:
                     port.discardOutput();
+                    lastSent_ = action.bytes;
                     if (!port.write(action.bytes, kResponseTimeout)) {
                         engine.sendFailed();
                         failed = true;

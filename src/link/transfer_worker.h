@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "link/data_file.h"
+#include "link/failure_advice.h"
 #include "link/ir_cradle.h"
 #include "link/terminal_port.h"
 #include "link/transfer_engine.h"
@@ -25,6 +26,9 @@ public:
     virtual void exchanging() {}
     virtual void progress(int /*position*/) {}
     virtual void received(int /*count*/) {}
+    // The last frame went out again `times` times since the terminal last
+    // answered it (0 once it answers).
+    virtual void askedAgain(int /*times*/) {}
 };
 
 struct TransferJob {
@@ -39,6 +43,7 @@ struct TransferJob {
 struct TransferOutcome {
     int result = kCancelled;  // 1 completed, 0 cancelled, else the message id
     std::string detail;       // more about a failure, when known
+    Advice advice;            // what it means and what to check, for the user
 };
 
 class TransferWorker {
@@ -63,6 +68,7 @@ private:
     TransferOutcome run(const TransferJob& job, TransferObserver& observer);
     TransferOutcome exchange(SerialPort& port, const TransferJob& job, TransferObserver& observer);
     void carryOut(TransferEngine& engine, SerialPort& port, const TransferJob& job, TransferObserver& observer);
+    Advice noAnswerAdvice(const TransferJob& job, int resends) const;
 
     PortMaker makePort_;
     LinkClock& clock_;
@@ -72,6 +78,7 @@ private:
     std::atomic<bool> finished_{false};
     TransferOutcome outcome_;    // written by the worker, read after the join
     std::string failureDetail_;  // why the data file took no record, on the worker
+    ByteString lastSent_;        // the frame the terminal was last asked to answer, on the worker
 };
 
 }  // namespace tessel::link

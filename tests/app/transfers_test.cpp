@@ -14,6 +14,8 @@
 #include "core/file_io.h"
 #include "core/messages.h"
 #include "core/popup_menu.h"
+#include "link/fake_port.h"
+#include "link/platform/pseudo_terminal.h"
 #include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
 #include "support/served_terminal.h"
@@ -146,6 +148,67 @@ TEST_F(DesktopTransfers, AFailureIsShownAndOffersARetry) {
     EXPECT_EQ(messages.shown().back().style.buttons, MessageButtons::YesNo);
 }
 
+// A port that cannot be opened: the message names the port, the cause and
+// the fix.
+TEST_F(DesktopTransfers, APortThatCannotBeOpenedSaysWhyAndWhatToDo) {
+    struct Case {
+        link::OpenResult::Status status;
+        std::vector<std::string> said;
+    };
+    const Case cases[] = {
+        {link::OpenResult::Status::PermissionDenied,
+         {"You have no permission to use ttyUSB0 (/dev/ttyUSB0).", "sudo usermod -aG", "log out and in again"}},
+        {link::OpenResult::Status::Busy,
+         {"ttyUSB0 (/dev/ttyUSB0) is in use by another program.", "fuser -v /dev/ttyUSB0"}},
+        {link::OpenResult::Status::NotFound, {"ttyUSB0 (/dev/ttyUSB0) does not exist (any more)."}},
+    };
+    link::ManualClock portClock;
+    for (const Case& c : cases) {
+        messages.setAnswer(kAnswerNo);
+        window = std::make_unique<MainWindow>(WindowServices{messages,
+                                                             dialogs,
+                                                             desktop,
+                                                             clock,
+                                                             temp.path() / "TESSEX.ini",
+                                                             {},
+                                                             [] {
+                                                                 return link::PortList{{"/dev/ttyUSB0", "ttyUSB0"}};
+                                                             },
+                                                             [&portClock, &c] {
+                                                                 auto port = std::make_unique<link::FakePort>(portClock,
+                                                                                                              nullptr);
+                                                                 port->refuseOpen(c.status);
+                                                                 return port;
+                                                             }});
+        window->runCommand(kCommandNewGroup);
+        const auto before = messages.shown().size();
+        window->runCommand(kCommandDownloadApplication);
+        ASSERT_EQ(messages.shown().size(), before + 2);
+        const auto& error = messages.shown()[before];
+        EXPECT_TRUE(error.text.starts_with("Cannot open the COM port!\n")) << error.text;
+        for (const auto& part : c.said) EXPECT_NE(error.text.find(part), std::string::npos) << error.text;
+    }
+}
+
+// A terminal that never answers: after "Time out!" the message says what was
+// not answered, where, and what to check.
+TEST_F(DesktopTransfers, ATerminalThatDoesNotAnswerIsExplained) {
+    std::string failure;
+    const auto silent = link::PseudoTerminalServer::open(failure);
+    ASSERT_NE(silent, nullptr) << failure;
+    messages.setAnswer(kAnswerNo);
+    window = windowOnPorts(link::PortList{{silent->devicePath(), silent->devicePath()}});
+    window->runCommand(kCommandNewGroup);
+    window->runCommand(kCommandDownloadApplication);
+    ASSERT_GE(messages.shown().size(), 2u);
+    const std::string text = messages.shown()[messages.shown().size() - 2].text;
+    EXPECT_TRUE(text.starts_with("Time out!\nNothing answered KORVAN on " + silent->devicePath() +
+                                 " at 115200 bit/s, sent 11 times.\n"))
+        << text;
+    EXPECT_NE(text.find("download screen"), std::string::npos) << text;
+    EXPECT_NE(text.find("both sides use 115200 bit/s"), std::string::npos) << text;
+}
+
 // Without a listed port the preferences open and say so in the port box,
 // where a device path can be typed; cancelling them starts nothing.
 TEST_F(DesktopTransfers, WithoutAnyPortThePreferencesSaySo) {
@@ -180,6 +243,11 @@ TEST_F(DesktopTransfers, AStaleChoiceAsksInsteadOfTakingAnotherTerminal) {
         dialog.reject();
     });
     window->runCommand(kCommandDownloadApplication);
+    // Before the preferences open, the user learns why they do.
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text,
+              "The port /dev/pts/999 chosen in the preferences is not there any more.\n"
+              "Plug the device in again, or choose another port.");
     EXPECT_EQ(selected, -1);
     EXPECT_EQ(shown, "");
     EXPECT_EQ(terminal->stopServing().image(), nullptr);

@@ -8,6 +8,7 @@
 
 #include "core/file_io.h"
 #include "link/data_file_name.h"
+#include "link/platform/pseudo_terminal.h"
 #include "support/run_tessel.h"
 #include "support/served_terminal.h"
 #include "support/temp_dir.h"
@@ -45,8 +46,25 @@ TEST_F(ReceiveCommand, APortThatCannotBeOpenedLeavesAnExistingFileAlone) {
     const auto run = receive("/dev/tessel-no-such-port");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Cannot open the COM port!"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("/dev/tessel-no-such-port does not exist (any more). Is the device plugged in?"),
+              std::string::npos)
+        << run.err;
     EXPECT_EQ(outputContent(), "earlier\r\n");
     EXPECT_EQ(filesInFolder(), 1u);
+}
+
+// After "Time out!" the tool says what went unanswered, where, and what to check.
+TEST_F(ReceiveCommand, ASilentTerminalIsExplained) {
+    std::string error;
+    const auto silent = link::PseudoTerminalServer::open(error);
+    ASSERT_NE(silent, nullptr) << error;
+    const auto run = receive(silent->devicePath());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Time out!\nNothing answered READ on " + silent->devicePath() +
+                           " at 115200 bit/s, sent 11 times.\nCheck that the terminal shows its upload screen"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(outputContent(), "earlier\r\n");
 }
 
 TEST_F(ReceiveCommand, ATerminalWithNothingToSendExitsWith3AndLeavesAnExistingFileAlone) {

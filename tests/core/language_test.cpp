@@ -127,6 +127,18 @@ TEST_F(LanguageFolders, SwitchingLanguagesLeavesNoTextOfThePreviousOne) {
     EXPECT_EQ(strings.text(1171), "Format mismatch !!!");
 }
 
+// The language file's name picks the desktop's own translations: "DE.LNG"
+// goes with the translation "de", and no language with none.
+TEST_F(LanguageFolders, TheLoadedFileNamesTheInterfaceTranslation) {
+    write(temp.path(), "DE.LNG", "Deutsch\r\n1131=Speichern ?\r\n");
+    Strings strings;
+    const auto known = *findLanguages({temp.path()});
+    ASSERT_TRUE(loadLanguage(strings.language(), known, "Deutsch"));
+    EXPECT_EQ(strings.language().interfaceCode(), "de");
+    EXPECT_FALSE(loadLanguage(strings.language(), known, "0"));
+    EXPECT_EQ(strings.language().interfaceCode(), "");
+}
+
 TEST(MessageByIds, ShowsNothingWhenATextIsMissing) {
     const auto table = StringTable::parse("1121=Error\n1171=Format mismatch !!!\n");
     Strings strings(table);

@@ -22,9 +22,8 @@ TEST_F(StampDialog, CaptionsShowThePattern) {
         const char* date;
     };
     const Case cases[] = {
-        {0, 0, 1, 1, 1, 1, "Date Format : YYYY/MM/DD"}, {1, 0, 1, 1, 1, 1, "Date Format : MM/DD/YYYY"},
-        {2, 1, 1, 1, 1, 1, "Date Format : DD/MM/YY"},   {0, 0, 1, 0, 1, 1, "Date Format : YYYY/DD"},
-        {2, 0, 0, 1, 1, 0, "Date Format : DDMM"},       {0, 0, 0, 0, 0, 1, "Date Format : "},
+        {0, 0, 1, 1, 1, 1, "YYYY/MM/DD"}, {1, 0, 1, 1, 1, 1, "MM/DD/YYYY"}, {2, 1, 1, 1, 1, 1, "DD/MM/YY"},
+        {0, 0, 1, 0, 1, 1, "YYYY/DD"},    {2, 0, 0, 1, 1, 0, "DDMM"},       {0, 0, 0, 0, 0, 1, ""},
     };
     for (const auto& c : cases) {
         StampDialogModel model(form);
@@ -34,20 +33,20 @@ TEST_F(StampDialog, CaptionsShowThePattern) {
         model.setFlag(&FormRecord::stampMonth, c.month);
         model.setFlag(&FormRecord::stampDay, c.day);
         model.setFlag(&FormRecord::stampDateSeparatorOn, c.separatorOn);
-        EXPECT_EQ(model.dateCaption(), c.date);
+        EXPECT_EQ(model.dateFormat(), c.date);
         model.cancel();
     }
 }
 
 TEST_F(StampDialog, TimeCaptionFollowsPartsAndSeparator) {
     StampDialogModel model(form);
-    EXPECT_EQ(model.timeCaption(), "Time Format : HH:MM:SS");
+    EXPECT_EQ(model.timeFormat(), "HH:MM:SS");
     model.setFlag(&FormRecord::stampMinute, false);
-    EXPECT_EQ(model.timeCaption(), "Time Format : HH:SS");
+    EXPECT_EQ(model.timeFormat(), "HH:SS");
     model.setTimeSeparator("-");
-    EXPECT_EQ(model.timeCaption(), "Time Format : HH-SS");
+    EXPECT_EQ(model.timeFormat(), "HH-SS");
     model.setFlag(&FormRecord::stampTimeSeparatorOn, false);
-    EXPECT_EQ(model.timeCaption(), "Time Format : HHSS");
+    EXPECT_EQ(model.timeFormat(), "HHSS");
 }
 
 TEST_F(StampDialog, SeparatorsKeepOneCharacter) {
@@ -56,7 +55,7 @@ TEST_F(StampDialog, SeparatorsKeepOneCharacter) {
     EXPECT_EQ(form.stampDateSeparator, (Bytes<2>{'.', 0}));
     EXPECT_EQ(model.setDateSeparator(""), "");
     EXPECT_EQ(form.stampDateSeparator[0], 0);
-    EXPECT_EQ(model.dateCaption(), "Date Format : YYYYMMDD");
+    EXPECT_EQ(model.dateFormat(), "YYYYMMDD");
 }
 
 TEST_F(StampDialog, CancelRestoresEveryChange) {

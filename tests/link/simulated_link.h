@@ -36,12 +36,14 @@ struct CountingObserver : link::TransferObserver {
     std::vector<int> counts;
     std::function<void(int)> onReceived;
     std::vector<link::OpeningStep> steps;
+    std::vector<int> resends;
     std::function<void(link::OpeningStep)> onStep;
     void settingUp(link::OpeningStep step) override {
         steps.push_back(step);
         if (onStep) onStep(step);
     }
     void progress(int position) override { positions.push_back(position); }
+    void askedAgain(int times) override { resends.push_back(times); }
     void received(int count) override {
         counts.push_back(count);
         if (onReceived) onReceived(count);

@@ -78,7 +78,15 @@ TEST(TransferWorker, ASilentTerminalHearsTheKeywordElevenTimesThenTimeOut) {
     ReceiveData handler;
     test::CountingObserver observer;
     worker.start({{{"/dev/ttyS0", "ttyS0"}}, 0, 2, 0, &handler, nullptr}, observer);
-    EXPECT_EQ(worker.wait().result, message::kTimeOut);
+    const TransferOutcome outcome = worker.wait();
+    EXPECT_EQ(outcome.result, message::kTimeOut);
+    EXPECT_EQ(observer.resends, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    // What was not answered, where, and what to check.
+    const std::string advice = adviceText(outcome.advice);
+    for (const char* part : {"Nothing answered READ on ttyS0 (/dev/ttyS0) at 115200 bit/s, sent 11 times.",
+                             "upload screen", "cable", "both sides use 115200 bit/s"}) {
+        EXPECT_NE(advice.find(part), std::string::npos) << part << " not in: " << advice;
+    }
     const auto& times = port.writeTimes();
     ASSERT_EQ(times.size(), 11u);
     for (std::size_t i = 1; i < times.size(); ++i) {
@@ -118,7 +126,9 @@ TEST(TransferWorker, APermissionProblemSaysHowToFixIt) {
     SimulatedLink sim(terminal());
     sim.port->refuseOpen(OpenResult::Status::PermissionDenied);
     ApplicationDownload handler(project.definition, project.defaults);
-    EXPECT_NE(sim.run(handler).detail.find("dialout"), std::string::npos);
+    const std::string advice = adviceText(sim.run(handler).advice);
+    EXPECT_NE(advice.find("no permission to use ttyS0"), std::string::npos) << advice;
+    EXPECT_NE(advice.find("log out and in again"), std::string::npos) << advice;
 }
 
 TEST(TransferWorker, ARecordThatCannotBeWrittenIsNotAcknowledged) {

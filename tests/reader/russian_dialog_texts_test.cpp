@@ -8,19 +8,14 @@
 #include "core/text_encoding.h"
 #include "reader/option_dialog_model.h"
 #include "support/projects.h"
+#include "support/shipped_russian.h"
 
 namespace tessel {
 namespace {
 
 class RussianDialogTexts : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto file = std::filesystem::path(TESSEL_SOURCE_DIR) / "resources/languages/ru.lng";
-        const auto content = readFileBytes(file, kLanguageFileMax);
-        ASSERT_TRUE(content) << file;
-        strings.language().loadContent(*content);
-        strings.language().setActive(true);
-    }
+    void SetUp() override { test::loadShippedRussian(strings.language()); }
 
     Strings strings;
 };

@@ -42,7 +42,7 @@ PreferencesDialog::PreferencesDialog(PreferencesForm& form, const Strings& strin
                                      CradleDetector detect, QWidget* parent)
     : QDialog(parent), form_(form), strings_(strings), messages_(messages), detect_(std::move(detect)) {
     setObjectName("PreferencesDlg");
-    setWindowTitle("TESSEL/4130 Preferences");
+    setWindowTitle(tr("TESSEL/4130 Preferences"));
     buildControls();
     applyLanguageTexts();
     updateDetectButton();
@@ -87,6 +87,11 @@ void PreferencesDialog::buildControls() {
     fields->addRow(autoPreload_);
     fields->addRow(alwaysOnTop_);
     fields->addRow(languageLabel_, language_);
+    auto* languageNote =
+        new QLabel(tr("A new language applies at once to the menu and to every window opened afterwards."), this);
+    languageNote->setObjectName("languageNote");
+    languageNote->setWordWrap(true);
+    fields->addRow(languageNote);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

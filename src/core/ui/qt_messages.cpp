@@ -4,11 +4,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace tessel::ui {
 namespace {
+
+// Room the title bar takes beside the caption: the window icon and the
+// close button, with their margins.
+constexpr int kTitleBarExtras = 120;
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -58,6 +63,7 @@ QString filterText(const FileFilter& filter) {
 int QtMessages::show(std::string_view caption, std::string_view text, MessageStyle style) {
     QWidget* owner = owner_ ? owner_.data() : QApplication::activeWindow();
     QMessageBox box(iconOf(style.icon), fromUtf8(caption), fromUtf8(text), buttonsOf(style.buttons), owner);
+    fitCaption(box);
     if (style.buttons == MessageButtons::DiscardKeepEditing) {
         QPushButton* keep = box.addButton(QObject::tr("Keep Editing"), QMessageBox::RejectRole);
         keep->setObjectName("keepEditing");
@@ -67,6 +73,17 @@ int QtMessages::show(std::string_view caption, std::string_view text, MessageSty
         return box.clickedButton() == box.button(QMessageBox::Discard) ? kAnswerDiscard : kAnswerCancel;
     }
     return answerOf(box.exec());
+}
+
+// A message box is only as wide as its text, so a short text left a long
+// caption cut in the title bar ("E..."): the box is made wide enough for
+// the caption and the title bar's icon and buttons.
+void fitCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
 }
 
 void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QFileDialog;
+class QMessageBox;
 
 #include "core/file_dialogs.h"
 #include "core/messages.h"
@@ -19,6 +20,9 @@ public:
 private:
     QPointer<QWidget> owner_;
 };
+
+// Widens a message box so that its title bar shows the whole caption.
+void fitCaption(QMessageBox& box);
 
 // Sets up a file chooser for `request`: its filters, its mode and where it
 // starts. The filter labels already name their patterns, so Qt's own

@@ -14,13 +14,13 @@ namespace tessel {
 BranchDialog::BranchDialog(FormRecord& form, const Strings& strings, QWidget* parent)
     : QDialog(parent), model_(form), strings_(strings) {
     setObjectName("FORMBRANCHDLG");
-    setWindowTitle("Branch");
+    setWindowTitle(tr("Branch"));
     const auto entries = BranchDialogModel::targetEntries(strings);
     auto* grid = new QGridLayout(this);
     for (std::size_t key = 0; key < kFunctionBranches; ++key) {
         const auto number = std::to_string(key + 1);
         auto* target = newList(this, ("branchTarget" + number).c_str(), entries, model_.target(key));
-        more_[key] = new QPushButton("More...", this);
+        more_[key] = new QPushButton(tr("More..."), this);
         more_[key]->setObjectName(QString::fromStdString("branchMore" + number));
         more_[key]->setEnabled(model_.hasOptions(key));
         connect(target, &QComboBox::currentIndexChanged, this, [this, key](int i) {

@@ -12,11 +12,11 @@ namespace tessel {
 SummationDialog::SummationDialog(FormRecord& form, std::size_t key, const Strings& strings, QWidget* parent)
     : QDialog(parent), model_(form, key) {
     setObjectName("FORMSUMMATION");
-    setWindowTitle("Properties summation");
+    setWindowTitle(tr("Properties summation"));
     const auto fields = branchFieldEntries(strings);
     auto* source = newList(this, "sumSource", SummationModel::sourceEntries(strings), model_.source);
     auto* sumField = newList(this, "sumField", fields, model_.sumField);
-    auto* multiply = newCheckBox(this, "sumMultiply", "And multiply by field:", model_.multiply);
+    auto* multiply = newCheckBox(this, "sumMultiply", tr("And multiply by field:"), model_.multiply);
     multiplierField_ = newList(this, "sumMultiplierField", fields, model_.multiplierField);
     multiplierField_->setEnabled(model_.multiply);
     connect(source, &QComboBox::currentIndexChanged, this, [this](int i) { model_.source = i; });
@@ -28,8 +28,8 @@ SummationDialog::SummationDialog(FormRecord& form, std::size_t key, const String
     });
 
     auto* layout = new QFormLayout(this);
-    layout->addRow("Source:", source);
-    layout->addRow("Summation by field:", sumField);
+    layout->addRow(tr("Source:"), source);
+    layout->addRow(tr("Summation by field:"), sumField);
     layout->addRow(multiply, multiplierField_);
     layout->addRow(newOkCancel(this));
 }
@@ -42,11 +42,11 @@ void SummationDialog::accept() {
 RemainsDialog::RemainsDialog(FormRecord& form, std::size_t key, const Strings& strings, QWidget* parent)
     : QDialog(parent), model_(form, key) {
     setObjectName("FORMREMAINS");
-    setWindowTitle("Properties filter remains");
-    auto* enable = newCheckBox(this, "remainsEnable", "Enable", model_.filterOn);
+    setWindowTitle(tr("Properties filter remains"));
+    auto* enable = newCheckBox(this, "remainsEnable", tr("Enable"), model_.filterOn);
     variable_ = newList(this, "remainsVariable", RemainsModel::variableEntries(strings), model_.variable);
     lookupField_ = newList(this, "remainsField", branchFieldEntries(strings), model_.lookupField);
-    filterIsSuffix_ = newCheckBox(this, "remainsSuffix", "Filter is suffix:", model_.filterIsSuffix);
+    filterIsSuffix_ = newCheckBox(this, "remainsSuffix", tr("Filter is suffix:"), model_.filterIsSuffix);
     connect(enable, &QCheckBox::toggled, this, [this](bool on) {
         model_.filterOn = on;
         showEnabling();
@@ -57,8 +57,8 @@ RemainsDialog::RemainsDialog(FormRecord& form, std::size_t key, const Strings& s
 
     auto* layout = new QFormLayout(this);
     layout->addRow(enable);
-    layout->addRow("Filter for:", variable_);
-    layout->addRow("Field DB:", lookupField_);
+    layout->addRow(tr("Filter for:"), variable_);
+    layout->addRow(tr("Field DB:"), lookupField_);
     layout->addRow(filterIsSuffix_);
     layout->addRow(newOkCancel(this));
     showEnabling();

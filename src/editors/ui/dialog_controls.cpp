@@ -10,7 +10,7 @@
 
 namespace tessel {
 
-QCheckBox* newCheckBox(QWidget* parent, const char* objectName, const char* label, bool checked) {
+QCheckBox* newCheckBox(QWidget* parent, const char* objectName, const QString& label, bool checked) {
     auto* box = new QCheckBox(label, parent);
     box->setObjectName(objectName);
     box->setChecked(checked);

@@ -10,11 +10,12 @@ class QComboBox;
 class QDialog;
 class QDialogButtonBox;
 class QLineEdit;
+class QString;
 class QWidget;
 
 namespace tessel {
 
-QCheckBox* newCheckBox(QWidget* parent, const char* objectName, const char* label, bool checked);
+QCheckBox* newCheckBox(QWidget* parent, const char* objectName, const QString& label, bool checked);
 QComboBox* newList(QWidget* parent, const char* objectName, const ListEntries& entries, int index);
 QLineEdit* newEdit(QWidget* parent, const char* objectName, const std::string& utf8, int maxLength);
 // OK and Cancel wired to the dialog's accept and reject.

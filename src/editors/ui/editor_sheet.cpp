@@ -1,5 +1,6 @@
 #include "editors/ui/editor_sheet.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QTabWidget>
@@ -15,7 +16,7 @@ namespace tessel {
 namespace {
 
 // The name of what OK applies, as Undo shows it.
-std::string editStep() { return EditorSheet::tr("Edit").toStdString(); }
+std::string editStep() { return QCoreApplication::translate("tessel::EditorSheet", "Edit").toStdString(); }
 
 }  // namespace
 

@@ -21,11 +21,11 @@ FieldPropertiesDialog::FieldPropertiesDialog(FormRecord& form, std::size_t formI
                                              const Strings& strings, MessageService& messages, QWidget* parent)
     : QDialog(parent), model_(form, field) {
     setObjectName("ADVANCEDLG");
-    setWindowTitle("Properties");
+    setWindowTitle(tr("Properties"));
 
     auto* where = new QHBoxLayout;
-    where->addWidget(new QLabel(QString("Form # %1").arg(formIndex + 1), this));
-    where->addWidget(new QLabel(QString("Line # %1").arg(field + 1), this));
+    where->addWidget(new QLabel(tr("Form # %1").arg(formIndex + 1), this));
+    where->addWidget(new QLabel(tr("Line # %1").arg(field + 1), this));
     where->addStretch();
     auto* groups = new QHBoxLayout;
     groups->addWidget(buildDataGroup(strings, messages));
@@ -41,32 +41,33 @@ FieldPropertiesDialog::FieldPropertiesDialog(FormRecord& form, std::size_t formI
 QWidget* FieldPropertiesDialog::buildDataGroup(const Strings& strings, MessageService& messages) {
     const FormRecord& form = model_.form();
     const std::size_t f = model_.field();
-    auto* group = new QGroupBox("Field data", this);
+    auto* group = new QGroupBox(tr("Field data"), this);
 
     fixedLengthOn_ =
-        optionBox("fixedLengthOn", "Fixed data length", form.fixedLengthOn[f], &FieldOptionsEdit::setFixedLengthOn);
+        optionBox("fixedLengthOn", tr("Fixed data length"), form.fixedLengthOn[f], &FieldOptionsEdit::setFixedLengthOn);
     fixedLength_ = newEdit(group, "fixedLength", std::to_string(form.fixedLength[f]), 3);
     connect(fixedLength_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(fixedLength_, model_.setFixedLength(toUtf8(text))); });
     alignment_ = newList(group, "alignment", FieldOptionsEdit::alignmentEntries(strings), form.alignment[f]);
+    alignment_->setAccessibleName(tr("Alignment"));
     connect(alignment_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setAlignment(i); });
 
-    initialValueOn_ = optionBox("initialValueOn", "Initial value or text", form.initialValueOn[f],
+    initialValueOn_ = optionBox("initialValueOn", tr("Initial value or text"), form.initialValueOn[f],
                                 &FieldPropertiesModel::setInitialValueOn);
     initialValue_ =
         newEdit(group, "initialValue", model_.initialValue(), static_cast<int>(initialValueLimit(model_.type())));
     connect(initialValue_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(initialValue_, model_.setInitialValue(toUtf8(text))); });
 
-    prefixOn_ = optionBox("prefixOn", "Add prefix code", form.prefixOn[f], &FieldOptionsEdit::setPrefixOn);
+    prefixOn_ = optionBox("prefixOn", tr("Add prefix code"), form.prefixOn[f], &FieldOptionsEdit::setPrefixOn);
     prefix_ = new GridTargetBox(model_.prefix(), kAffixCapacity, strings, messages, group);
     prefix_->setObjectName("prefix");
-    suffixOn_ = optionBox("suffixOn", "Add suffix code", form.suffixOn[f], &FieldOptionsEdit::setSuffixOn);
+    suffixOn_ = optionBox("suffixOn", tr("Add suffix code"), form.suffixOn[f], &FieldOptionsEdit::setSuffixOn);
     suffix_ = new GridTargetBox(model_.suffix(), kAffixCapacity, strings, messages, group);
     suffix_->setObjectName("suffix");
 
-    showInputMark_ =
-        optionBox("showInputMark", "Show input mark", model_.showInputMark(), &FieldPropertiesModel::setShowInputMark);
+    showInputMark_ = optionBox("showInputMark", tr("Show input mark"), model_.showInputMark(),
+                               &FieldPropertiesModel::setShowInputMark);
     inputMark_ = newEdit(group, "inputMark", model_.inputMark(), 1);
     connect(inputMark_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(inputMark_, model_.setInputMark(toUtf8(text))); });
@@ -87,7 +88,7 @@ QWidget* FieldPropertiesDialog::buildDataGroup(const Strings& strings, MessageSe
     grid->addWidget(suffix_, 4, 1);
     grid->addWidget(showInputMark_, 5, 0);
     grid->addWidget(inputMark_, 5, 1);
-    grid->addWidget(new QLabel("Decimal places :", group), 6, 0);
+    grid->addWidget(new QLabel(tr("Decimal places :"), group), 6, 0);
     grid->addWidget(decimalPlaces_, 6, 1);
     grid->setColumnStretch(1, 1);
     return group;
@@ -96,9 +97,10 @@ QWidget* FieldPropertiesDialog::buildDataGroup(const Strings& strings, MessageSe
 QWidget* FieldPropertiesDialog::buildBarcodeGroup(const Strings& strings) {
     const FormRecord& form = model_.form();
     const std::size_t f = model_.field();
-    auto* group = new QGroupBox("Barcode", this);
+    auto* group = new QGroupBox(tr("Barcode"), this);
 
-    partialOn_ = optionBox("partialOn", "Read partial barcode", form.partialOn[f], &FieldPropertiesModel::setPartialOn);
+    partialOn_ =
+        optionBox("partialOn", tr("Read partial barcode"), form.partialOn[f], &FieldPropertiesModel::setPartialOn);
     partialStart_ = newEdit(group, "partialStart", model_.partialStart(), FieldPropertiesModel::kPartialDigits);
     connect(partialStart_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(partialStart_, model_.setPartialStart(toUtf8(text))); });
@@ -107,21 +109,22 @@ QWidget* FieldPropertiesDialog::buildBarcodeGroup(const Strings& strings) {
     connect(partialLength_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(partialLength_, model_.setPartialLength(toUtf8(text))); });
     saveFullBarcode_ =
-        newCheckBox(group, "saveFullBarcode", "Save full barcode in Data File", model_.saveFullBarcode());
+        newCheckBox(group, "saveFullBarcode", tr("Save full barcode in Data File"), model_.saveFullBarcode());
     connect(saveFullBarcode_, &QCheckBox::toggled, this, [this](bool on) { model_.setSaveFullBarcode(on); });
 
-    leadingCodeOn_ = optionBox("leadingCodeOn", "Check leading code", form.leadingCodeOn[f],
+    leadingCodeOn_ = optionBox("leadingCodeOn", tr("Check leading code"), form.leadingCodeOn[f],
                                &FieldPropertiesModel::setLeadingCodeOn);
     leadingCode_ = newEdit(group, "leadingCode", model_.leadingCode(), 6);
     connect(leadingCode_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(leadingCode_, model_.setLeadingCode(toUtf8(text))); });
 
-    checkDigitOn_ = optionBox("checkDigitOn", "Check digit verification", form.checkDigit[f] != 0,
+    checkDigitOn_ = optionBox("checkDigitOn", tr("Check digit verification"), form.checkDigit[f] != 0,
                               &FieldPropertiesModel::setCheckDigitOn);
     connect(checkDigitOn_, &QCheckBox::toggled, this,
             [this](bool on) { selectQuietly(checkDigitMethod_, on ? 0 : -1); });
     checkDigitMethod_ =
         newList(group, "checkDigitMethod", FieldPropertiesModel::checkDigitEntries(strings), form.checkDigit[f] - 1);
+    checkDigitMethod_->setAccessibleName(tr("Check digit method"));
     connect(checkDigitMethod_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i >= 0) model_.setCheckDigitMethod(i);
     });
@@ -131,21 +134,21 @@ QWidget* FieldPropertiesDialog::buildBarcodeGroup(const Strings& strings) {
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(partialOn_, 0, 0, 1, 2);
-    grid->addWidget(new QLabel("Start position :", group), 1, 0);
+    grid->addWidget(new QLabel(tr("Start position :"), group), 1, 0);
     grid->addWidget(partialStart_, 1, 1);
-    grid->addWidget(new QLabel("Maximum length :", group), 2, 0);
+    grid->addWidget(new QLabel(tr("Maximum length :"), group), 2, 0);
     grid->addWidget(partialLength_, 2, 1);
     grid->addWidget(saveFullBarcode_, 3, 0, 1, 2);
     grid->addWidget(leadingCodeOn_, 4, 0);
     grid->addWidget(leadingCode_, 4, 1);
     grid->addWidget(checkDigitOn_, 5, 0, 1, 2);
     grid->addWidget(checkDigitMethod_, 6, 0, 1, 2);
-    grid->addWidget(new QLabel("Auto ENTER :", group), 7, 0);
+    grid->addWidget(new QLabel(tr("Auto ENTER :"), group), 7, 0);
     grid->addWidget(autoEnter, 7, 1);
     return group;
 }
 
-QCheckBox* FieldPropertiesDialog::optionBox(const char* objectName, const char* label, bool checked,
+QCheckBox* FieldPropertiesDialog::optionBox(const char* objectName, const QString& label, bool checked,
                                             void (FieldPropertiesModel::*set)(bool)) {
     auto* box = newCheckBox(this, objectName, label, checked);
     connect(box, &QCheckBox::toggled, this, [this, set](bool on) {

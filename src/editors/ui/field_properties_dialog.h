@@ -26,7 +26,7 @@ private:
     QWidget* buildDataGroup(const Strings& strings, MessageService& messages);
     QWidget* buildBarcodeGroup(const Strings& strings);
     // A box whose flag is stored at once and enables its companions.
-    QCheckBox* optionBox(const char* objectName, const char* label, bool checked,
+    QCheckBox* optionBox(const char* objectName, const QString& label, bool checked,
                          void (FieldPropertiesModel::*set)(bool));
     void showEnabling();
 

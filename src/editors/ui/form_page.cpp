@@ -100,13 +100,13 @@ QWidget* FormPage::buildFormControls() {
         showForm();
     });
 
-    auto* stamp = new QPushButton("Time Stamp", box);
+    auto* stamp = new QPushButton(tr("Time Stamp"), box);
     stamp->setObjectName("timeStampButton");
     connect(stamp, &QPushButton::clicked, this, [this] { runDialog<StampDialog>(model_.form(), strings_); });
-    auto* branch = new QPushButton("Branch", box);
+    auto* branch = new QPushButton(tr("Branch"), box);
     branch->setObjectName("branchButton");
     connect(branch, &QPushButton::clicked, this, [this] { runDialog<BranchDialog>(model_.form(), strings_); });
-    auto* print = new QPushButton("Print Label", box);
+    auto* print = new QPushButton(tr("Print Label"), box);
     print->setObjectName("printLabelButton");
     connect(print, &QPushButton::clicked, this, [this] {
         runDialog<PrinterDialog>(model_.form(), project_.definition.settings, strings_);
@@ -117,11 +117,12 @@ QWidget* FormPage::buildFormControls() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     const std::pair<const char*, QWidget*> labelled[] = {
-        {"Name :", name_},     {"Esc  :", esc_},      {"Next :", next_},
-        {"Lookup :", lookup_}, {"Record :", record_}, {"if an error occured :", errorAction_},
+        {QT_TR_NOOP("Name :"), name_},     {QT_TR_NOOP("Esc  :"), esc_},
+        {QT_TR_NOOP("Next :"), next_},     {QT_TR_NOOP("Lookup :"), lookup_},
+        {QT_TR_NOOP("Record :"), record_}, {QT_TR_NOOP("if an error occured :"), errorAction_},
     };
     for (int i = 0; i < 6; ++i) {
-        grid->addWidget(new QLabel(labelled[i].first, box), i % 3, (i / 3) * 2);
+        grid->addWidget(new QLabel(tr(labelled[i].first), box), i % 3, (i / 3) * 2);
         grid->addWidget(labelled[i].second, i % 3, (i / 3) * 2 + 1);
     }
     grid->addWidget(stamp, 0, 4);
@@ -137,8 +138,9 @@ QWidget* FormPage::buildFieldRows() {
     auto* grid = new QGridLayout(group);
     linkHeading_ = new QLabel(group);
     linkHeading_->setObjectName("linkHeading");
-    const char* headings[] = {"", "Data type", "Prompt", "Input source", "Min length", "Max length"};
-    for (int column = 0; column < 6; ++column) grid->addWidget(new QLabel(headings[column], group), 0, column);
+    const char* headings[] = {QT_TR_NOOP("Data type"), QT_TR_NOOP("Prompt"), QT_TR_NOOP("Input source"),
+                              QT_TR_NOOP("Min length"), QT_TR_NOOP("Max length")};
+    for (int column = 1; column < 6; ++column) grid->addWidget(new QLabel(tr(headings[column - 1]), group), 0, column);
     grid->addWidget(linkHeading_, 0, 6);
     for (std::size_t f = 0; f < kFieldsPerForm; ++f) {
         rows_[f] = buildRow(group, f);
@@ -160,8 +162,16 @@ FormPage::FieldRow FormPage::buildRow(QWidget* parent, std::size_t field) {
     row.minLength = newEdit(parent, numbered("minLength", field).c_str(), "", kLengthDigits);
     row.maxLength = newEdit(parent, numbered("maxLength", field).c_str(), "", kLengthDigits);
     row.link = newList(parent, numbered("fieldLink", field).c_str(), {}, -1);
-    row.more = new QPushButton("more...", parent);
+    row.more = new QPushButton(tr("more..."), parent);
     row.more->setObjectName(toQString(numbered("more", field)));
+    const int line = static_cast<int>(field) + 1;
+    row.type->setAccessibleName(tr("Field %1, data type").arg(line));
+    row.prompt->setAccessibleName(tr("Field %1, prompt").arg(line));
+    row.source->setAccessibleName(tr("Field %1, input source").arg(line));
+    row.minLength->setAccessibleName(tr("Field %1, min length").arg(line));
+    row.maxLength->setAccessibleName(tr("Field %1, max length").arg(line));
+    row.link->setAccessibleName(tr("Field %1, link").arg(line));
+    row.more->setAccessibleName(tr("Field %1, more options").arg(line));
     row.prompt->setMinimumWidth(170);
     row.minLength->setMaximumWidth(48);
     row.maxLength->setMaximumWidth(48);
@@ -196,7 +206,7 @@ void FormPage::showForm() {
     selectQuietly(errorAction_, form.errorAction);
     selectQuietly(lookup_, form.formLookup);
     selectQuietly(record_, form.recordAction);
-    linkHeading_->setText(model_.linksAreLookupColumns() ? "Lookup" : "Variables");
+    linkHeading_->setText(model_.linksAreLookupColumns() ? tr("Lookup") : tr("Variables"));
     for (std::size_t f = 0; f < kFieldsPerForm; ++f) showRow(f);
 }
 

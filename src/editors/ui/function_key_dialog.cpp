@@ -35,7 +35,7 @@ FunctionKeyDialog::FunctionKeyDialog(SystemSettings& working, const Strings& str
         const auto number = std::to_string(key + 1);
         lists_[key] = newList(this, ("function" + number).c_str(), functions, model_.function(key));
         connect(lists_[key], &QComboBox::currentIndexChanged, this, [this, key](int i) { model_.setFunction(key, i); });
-        rows->addRow(toQString("Function " + number + " (FN+" + number + ")  :"), lists_[key]);
+        rows->addRow(tr("Function %1 (FN+%1)  :").arg(key + 1), lists_[key]);
     }
 
     auto* layout = new QVBoxLayout(this);

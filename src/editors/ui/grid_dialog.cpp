@@ -18,7 +18,7 @@ GridDialog::GridDialog(std::span<const Byte> value, std::size_t capacity, const 
       view_(new GridView(grid_, this)),
       result_(new QLabel(this)) {
     setObjectName("GridDlg");
-    setWindowTitle("The Grid Control");
+    setWindowTitle(tr("The Grid Control"));
 
     result_->setObjectName("resultText");
     result_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -27,7 +27,7 @@ GridDialog::GridDialog(std::span<const Byte> value, std::size_t capacity, const 
     result_->setMinimumHeight(24);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    auto* clear = buttons->addButton("Clear", QDialogButtonBox::ResetRole);
+    auto* clear = buttons->addButton(tr("Clear"), QDialogButtonBox::ResetRole);
     clear->setObjectName("clearButton");
     connect(clear, &QPushButton::clicked, this, [this] {
         grid_.clear();
@@ -38,7 +38,7 @@ GridDialog::GridDialog(std::span<const Byte> value, std::size_t capacity, const 
     connect(view_, &GridView::picked, this, &GridDialog::showResult);
 
     auto* resultRow = new QHBoxLayout;
-    resultRow->addWidget(new QLabel("Resulting text :", this));
+    resultRow->addWidget(new QLabel(tr("Resulting text :"), this));
     resultRow->addWidget(result_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);

@@ -1,6 +1,7 @@
 #include "editors/ui/grid_target_box.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,7 +24,7 @@ GridTargetBox::GridTargetBox(std::span<Byte> value, std::size_t capacity, const 
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setCursor(Qt::PointingHandCursor);
     setMinimumHeight(24);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     showValue();
@@ -39,6 +40,17 @@ void GridTargetBox::showValue() { label_->setText(toQString(gridResultText(value
 void GridTargetBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !isEnabled()) return;
     setFocus();
+    openGrid();
+}
+
+// Space and Enter open the grid too, so the box is reached without a mouse.
+void GridTargetBox::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) return QFrame::keyPressEvent(event);
+    openGrid();
+}
+
+void GridTargetBox::openGrid() {
     gridOpen_ = true;
     update();
     GridDialog dialog(value_, capacity_, strings_, messages_, this);

@@ -29,9 +29,11 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void openGrid();
     std::span<Byte> value_;
     std::size_t capacity_;
     const Strings& strings_;

@@ -18,28 +18,29 @@ LookupFieldPropertiesDialog::LookupFieldPropertiesDialog(FormRecord& form, std::
                                                          QWidget* parent)
     : QDialog(parent), model_(form, field) {
     setObjectName("LOOKUPADVANCEDLG");
-    setWindowTitle("Properties");
+    setWindowTitle(tr("Properties"));
     const FormRecord& record = model_.form();
 
-    auto* saveData = optionBox("saveFieldData", "Save field data", model_.saveFieldData(),
+    auto* saveData = optionBox("saveFieldData", tr("Save field data"), model_.saveFieldData(),
                                &LookupFieldPropertiesModel::setSaveFieldData);
-    fixedLengthOn_ = optionBox("fixedLengthOn", "Fixed data length", record.fixedLengthOn[field],
+    fixedLengthOn_ = optionBox("fixedLengthOn", tr("Fixed data length"), record.fixedLengthOn[field],
                                &FieldOptionsEdit::setFixedLengthOn);
     fixedLength_ = newEdit(this, "fixedLength", std::to_string(record.fixedLength[field]), 3);
     connect(fixedLength_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(fixedLength_, model_.setFixedLength(toUtf8(text))); });
     alignment_ = newList(this, "alignment", FieldOptionsEdit::alignmentEntries(strings), record.alignment[field]);
+    alignment_->setAccessibleName(tr("Alignment"));
     connect(alignment_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setAlignment(i); });
-    prefixOn_ = optionBox("prefixOn", "Add prefix code", record.prefixOn[field], &FieldOptionsEdit::setPrefixOn);
+    prefixOn_ = optionBox("prefixOn", tr("Add prefix code"), record.prefixOn[field], &FieldOptionsEdit::setPrefixOn);
     prefix_ = new GridTargetBox(model_.prefix(), kAffixCapacity, strings, messages, this);
     prefix_->setObjectName("prefix");
-    suffixOn_ = optionBox("suffixOn", "Add suffix code", record.suffixOn[field], &FieldOptionsEdit::setSuffixOn);
+    suffixOn_ = optionBox("suffixOn", tr("Add suffix code"), record.suffixOn[field], &FieldOptionsEdit::setSuffixOn);
     suffix_ = new GridTargetBox(model_.suffix(), kAffixCapacity, strings, messages, this);
     suffix_->setObjectName("suffix");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QString("Form # %1").arg(formIndex + 1), this), 0, 0);
-    grid->addWidget(new QLabel(QString("Line # %1").arg(field + 1), this), 0, 1);
+    grid->addWidget(new QLabel(tr("Form # %1").arg(formIndex + 1), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Line # %1").arg(field + 1), this), 0, 1);
     grid->addWidget(saveData, 1, 0, 1, 2);
     grid->addWidget(fixedLengthOn_, 2, 0);
     grid->addWidget(fixedLength_, 2, 1);
@@ -53,7 +54,7 @@ LookupFieldPropertiesDialog::LookupFieldPropertiesDialog(FormRecord& form, std::
     showEnabling();
 }
 
-QCheckBox* LookupFieldPropertiesDialog::optionBox(const char* objectName, const char* label, bool checked,
+QCheckBox* LookupFieldPropertiesDialog::optionBox(const char* objectName, const QString& label, bool checked,
                                                   void (LookupFieldPropertiesModel::*set)(bool)) {
     auto* box = newCheckBox(this, objectName, label, checked);
     connect(box, &QCheckBox::toggled, this, [this, set](bool on) {

@@ -23,7 +23,7 @@ public:
     void reject() override;
 
 private:
-    QCheckBox* optionBox(const char* objectName, const char* label, bool checked,
+    QCheckBox* optionBox(const char* objectName, const QString& label, bool checked,
                          void (LookupFieldPropertiesModel::*set)(bool));
     void showEnabling();
 

@@ -94,12 +94,13 @@ QWidget* LookupPage::buildFormatControls() {
         showEnabling();
     });
 
-    auto* property = new QGroupBox("Field property", box);
-    fixedLength_ = new QRadioButton("Fixed length ", property);
+    auto* property = new QGroupBox(tr("Field property"), box);
+    fixedLength_ = new QRadioButton(tr("Fixed length "), property);
     fixedLength_->setObjectName("fixedLength");
-    delimiter_ = new QRadioButton("Delimiter ", property);
+    delimiter_ = new QRadioButton(tr("Delimiter "), property);
     delimiter_->setObjectName("delimiter");
     delimiterCode_ = newNumberBox(property, "delimiterCode");
+    delimiterCode_->setAccessibleName(tr("Delimiter code (ASCII)"));
     connect(fixedLength_, &QRadioButton::clicked, this, [this] {
         model_.chooseFixedLength();
         showLookup();
@@ -114,7 +115,7 @@ QWidget* LookupPage::buildFormatControls() {
     radios->addSpacing(16);
     radios->addWidget(delimiter_);
     radios->addWidget(delimiterCode_);
-    radios->addWidget(new QLabel("(ASCII)", property));
+    radios->addWidget(new QLabel(tr("(ASCII)"), property));
     radios->addStretch();
 
     note_ = new QLabel(toQString(strings_.utf8(269)), box);
@@ -122,11 +123,11 @@ QWidget* LookupPage::buildFormatControls() {
 
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel("Name :", box), 0, 0);
+    grid->addWidget(new QLabel(tr("Name :"), box), 0, 0);
     grid->addWidget(name_, 0, 1);
-    grid->addWidget(new QLabel("Member length :", box), 1, 0);
+    grid->addWidget(new QLabel(tr("Member length :"), box), 1, 0);
     grid->addWidget(memberLength_, 1, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel("Number of fields :", box), 2, 0);
+    grid->addWidget(new QLabel(tr("Number of fields :"), box), 2, 0);
     grid->addWidget(columnCount_, 2, 1, Qt::AlignLeft);
     grid->addWidget(property, 0, 2, 3, 1);
     grid->addWidget(note_, 3, 0, 1, 3);
@@ -140,9 +141,9 @@ QWidget* LookupPage::buildColumnRows() {
     keys_ = new QButtonGroup(group);
     lengthHeading_ = new QLabel(group);
     lengthHeading_->setObjectName("lengthHeading");
-    grid->addWidget(new QLabel("Offset", group), 0, 1);
+    grid->addWidget(new QLabel(tr("Offset"), group), 0, 1);
     grid->addWidget(lengthHeading_, 0, 2);
-    grid->addWidget(new QLabel("Key field", group), 0, 3);
+    grid->addWidget(new QLabel(tr("Key field"), group), 0, 3);
     for (std::size_t column = 0; column < kColumnsPerLookup; ++column) {
         ColumnRow& row = rows_[column];
         row.offset = newNumberBox(group, numbered("offset", column));
@@ -150,11 +151,14 @@ QWidget* LookupPage::buildColumnRows() {
         row.key = new QRadioButton(group);
         row.key->setObjectName(toQString(numbered("key", column)));
         keys_->addButton(row.key, static_cast<int>(column));
+        const int line = static_cast<int>(column) + 1;
+        row.offset->setAccessibleName(tr("Field %1, offset").arg(line));
+        row.length->setAccessibleName(tr("Field %1, length").arg(line));
+        row.key->setAccessibleName(tr("Field %1, key field").arg(line));
         bindNumberBox(this, row.offset,
                       [this, column](const std::string& text) { return model_.setOffset(column, text); });
         bindNumberBox(this, row.length,
                       [this, column](const std::string& text) { return model_.setLength(column, text); });
-        const int line = static_cast<int>(column) + 1;
         grid->addWidget(new QLabel(toQString(numbered("#", column)), group), line, 0);
         grid->addWidget(row.offset, line, 1);
         grid->addWidget(row.length, line, 2);
@@ -166,7 +170,7 @@ QWidget* LookupPage::buildColumnRows() {
     return group;
 }
 
-QCheckBox* LookupPage::newOption(QWidget* parent, const char* objectName, const char* label,
+QCheckBox* LookupPage::newOption(QWidget* parent, const char* objectName, const QString& label,
                                  void (LookupPageModel::*set)(bool)) {
     QCheckBox* box = newCheckBox(parent, objectName, label, false);
     connect(box, &QCheckBox::toggled, this, [this, set](bool on) { (model_.*set)(on); });
@@ -175,23 +179,23 @@ QCheckBox* LookupPage::newOption(QWidget* parent, const char* objectName, const 
 
 QWidget* LookupPage::buildOptions() {
     auto* box = new QWidget(this);
-    readOnce_ = newCheckBox(box, "readOnce", "Only read data once", false);
+    readOnce_ = newCheckBox(box, "readOnce", tr("Only read data once"), false);
     connect(readOnce_, &QCheckBox::toggled, this, [this](bool on) {
         model_.setReadOnce(on);
         fillList(noMatch_, model_.noMatchEntries(), model_.noMatchIndex());
     });
-    uploadable_ = newOption(box, "uploadable", "Lookup data can be uploaded", &LookupPageModel::setUploadable);
+    uploadable_ = newOption(box, "uploadable", tr("Lookup data can be uploaded"), &LookupPageModel::setUploadable);
     negativeRemains_ =
-        newOption(box, "negativeRemains", "Permit negative remains", &LookupPageModel::setNegativeRemains);
-    deleteIfNull_ = newOption(box, "deleteIfNull", "Delete if null value", &LookupPageModel::setDeleteIfNull);
-    onSdCard_ = newOption(box, "onSdCard", "Create lookup on SD-card", &LookupPageModel::setOnSdCard);
+        newOption(box, "negativeRemains", tr("Permit negative remains"), &LookupPageModel::setNegativeRemains);
+    deleteIfNull_ = newOption(box, "deleteIfNull", tr("Delete if null value"), &LookupPageModel::setDeleteIfNull);
+    onSdCard_ = newOption(box, "onSdCard", tr("Create lookup on SD-card"), &LookupPageModel::setOnSdCard);
     badFormat_ = newList(box, "badFormatAction", LookupPageModel::badFormatEntries(strings_), 0);
     noMatch_ = newList(box, "noMatchAction", {}, -1);
     connect(badFormat_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setBadFormatAction(i); });
     connect(noMatch_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i >= 0) model_.setNoMatchIndex(i);
     });
-    auto* reset = new QPushButton("Reset", box);
+    auto* reset = new QPushButton(tr("Reset"), box);
     reset->setObjectName("resetButton");
     connect(reset, &QPushButton::clicked, this, [this] {
         model_.reset();
@@ -202,9 +206,9 @@ QWidget* LookupPage::buildOptions() {
     grid->setContentsMargins(0, 0, 0, 0);
     QCheckBox* const boxes[] = {readOnce_, uploadable_, negativeRemains_, deleteIfNull_, onSdCard_};
     for (int i = 0; i < 5; ++i) grid->addWidget(boxes[i], i / 3, i % 3);
-    grid->addWidget(new QLabel("Action when the format of record is wrong :", box), 2, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Action when the format of record is wrong :"), box), 2, 0, 1, 2);
     grid->addWidget(badFormat_, 2, 2);
-    grid->addWidget(new QLabel("Action when the input data has no match :", box), 3, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Action when the input data has no match :"), box), 3, 0, 1, 2);
     grid->addWidget(noMatch_, 3, 2);
     grid->addWidget(reset, 3, 3);
     grid->setColumnStretch(2, 1);

@@ -44,7 +44,7 @@ private:
     QWidget* buildFormatControls();
     QWidget* buildColumnRows();
     QWidget* buildOptions();
-    QCheckBox* newOption(QWidget* parent, const char* objectName, const char* label,
+    QCheckBox* newOption(QWidget* parent, const char* objectName, const QString& label,
                          void (LookupPageModel::*set)(bool));
     void showLookup();
     void showEnabling();

@@ -31,15 +31,15 @@ MenuPage::MenuPage(Project& project, const Strings& strings, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildMenuControls());
     layout->addWidget(buildDataBoxes());
-    separateFiles_ =
-        newCheckBox(this, "separateDataFiles", "Save the collected data for each form to separate data files.", false);
+    separateFiles_ = newCheckBox(this, "separateDataFiles",
+                                 tr("Save the collected data for each form to separate data files."), false);
     connect(separateFiles_, &QCheckBox::toggled, this, [this](bool on) {
         model_.setSeparateDataFiles(on);
         showMenu();
     });
     layout->addWidget(separateFiles_);
     layout->addWidget(buildItemRows());
-    auto* reset = new QPushButton("Reset", this);
+    auto* reset = new QPushButton(tr("Reset"), this);
     reset->setObjectName("resetButton");
     connect(reset, &QPushButton::clicked, this, [this] {
         model_.reset();
@@ -75,7 +75,7 @@ QWidget* MenuPage::buildMenuControls() {
     auto* box = new QWidget(this);
     name_ = newList(box, "menuName", MenuPageModel::menuNameEntries(strings_), 0);
     esc_ = newList(box, "escTarget", targetEntries(strings_), 0);
-    captionOn_ = newCheckBox(box, "captionOn", "Menu caption :", false);
+    captionOn_ = newCheckBox(box, "captionOn", tr("Menu caption :"), false);
     caption_ = newEdit(box, "caption", "", kUncutText);
     connect(name_, &QComboBox::currentIndexChanged, this, [this](int i) {
         model_.selectMenu(static_cast<std::size_t>(i));
@@ -91,9 +91,9 @@ QWidget* MenuPage::buildMenuControls() {
 
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel("Name :", box), 0, 0);
+    grid->addWidget(new QLabel(tr("Name :"), box), 0, 0);
     grid->addWidget(name_, 0, 1);
-    grid->addWidget(new QLabel("Esc :", box), 0, 2);
+    grid->addWidget(new QLabel(tr("Esc :"), box), 0, 2);
     grid->addWidget(esc_, 0, 3);
     grid->addWidget(captionOn_, 1, 0);
     grid->addWidget(caption_, 1, 1, 1, 3);
@@ -103,11 +103,11 @@ QWidget* MenuPage::buildMenuControls() {
 }
 
 QWidget* MenuPage::buildDataBoxes() {
-    auto* group = new QGroupBox("Data", this);
+    auto* group = new QGroupBox(tr("Data"), this);
     group->setObjectName("dataGroup");
-    saveCaption_ = newCheckBox(group, "saveCaption", "Save caption", false);
-    saveSelectedItem_ = newCheckBox(group, "saveSelectedItem", "Save selected item", false);
-    passDown_ = newCheckBox(group, "passDown", "Pass down", false);
+    saveCaption_ = newCheckBox(group, "saveCaption", tr("Save caption"), false);
+    saveSelectedItem_ = newCheckBox(group, "saveSelectedItem", tr("Save selected item"), false);
+    passDown_ = newCheckBox(group, "passDown", tr("Pass down"), false);
     connect(saveCaption_, &QCheckBox::toggled, this, [this](bool on) {
         model_.setSaveCaption(on);
         showMenu();
@@ -126,20 +126,22 @@ QWidget* MenuPage::buildDataBoxes() {
 QWidget* MenuPage::buildItemRows() {
     auto* group = new QGroupBox(this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel("Item Name", group), 0, 1);
+    grid->addWidget(new QLabel(tr("Item Name"), group), 0, 1);
     for (std::size_t item = 0; item < kItemsPerMenu; ++item) {
         ItemRow& row = items_[item];
         row.name = newEdit(group, numbered("itemName", item).c_str(), "", kUncutText);
         row.target = newList(group, numbered("itemTarget", item).c_str(), targetEntries(strings_), 0);
+        const int line = static_cast<int>(item) + 1;
+        row.name->setAccessibleName(tr("Item %1, name").arg(line));
+        row.target->setAccessibleName(tr("Item %1, next").arg(line));
         connect(row.name, &QLineEdit::textEdited, this, [this, item](const QString& text) {
             showCorrected(items_[item].name, model_.setItemName(item, toUtf8(text)));
         });
         connect(row.target, &QComboBox::currentIndexChanged, this,
                 [this, item](int i) { model_.setItemTarget(item, i); });
-        const int line = static_cast<int>(item) + 1;
         grid->addWidget(new QLabel(toQString(numbered("#", item)), group), line, 0);
         grid->addWidget(row.name, line, 1);
-        grid->addWidget(new QLabel("Next :", group), line, 2);
+        grid->addWidget(new QLabel(tr("Next :"), group), line, 2);
         grid->addWidget(row.target, line, 3);
     }
     grid->setColumnStretch(1, 1);

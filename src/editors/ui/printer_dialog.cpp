@@ -15,19 +15,14 @@
 #include "editors/ui/widget_binding.h"
 
 namespace tessel {
-namespace {
-
-// The data lists are labelled by language texts; built in, only the "Line #"
-// label of the field dialogs names the fields.
-const PrintDataTexts kBuiltinPrintDataTexts{"", "Line #", ""};
-
-}  // namespace
 
 PrinterDialog::PrinterDialog(FormRecord& form, SystemSettings& settings, const Strings& strings, QWidget* parent)
     : QDialog(parent), model_(form, settings) {
     setObjectName("FORMBTPRINTDLG");
-    setWindowTitle("Printer settings");
-    const auto& texts = kBuiltinPrintDataTexts;
+    setWindowTitle(tr("Printer settings"));
+    // The data lists are labelled by language texts; built in, only the
+    // "Line #" label of the field dialogs names the fields.
+    const PrintDataTexts texts{"", toUtf8(tr("Line #")), ""};
 
     auto* method = newList(this, "printMethod", PrinterDialogModel::methodEntries(strings), model_.form().printMethod);
     connect(method, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -39,8 +34,8 @@ PrinterDialog::PrinterDialog(FormRecord& form, SystemSettings& settings, const S
     connect(bluetoothMode_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setBluetoothMode(i); });
 
     auto* top = new QFormLayout;
-    top->addRow("Printing method:", method);
-    top->addRow("Mode bluetooth:", bluetoothMode_);
+    top->addRow(tr("Printing method:"), method);
+    top->addRow(tr("Mode bluetooth:"), bluetoothMode_);
     auto* groups = new QHBoxLayout;
     groups->addWidget(buildQuantityGroup(texts));
     groups->addWidget(buildDataGroup(texts));
@@ -52,11 +47,11 @@ PrinterDialog::PrinterDialog(FormRecord& form, SystemSettings& settings, const S
 }
 
 QWidget* PrinterDialog::buildQuantityGroup(const PrintDataTexts& texts) {
-    auto* group = new QGroupBox("Print quantity:", this);
+    auto* group = new QGroupBox(tr("Print quantity:"), this);
     quantityGroup_ = group;
-    auto* fixed = new QRadioButton("Fixed", group);
+    auto* fixed = new QRadioButton(tr("Fixed"), group);
     fixed->setObjectName("quantityFixed");
-    auto* fromForm = new QRadioButton("From the form", group);
+    auto* fromForm = new QRadioButton(tr("From the form"), group);
     fromForm->setObjectName("quantityFromForm");
     (model_.quantityFixed() ? fixed : fromForm)->setChecked(true);
     connect(fixed, &QRadioButton::toggled, this, [this](bool on) {
@@ -95,7 +90,7 @@ QWidget* PrinterDialog::buildQuantityGroup(const PrintDataTexts& texts) {
 }
 
 QWidget* PrinterDialog::buildDataGroup(const PrintDataTexts& texts) {
-    auto* group = new QGroupBox("Data to print", this);
+    auto* group = new QGroupBox(tr("Data to print"), this);
     dataGroup_ = group;
     const auto entries = PrinterDialogModel::printDataEntries(texts);
     auto* rows = new QFormLayout(group);
@@ -104,7 +99,7 @@ QWidget* PrinterDialog::buildDataGroup(const PrintDataTexts& texts) {
         auto* list = newList(group, ("printData" + number).c_str(), entries, model_.form().printData[variable]);
         connect(list, &QComboBox::currentIndexChanged, this,
                 [this, variable](int i) { model_.setPrintData(variable, i); });
-        rows->addRow(toQString(number + " variable:"), list);
+        rows->addRow(tr("%1 variable:").arg(variable + 1), list);
     }
     return group;
 }

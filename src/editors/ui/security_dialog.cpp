@@ -64,7 +64,8 @@ QWidget* SecurityDialog::buildChecking(const Strings& strings) {
     auto* boxes = new QGridLayout;
     for (std::size_t box = 0; box < kProtectBoxes; ++box) {
         const char* label = kProtectBoxList[box].label;
-        boxes_[box] = newCheckBox(group, boxName(label).c_str(), label, model_.isProtected(box));
+        boxes_[box] = newCheckBox(group, boxName(label).c_str(), shownText("tessel::SecurityDialogModel", label),
+                                  model_.isProtected(box));
         connect(boxes_[box], &QCheckBox::toggled, this, [this, box](bool on) {
             model_.setProtected(box, on);
             showEnabling();

@@ -22,6 +22,7 @@
 namespace tessel {
 namespace {
 
+constexpr const char* kModelContext = "tessel::SettingsPageModel";
 constexpr int kSecurityButtonId = 632;
 constexpr int kFunctionKeyButtonId = 633;
 constexpr int kBacklightIdleId = 639;
@@ -86,7 +87,7 @@ bool SettingsPage::hasChanges() const {
     return !sameBytes(accepted, project_.definition.settings);
 }
 
-QComboBox* SettingsPage::addChoice(QGridLayout* grid, const char* objectName, const char* label,
+QComboBox* SettingsPage::addChoice(QGridLayout* grid, const char* objectName, const QString& label,
                                    const ListEntries& entries, SettingsChoice byte) {
     auto* list = newList(this, objectName, entries, -1);
     connect(list, &QComboBox::currentIndexChanged, this, [this, byte](int i) {
@@ -120,13 +121,16 @@ QWidget* SettingsPage::buildLinkColumn() {
     auto* grid = new QGridLayout(column);
     grid->setContentsMargins(0, 0, 0, 0);
     const auto bauds = SettingsPageModel::baudRateEntries(strings_);
-    uploadPort_ = addChoice(grid, "uploadPort", "1.  Upload Port", {}, &SystemSettings::uploadPort);
+    uploadPort_ = addChoice(grid, "uploadPort", tr("1.  Upload Port"), {}, &SystemSettings::uploadPort);
     uploadPhone_ = addPhone(grid, "uploadPhone", uploadIcon_, &SettingsPageModel::setUploadPhone);
-    downloadPort_ = addChoice(grid, "downloadPort", "2.  Download Port", {}, &SystemSettings::downloadPort);
+    uploadPhone_->setAccessibleName(tr("Upload phone number"));
+    downloadPort_ = addChoice(grid, "downloadPort", tr("2.  Download Port"), {}, &SystemSettings::downloadPort);
     downloadPhone_ = addPhone(grid, "downloadPhone", downloadIcon_, &SettingsPageModel::setDownloadPhone);
-    modemSpeed_ = addChoice(grid, "modemSpeed", "3.  Modem Speed", bauds, &SystemSettings::modemSpeed);
-    baudRate_ = addChoice(grid, "baudRate", "4.  Baud Rate", bauds, &SystemSettings::baudRate);
-    addChoice(grid, "backlight", "5.  Backlight", SettingsPageModel::backlightEntries(), &SystemSettings::backlight);
+    downloadPhone_->setAccessibleName(tr("Download phone number"));
+    modemSpeed_ = addChoice(grid, "modemSpeed", tr("3.  Modem Speed"), bauds, &SystemSettings::modemSpeed);
+    baudRate_ = addChoice(grid, "baudRate", tr("4.  Baud Rate"), bauds, &SystemSettings::baudRate);
+    addChoice(grid, "backlight", tr("5.  Backlight"),
+              shownEntries(kModelContext, SettingsPageModel::backlightEntries()), &SystemSettings::backlight);
 
     backlightIdle_ = newEdit(column, "backlightIdle", "", kIdleDigits);
     backlightIdle_->setMaximumWidth(32);
@@ -135,7 +139,7 @@ QWidget* SettingsPage::buildLinkColumn() {
     auto* idle = new QHBoxLayout;
     idle->addWidget(newLabel(column, strings_.utf8(kBacklightIdleId)));
     idle->addWidget(backlightIdle_);
-    idle->addWidget(new QLabel("x 10 sec", column));
+    idle->addWidget(new QLabel(tr("x 10 sec"), column));
     idle->addStretch();
     grid->addLayout(idle, grid->rowCount(), 1);
     grid->setColumnMinimumWidth(1, 220);
@@ -146,38 +150,39 @@ QWidget* SettingsPage::buildTerminalColumn() {
     auto* column = new QWidget(this);
     auto* grid = new QGridLayout(column);
     grid->setContentsMargins(0, 0, 0, 0);
-    addChoice(grid, "dataDeletion", "6.  Data Deletion", SettingsPageModel::dataDeletionEntries(),
-              &SystemSettings::dataDeletion);
-    addChoice(grid, "entryOptions", "7.  Entry Options", SettingsPageModel::entryOptionEntries(),
-              &SystemSettings::entryOptions);
+    addChoice(grid, "dataDeletion", tr("6.  Data Deletion"),
+              shownEntries(kModelContext, SettingsPageModel::dataDeletionEntries()), &SystemSettings::dataDeletion);
+    addChoice(grid, "entryOptions", tr("7.  Entry Options"),
+              shownEntries(kModelContext, SettingsPageModel::entryOptionEntries()), &SystemSettings::entryOptions);
 
     stayOnLcd_ = new QRadioButton(toQString(strings_.utf8(kStayOnLcdId)), column);
     stayOnLcd_->setObjectName("stayOnLcd");
-    pressAnyKey_ = new QRadioButton("Press any key to continue", column);
+    pressAnyKey_ = new QRadioButton(tr("Press any key to continue"), column);
     pressAnyKey_->setObjectName("pressAnyKey");
     connect(stayOnLcd_, &QRadioButton::toggled, this, [this](bool on) {
         model_.setStayOnLcd(on);
         showEnabling();
     });
     duration_ = newEdit(column, "promptDuration", "", kDurationDigits);
+    duration_->setAccessibleName(tr("Prompt duration"));
     duration_->setMaximumWidth(40);
     connect(duration_, &QLineEdit::textEdited, this,
             [this](const QString& text) { showCorrected(duration_, model_.setPromptDuration(toUtf8(text))); });
     auto* stay = new QHBoxLayout;
     stay->addWidget(stayOnLcd_);
     stay->addWidget(duration_);
-    stay->addWidget(new QLabel("x 100 ms", column));
+    stay->addWidget(new QLabel(tr("x 100 ms"), column));
     stay->addStretch();
     grid->addLayout(stay, grid->rowCount(), 1);
     grid->addWidget(pressAnyKey_, grid->rowCount(), 1);
 
     const auto beeps = SettingsPageModel::beepEntries(strings_);
-    addChoice(grid, "keyClick", "8.  Key Click", SettingsPageModel::keyClickEntries(strings_),
+    addChoice(grid, "keyClick", tr("8.  Key Click"), SettingsPageModel::keyClickEntries(strings_),
               &SystemSettings::keyClick);
-    addChoice(grid, "goodReadBeep", "9.  Barcode Good Read", beeps, &SystemSettings::goodReadBeep);
-    addChoice(grid, "warningBeep", "10. Warning Beep", beeps, &SystemSettings::warningBeep);
-    addChoice(grid, "vibrator", "11. Vibrator Duration", SettingsPageModel::vibratorEntries(),
-              &SystemSettings::vibrator);
+    addChoice(grid, "goodReadBeep", tr("9.  Barcode Good Read"), beeps, &SystemSettings::goodReadBeep);
+    addChoice(grid, "warningBeep", tr("10. Warning Beep"), beeps, &SystemSettings::warningBeep);
+    addChoice(grid, "vibrator", tr("11. Vibrator Duration"),
+              shownEntries(kModelContext, SettingsPageModel::vibratorEntries()), &SystemSettings::vibrator);
     grid->setColumnMinimumWidth(1, 220);
     return column;
 }
@@ -194,7 +199,7 @@ QWidget* SettingsPage::buildButtons() {
     functionKeys->setObjectName("functionKeyButton");
     connect(functionKeys, &QPushButton::clicked, this,
             [this] { runDialog<FunctionKeyDialog>(model_.workingCopy(), strings_); });
-    auto* reset = new QPushButton("Reset", row);
+    auto* reset = new QPushButton(tr("Reset"), row);
     reset->setObjectName("resetButton");
     connect(reset, &QPushButton::clicked, this, [this] {
         model_.reset();

@@ -40,7 +40,7 @@ private:
     QWidget* buildTerminalColumn();
     QWidget* buildButtons();
     // A labelled list in the next row of `grid` that stores its index into `byte`.
-    QComboBox* addChoice(QGridLayout* grid, const char* objectName, const char* label, const ListEntries& entries,
+    QComboBox* addChoice(QGridLayout* grid, const char* objectName, const QString& label, const ListEntries& entries,
                          SettingsChoice byte);
     // The telephone icon and phone number edit under a port.
     QLineEdit* addPhone(QGridLayout* grid, const char* objectName, QLabel*& icon,

@@ -17,7 +17,7 @@ public:
     void reject() override;
 
 private:
-    QCheckBox* flagBox(const char* objectName, const char* label, StampFlag flag);
+    QCheckBox* flagBox(const char* objectName, const QString& label, StampFlag flag);
     void showCaptions();
 
     StampDialogModel model_;

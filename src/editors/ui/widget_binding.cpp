@@ -2,10 +2,19 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 namespace tessel {
+
+QString shownText(const char* context, const char* text) { return QCoreApplication::translate(context, text); }
+
+ListEntries shownEntries(const char* context, const ListEntries& entries) {
+    ListEntries shown;
+    for (const auto& entry : entries) shown.push_back(toUtf8(shownText(context, entry.c_str())));
+    return shown;
+}
 
 void fillList(QComboBox* list, const ListEntries& entries, int index) {
     const QSignalBlocker quiet(list);

@@ -18,6 +18,11 @@ inline QString toQString(std::string_view utf8) {
 }
 inline std::string toUtf8(const QString& text) { return text.toStdString(); }
 
+// A text a logic library marked TESSEL_SHOWN within `context`, and a list of
+// them, in the user's language.
+QString shownText(const char* context, const char* text);
+ListEntries shownEntries(const char* context, const ListEntries& entries);
+
 // Replaces a list's entries and selects `index` (none when out of range).
 void fillList(QComboBox* list, const ListEntries& entries, int index = -1);
 void selectQuietly(QComboBox* list, int index);

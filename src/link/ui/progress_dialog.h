@@ -8,6 +8,7 @@
 #include "link/transfer_worker.h"
 
 class QLabel;
+class QPushButton;
 class QProgressBar;
 class QTimer;
 
@@ -33,15 +34,24 @@ private:
     void exchanging() override;
     void progress(int position) override;
     void received(int count) override;
+    void askedAgain(int times) override;
 
     void showReceived(int count);
     void showExchangeText();
+    // What the exchange waits for, and how often the last frame went again.
+    void showStatus();
     void finishWhenDone();
 
     const Strings& strings_;
     bool receiving_;
     QLabel* text_;
+    QLabel* status_;
     QProgressBar* bar_;
+    QPushButton* cancel_;
+    QString port_;
+    QString waitingFor_;
+    bool answered_ = false;
+    int resends_ = 0;
     QTimer* poll_;
     link::TransferWorker* worker_ = nullptr;
     link::TransferOutcome outcome_;

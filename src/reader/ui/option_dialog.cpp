@@ -132,7 +132,7 @@ void OptionDialog::addSeparator(QGridLayout* grid, std::size_t index, Row& row) 
     auto* fields = new QGridLayout(group);
     fields->addWidget(new QLabel(toQString(model_.separatorLabel(index, toUtf8(tr("Text:")))), group), 0, 0);
     fields->addWidget(row.edit, 0, 1);
-    fields->addWidget(new QLabel("ASCII:", group), 1, 0);
+    fields->addWidget(new QLabel(tr("ASCII:"), group), 1, 0);
     fields->addWidget(row.code, 1, 1);
     fields->setColumnStretch(2, 1);
     grid->addWidget(group, grid->rowCount(), 0, 1, 2);

@@ -57,21 +57,23 @@ void StartupPage::load() {
 }
 
 QWidget* StartupPage::buildDelimiters(QWidget* parent) {
-    auto* group = new QGroupBox("Data Field Delimiter", parent);
+    auto* group = new QGroupBox(tr("Data Field Delimiter"), parent);
     delimiterCount_ = newList(group, "delimiterCount", model_.delimiterCountEntries(), 0);
     connect(delimiterCount_, &QComboBox::currentIndexChanged, this, [this](int i) {
         model_.setDelimiterCount(i);
         showSettings();
     });
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel("Number of Delimiter :", group), 0, 0);
+    grid->addWidget(new QLabel(tr("Number of Delimiter :"), group), 0, 0);
     grid->addWidget(delimiterCount_, 0, 1, 1, 2);
-    grid->addWidget(new QLabel("ASCII :", group), 1, 0);
-    grid->addWidget(new QLabel("Text :", group), 2, 0);
+    grid->addWidget(new QLabel(tr("ASCII :"), group), 1, 0);
+    grid->addWidget(new QLabel(tr("Text :"), group), 2, 0);
     for (std::size_t which = 0; which < delimiters_.size(); ++which) {
         Delimiter& d = delimiters_[which];
         d.code = newEdit(group, numbered("delimiterCode", which).c_str(), "", kCodeDigits);
         d.character = terminalFont(newEdit(group, numbered("delimiterText", which).c_str(), "", 1));
+        d.code->setAccessibleName(tr("Delimiter %1, ASCII").arg(which + 1));
+        d.character->setAccessibleName(tr("Delimiter %1, text").arg(which + 1));
         d.code->setMaximumWidth(60);
         d.character->setMaximumWidth(60);
         connect(d.code, &QLineEdit::textEdited, this, [this, which](const QString& text) {
@@ -92,14 +94,14 @@ QWidget* StartupPage::buildStartAndDelimiters() {
     programStart_ = newList(box, "programStart", model_.programStartEntries(), 0);
     connect(programStart_, &QComboBox::currentIndexChanged, this, [this](int i) { model_.setProgramStart(i); });
 
-    auto* import = new QPushButton("Import Prompts and Messages ...", box);
+    auto* import = new QPushButton(tr("Import Prompts and Messages ..."), box);
     import->setObjectName("importPrompts");
     connect(import, &QPushButton::clicked, this, [this] {
         if (!model_.importPrompts(dialogs_)) return;
         fillList(group_, model_.groupEntries(), 0);
         showGroup();
     });
-    auto* reset = new QPushButton("Reset", box);
+    auto* reset = new QPushButton(tr("Reset"), box);
     reset->setObjectName("resetStartup");
     connect(reset, &QPushButton::clicked, this, [this] {
         model_.reset();
@@ -112,7 +114,7 @@ QWidget* StartupPage::buildStartAndDelimiters() {
     buttons->addWidget(reset);
     buttons->addStretch();
     auto* start = new QHBoxLayout;
-    start->addWidget(new QLabel("Program start from :", box));
+    start->addWidget(new QLabel(tr("Program start from :"), box));
     start->addWidget(programStart_);
     start->addStretch();
     auto* left = new QVBoxLayout;
@@ -135,7 +137,7 @@ QWidget* StartupPage::buildTexts() {
         showGroup();
     });
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel("Redefine Prompts and Messages :", box), 0, 0);
+    grid->addWidget(new QLabel(tr("Redefine Prompts and Messages :"), box), 0, 0);
     grid->addWidget(group_, 0, 1);
     for (std::size_t line = 0; line < kGroupLines; ++line) {
         LineRow& row = lines_[line];
@@ -143,6 +145,7 @@ QWidget* StartupPage::buildTexts() {
         row.label->setObjectName(toQString(numbered("defaultLine", line)));
         row.label->setTextFormat(Qt::PlainText);
         row.edit = terminalFont(newEdit(box, numbered("promptLine", line).c_str(), "", kLineEditChars));
+        row.edit->setAccessibleName(tr("Line %1").arg(line + 1));
         row.edit->setFixedWidth(row.edit->fontMetrics().horizontalAdvance(QString(kLineEditChars + 2, 'M')));
         connect(row.edit, &QLineEdit::textEdited, this, [this, line](const QString& text) {
             showCorrected(lines_[line].edit, model_.setLine(line, toUtf8(text)));

@@ -2,6 +2,8 @@
 // the PC's side and the simulated terminal served on the other.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <sstream>
 #include <thread>
 
@@ -64,7 +66,7 @@ TEST(QtSerialPort, AMissingDeviceSaysSo) {
     const OpenResult result = port.open(missing);
     EXPECT_FALSE(result.opened());
     EXPECT_FALSE(port.isOpen());
-    EXPECT_NE(explainOpenFailure(missing, result).find("tessel-no-such-port"), std::string::npos);
+    EXPECT_NE(adviceText(openFailureAdvice(missing, result)).find("tessel-no-such-port"), std::string::npos);
 }
 
 // Another program holding the port is no permission problem: the message
@@ -77,9 +79,11 @@ TEST(QtSerialPort, APortInUseIsReportedAsInUse) {
     QtSerialPort second;
     const OpenResult result = second.open(entry);
     EXPECT_EQ(result.status, OpenResult::Status::Busy) << result.detail;
-    const std::string explained = explainOpenFailure(entry, result);
+    const std::string explained = adviceText(openFailureAdvice(entry, result));
     EXPECT_NE(explained.find("in use by another program"), std::string::npos) << explained;
     EXPECT_EQ(explained.find("dialout"), std::string::npos) << explained;
+    // The holder is this very test program, which the advice names.
+    EXPECT_NE(explained.find("(process " + std::to_string(::getpid()) + ")"), std::string::npos) << explained;
     holder.close();
     EXPECT_TRUE(second.open(entry).opened());
 }
