@@ -18,6 +18,11 @@ constexpr Byte kCarriageReturn = 13;
 constexpr int kFirstInsertingAction = 2;  // "Insert to lookup file"
 constexpr int kInsertingActions = 2;
 
+// "Insert to lookup file" and "Show warning message & Insert".
+bool isInserting(int action) {
+    return action >= kFirstInsertingAction && action < kFirstInsertingAction + kInsertingActions;
+}
+
 void resetLookup(LookupRecord& lookup) {
     lookup.recordLength = 0;
     lookup.columnCount = 0;
@@ -79,15 +84,18 @@ ListEntries LookupPageModel::badFormatEntries(const Strings& strings) {
     return stringRangeEntries(strings, 1441, 1443);
 }
 
+ListEntries LookupPageModel::noMatchActionEntries(const Strings& strings) {
+    return stringRangeEntries(strings, 1451, 1456);
+}
+
 ListEntries LookupPageModel::noMatchEntries() const {
-    return lookup().readOnce != 0 ? stringRangeEntries(strings_, 1453, 1454) : stringRangeEntries(strings_, 1451, 1456);
+    return lookup().readOnce != 0 ? stringRangeEntries(strings_, 1453, 1454) : noMatchActionEntries(strings_);
 }
 
 int LookupPageModel::noMatchIndex() const {
     const int action = lookup().noMatchAction;
     if (lookup().readOnce == 0) return action;
-    const int index = action - kFirstInsertingAction;
-    return index >= 0 && index < kInsertingActions ? index : 0;
+    return isInserting(action) ? action - kFirstInsertingAction : 0;
 }
 
 void LookupPageModel::load(const LookupTable& lookups, int family) {
@@ -96,15 +104,15 @@ void LookupPageModel::load(const LookupTable& lookups, int family) {
     selectLookup(0);
 }
 
-bool LookupPageModel::mayAccept() {
+std::optional<std::size_t> LookupPageModel::lookupPastItsBytes() const {
     for (std::size_t i = 0; i < kLookupCount; ++i) {
-        if (lookups_[i].delimiter != 0 && !delimitedLayout(lookups_[i]).fitsInBytes()) {
-            selectLookup(i);
-            messageByIds(strings_, messages_, 1122, 1147, {MessageIcon::Warning});
-            return false;
-        }
+        if (lookups_[i].delimiter != 0 && !delimitedLayout(lookups_[i]).fitsInBytes()) return i;
     }
-    return true;
+    return std::nullopt;
+}
+
+void LookupPageModel::warnInvalidValue() const {
+    messageByIds(strings_, messages_, 1122, 1147, {MessageIcon::Warning});
 }
 
 void LookupPageModel::accept(Project& project, WorkingTexts& startupTexts) const {
@@ -135,11 +143,14 @@ void LookupPageModel::chooseDelimiter() {
 
 void LookupPageModel::setReadOnce(bool on) {
     const int shown = noMatchIndex();
+    const bool inserting = isInserting(lookup().noMatchAction);
     edited().readOnce = on ? 1 : 0;
     int action = kFirstInsertingAction * lookup().readOnce + shown;
-    // Read once, only the inserting actions apply; the list then shows its
-    // first entry, and the record holds what the list shows.
-    if (on && action >= kFirstInsertingAction + kInsertingActions) action = kFirstInsertingAction;
+    // Read once, only the inserting actions apply: one already chosen stays,
+    // "Show warning message" gains the insert, any other becomes the list's
+    // first entry, so the record holds what the narrowed list shows.
+    if (on && inserting) action = lookup().noMatchAction;
+    if (on && !isInserting(action)) action = kFirstInsertingAction;
     edited().noMatchAction = static_cast<Byte>(action);
 }
 
@@ -179,7 +190,7 @@ std::string LookupPageModel::setLength(std::size_t column, std::string_view text
 std::string LookupPageModel::setDelimiter(std::string_view text) {
     const auto corrected = correctNumber(text, kByteMax);
     if (corrected.value == kCarriageReturn) {
-        messageByIds(strings_, messages_, 1122, 1147, {MessageIcon::Warning});
+        warnInvalidValue();
         delimiterBox_ = lookup().delimiter;
         return delimiterText();
     }

@@ -3,6 +3,7 @@
 // the number boxes, the layout radios, the no-match list that follows "Only
 // read data once", and the delimited layout computed on accept. The page
 // widget forwards every user change here and shows what the model then holds.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,16 +44,20 @@ public:
     static ListEntries nameEntries(const Strings& strings);
     static ListEntries columnCountEntries();
     static ListEntries badFormatEntries(const Strings& strings);
+    // All six actions, each at the index of its stored value.
+    static ListEntries noMatchActionEntries(const Strings& strings);
     // All six actions, or only the two that insert while data is read once.
     ListEntries noMatchEntries() const;
     int noMatchIndex() const;
 
     // Copies the lookups and shows lookup 1; the family decides the SD card.
     void load(const LookupTable& lookups, int family);
-    // Refuses with a message while a delimited lookup's layout would pass
-    // what its bytes hold, and shows that lookup.
-    bool mayAccept();
-    // Once mayAccept agreed: lays out the delimited lookups, copies all three
+    // The first delimited lookup whose layout would pass what its bytes hold,
+    // which keeps the sheet from being accepted.
+    std::optional<std::size_t> lookupPastItsBytes() const;
+    // "Invalid value!", for a refused delimiter or a layout past its bytes.
+    void warnInvalidValue() const;
+    // Once no lookup is past its bytes: lays out the delimited lookups, copies all three
     // back and renumbers the calculator line.
     // The Startup page's working texts carry the calculator line too.
     void accept(Project& project, WorkingTexts& startupTexts) const;

@@ -24,6 +24,18 @@ constexpr BlockBits kAimer = readerBits(30, kReaderAimerPattern);
 constexpr BlockBits kTimeout2d = readerBits(30, kReaderReadTimeout);
 constexpr BlockBits kAimDuration = wholeByte(ReaderBlock::Reader, 31);
 
+constexpr int kScanModeIds[] = {1461, 1462, 1463, 1464, 1465, 1466, 1467, 1468, 1469};
+constexpr int kReadRedundancyIds[] = {1481, 1482, 1483, 1484};
+constexpr int kLedIds[] = {1471, 1472, 1473, 1474};
+constexpr int kAimerIds[] = {1515, 1516};
+constexpr ReaderSettingList kSettingLists[] = {
+    {kLabels1d[0], kScanMode, kScanModeIds},
+    {kLabels1d[1], kReadRedundancy, kReadRedundancyIds},
+    {kLabels2d[0], kLed, kLedIds},
+    {kLabels2d[1], kAimer, kAimerIds},
+};
+enum SettingList { kScanModeList, kReadRedundancyList, kLedList, kAimerList };
+
 // The boxes whose "more..." button each mode shows, by control id.
 constexpr std::array<int, 17> kMore1d{101, 102, 103, 104, 105, 106, 107, 108, 109,
                                       110, 113, 116, 119, 120, 121, 122, 125};
@@ -32,18 +44,20 @@ constexpr std::array<int, 13> kMore2d{101, 102, 103, 104, 110, 112, 113, 114, 11
 // What the long-range laser cannot read: Code 11, Postal Codes and the 2D symbologies.
 bool longRangeCannotRead(std::size_t box) { return box == kBoxCode11 || box == kBoxPostal || box >= kBoxPdf417; }
 
-ListEntries entries(const Strings& strings, std::initializer_list<int> ids) {
-    ListEntries list;
-    for (const int id : ids) list.push_back(strings.utf8(id));
-    return list;
-}
-
 template <std::size_t N>
 bool listed(const std::array<int, N>& ids, std::size_t box) {
     return std::find(ids.begin(), ids.end(), kFirstBoxId + static_cast<int>(box)) != ids.end();
 }
 
 }  // namespace
+
+std::span<const ReaderSettingList> readerSettingLists() { return kSettingLists; }
+
+ListEntries readerSettingEntries(const Strings& strings, const ReaderSettingList& list) {
+    ListEntries entries;
+    for (const int id : list.entryIds) entries.push_back(strings.utf8(id));
+    return entries;
+}
 
 void BarcodePageModel::load(const Definition& definition) {
     readerType_ = definition.settings.ReaderType;
@@ -96,13 +110,11 @@ std::string BarcodePageModel::scanSettingLabel(int row) const {
 }
 
 ListEntries BarcodePageModel::firstList() const {
-    if (isTwoD(mode())) return entries(strings_, {1471, 1472, 1473, 1474});
-    return entries(strings_, {1461, 1462, 1463, 1464, 1465, 1466, 1467, 1468, 1469});
+    return readerSettingEntries(strings_, kSettingLists[isTwoD(mode()) ? kLedList : kScanModeList]);
 }
 
 ListEntries BarcodePageModel::secondList() const {
-    if (isTwoD(mode())) return entries(strings_, {1515, 1516});
-    return entries(strings_, {1481, 1482, 1483, 1484});
+    return readerSettingEntries(strings_, kSettingLists[isTwoD(mode()) ? kAimerList : kReadRedundancyList]);
 }
 
 int BarcodePageModel::timeoutDigits() const {

@@ -5,6 +5,7 @@
 // when the editor sheet is accepted. The page widget forwards every change
 // here and shows what the model then holds.
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,18 @@
 namespace tessel {
 
 class Strings;
+
+// One of the page's lists of reader settings: its label, the bits it edits
+// and the string ids of its entries, one per value from 0.
+struct ReaderSettingList {
+    int labelId;
+    BlockBits bits;
+    std::span<const int> entryIds;
+};
+// Scan mode and read redundancy (1D mode), LED illumination and aimer
+// pattern (2D mode).
+std::span<const ReaderSettingList> readerSettingLists();
+ListEntries readerSettingEntries(const Strings& strings, const ReaderSettingList& list);
 
 class BarcodePageModel {
 public:

@@ -26,6 +26,7 @@ std::vector<int> readerLanguageSlots() {
             for (const OptionEntry& option : table.controls[index].entries) {
                 if (option.stringId == 0) slots.push_back(entry++);
             }
+            if (table.controls[index].kind == OptionKind::Separator) slots.push_back(entry);
         }
         if (table.lengthLabelSlot != 0)
             addRange(slots, {table.lengthLabelSlot, table.lengthLabelSlot + kLengthLabels - 1});

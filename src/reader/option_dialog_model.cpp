@@ -25,12 +25,6 @@ constexpr int kMinLabel = 1;
 constexpr int kFixed1Label = 2;
 constexpr int kFixed2Label = 3;
 
-int entryOf(const OptionControl& control, unsigned bits) {
-    const auto found = std::find_if(control.entries.begin(), control.entries.end(),
-                                    [&](const OptionEntry& entry) { return entry.value == bits; });
-    return found == control.entries.end() ? -1 : static_cast<int>(found - control.entries.begin());
-}
-
 }  // namespace
 
 OptionDialogModel::OptionDialogModel(const OptionDialogTable& table, const Strings& strings, Definition& definition)
@@ -84,6 +78,10 @@ std::string OptionDialogModel::entryText(std::size_t index, std::size_t entry) c
     const OptionEntry& item = control(index).entries[entry];
     if (item.stringId != 0) return strings_.utf8(item.stringId);
     return slotText(entrySlots_[index] + static_cast<int>(entry), item.text);
+}
+
+std::string OptionDialogModel::separatorLabel(std::size_t index, std::string_view builtin) const {
+    return slotText(entrySlots_[index], builtin);
 }
 
 std::string OptionDialogModel::lengthLabel(OptionRole role) const {

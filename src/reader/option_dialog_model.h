@@ -42,6 +42,9 @@ public:
     // The separator: "Text:" holds the character, "ASCII:" its code; both are
     // empty while there is none. Each setter returns what the other field shows.
     std::string separatorText(std::size_t index) const;
+    // The label of "Text:", `builtin` while no language is active; "ASCII:"
+    // names the character set in every language.
+    std::string separatorLabel(std::size_t index, std::string_view builtin = "Text:") const;
     std::string separatorCode(std::size_t index) const;
     std::string setSeparatorText(std::size_t index, std::string_view utf8);
     std::string setSeparatorCode(std::size_t index, std::string_view text);

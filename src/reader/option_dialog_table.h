@@ -38,6 +38,9 @@ struct OptionEntry {
     std::string_view text;  // a radio button's own text; empty when `stringId` names it
     int stringId;
     unsigned value;  // the value of the control's bits, counted from their lowest bit
+    // The bits of `value` that tell this entry when the dialog opens; the
+    // others may hold anything then. Written on OK as `value` all the same.
+    unsigned telling = ~0u;
 };
 
 struct OptionControl {
@@ -68,13 +71,16 @@ struct OptionDialogTable {
 };
 
 // The language slots of a table's controls: each control's own text (0 for a
-// control without one) and its first radio entry's, in table order after the
-// caption's slot.
+// control without one) and its first radio entry's (the separator's "Text:"
+// label), in table order after the caption's slot.
 struct ControlSlots {
     int own;
     int firstEntry;
 };
 std::vector<ControlSlots> controlSlots(const OptionDialogTable& table);
+
+// The entry of a choice that its stored bits tell, or -1 when they tell none.
+int entryOf(const OptionControl& control, unsigned bits);
 
 // Every option dialog of the Barcode page that runs on the generic model.
 std::span<const OptionDialogTable> optionDialogs();

@@ -13,8 +13,16 @@ std::vector<ControlSlots> controlSlots(const OptionDialogTable& table) {
         const int own = ownText ? slot++ : 0;
         slots.push_back({own, slot});
         for (const OptionEntry& entry : control.entries) slot += entry.stringId == 0 ? 1 : 0;
+        if (control.kind == OptionKind::Separator) ++slot;  // its "Text:" label
     }
     return slots;
+}
+
+int entryOf(const OptionControl& control, unsigned bits) {
+    const auto found = std::find_if(control.entries.begin(), control.entries.end(), [&](const OptionEntry& entry) {
+        return ((entry.value ^ bits) & entry.telling) == 0;
+    });
+    return found == control.entries.end() ? -1 : static_cast<int>(found - control.entries.begin());
 }
 
 std::span<const OptionDialogTable> optionDialogs() {

@@ -61,14 +61,14 @@ constexpr OptionControl kMatrix25[] = {
 };
 
 // "None" clears the transmit bit and the pair; every pair sets the transmit bit.
+// Without the transmit bit no pair is sent, so "None" is what the dialog shows
+// for it whatever pair is stored.
 constexpr BlockBits kCodabarStartStop{
     ReaderBlock::Symbology, 7, kSymbologyCodabarStartStopPair.mask() | kSymbologyCodabarTransmitStartStop.mask()};
+constexpr unsigned kCodabarTransmit = 0b001;
 constexpr OptionEntry kCodabarPairs[] = {
-    {"None", 0, 0},
-    {"abcd / abcd", 0, 0b001},
-    {"abcd / tn*e", 0, 0b011},
-    {"ABCD / ABCD", 0, 0b101},
-    {"ABCD / TN*E", 0, 0b111},
+    {"None", 0, 0, kCodabarTransmit}, {"abcd / abcd", 0, 0b001}, {"abcd / tn*e", 0, 0b011},
+    {"ABCD / ABCD", 0, 0b101},        {"ABCD / TN*E", 0, 0b111},
 };
 constexpr OptionControl kCodabar[] = {
     radios("startStopCharacter", "Start/Stop Character", kCodabarStartStop, kCodabarPairs),

@@ -16,6 +16,7 @@ class WeightCodeDialogModel {
 public:
     explicit WeightCodeDialogModel(Definition& definition);
 
+    static constexpr int kFirstMask = 5;                      // the mask code of the first entry
     static ListEntries maskEntries();                         // "05" .. "09"
     static ListEntries fieldEntries(const Strings& strings);  // "field 1" .. "field 8"
 
@@ -45,8 +46,6 @@ public:
     void accept();
 
 private:
-    static constexpr int kFirstMask = 5;
-
     Definition& definition_;
     bool enabled_;
     bool format1c_;

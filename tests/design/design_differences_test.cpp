@@ -47,7 +47,7 @@ const std::vector<ChangeCase> kChangeCases{
          d.forms[0].errorAction = 1;
      },
      {"form 1, esc: menu 1 -> main", "form 1, next: form 1 -> 21", "form 1, if an error occured: Skip error -> main"}},
-    {"branch", [](Definition& d) { d.forms[0].branchTarget[2] = 12; }, {"form 1, FN+3 branch: disable -> Summation"}},
+    {"branch", [](Definition& d) { d.forms[0].branchTarget[2] = 12; }, {"form 1, FN+3, branch: disable -> Summation"}},
     {"field link by the form's lookup",
      [](Definition& d) { d.forms[1].fieldLink[1] = 1; },
      {"form 2, field 2, link: field 2 -> field 1"}},
@@ -102,7 +102,7 @@ const std::vector<ChangeCase> kChangeCases{
      {"lookup 1, delimiter: TAB -> ';'", "lookup 1, column 2, length: 8 -> 9"}},
     {"reader bits",
      [](Definition& d) { d.reader.byte30 = static_cast<Byte>(kReaderLedIllumination.with(d.reader.byte30, 3)); },
-     {"reader settings, byte 30, led illumination: 1 -> 3"}},
+     {"reader settings, LED Illumination: Internal -> Both"}},
     {"reserved bytes",
      [](Definition& d) {
          d.forms[2].reserved1085[7] = 1;
@@ -110,6 +110,73 @@ const std::vector<ChangeCase> kChangeCases{
      },
      {"form 3, reserved 1085: 2 of 130 bytes differ"}},
     {"header word", [](Definition& d) { d.headerWord.set(258); }, {"header word: 0 -> 258"}},
+};
+
+// Every stored number by the entry of the list that shows it, every reader bit
+// by the control that edits it, with the value that control shows.
+const std::vector<ChangeCase> kNamedValueCases{
+    {"lookup actions and key",
+     [](Definition& d) {
+         d.lookups[0].keyColumn = 1;
+         d.lookups[0].noMatchAction = 3;
+         d.lookups[0].badFormatAction = 2;
+     },
+     {"lookup 1, key column: column 1 -> column 2",
+      "lookup 1, no match action: Continue -> Show warning message & Insert",
+      "lookup 1, bad format action: Stop the download process -> Skip the record"}},
+    {"summation source",
+     [](Definition& d) { d.forms[0].sumSource[1] = 3; },
+     {"form 1, FN+2, sum source: 1st lookup file -> Data File"}},
+    {"field options",
+     [](Definition& d) {
+         d.forms[0].checkDigit[0] = 2;
+         d.forms[0].alignment[0] = 1;
+         d.forms[0].autoEnter[0] = 0;
+     },
+     {"form 1, field 1, alignment: Left aligned (padded with space) -> Right aligned (filled with space)",
+      "form 1, field 1, auto enter: Scan+ENTER -> No",
+      "form 1, field 1, check digit: 0 -> MOD 10 Add-Double-Add (next high)"}},
+    {"settings lists",
+     [](Definition& d) {
+         d.settings.uploadPort = 3;
+         d.settings.baudRate = 4;
+         d.settings.warningBeep = 0;
+         d.settings.entryOptions = 2;
+     },
+     {"settings, upload port: Cradle-IR -> Bluetooth SPP", "settings, baud rate: 115200 bps -> 9600 bps",
+      "settings, entry options: Show count -> Show record", "settings, warning beep: Two beeps -> Mute"}},
+    {"weight code lists",
+     [](Definition& d) {
+         d.weightCode.maskCode.set(9);
+         d.weightCode.keyField.set(5);
+     },
+     {"weight code, mask code: 07 -> 09", "weight code, key field: field 2 -> field 5"}},
+    {"page box and list",
+     [](Definition& d) {
+         d.symbology.byte0 ^= 0x80;
+         d.symbology.byte20 = static_cast<Byte>(kSymbologyScanMode.with(d.symbology.byte20, 1));
+     },
+     {"symbology, Code 39: on -> off", "symbology, Scan mode: Laser -> Continuous"}},
+    {"option check boxes",
+     [](Definition& d) {
+         d.symbology.byte5 ^= 0x20;
+         d.symbology.byte22 ^= 0x20;
+     },
+     {"symbology, Code 39 Parameters, Transmit Checksum: on -> off",
+      "symbology, EAN128 Parameters, Transmit Code ID: on -> off"}},
+    {"option choice",
+     [](Definition& d) { d.symbology.byte7 = static_cast<Byte>((d.symbology.byte7 & ~0x38) | 0x38); },
+     {"symbology, Codabar Parameters, Start/Stop Character: None -> ABCD / TN*E"}},
+    {"shared choice told once",
+     [](Definition& d) { d.reader.byte2 ^= 0x04; },
+     {"reader settings, UPC-A Parameters, Decode Supplementals: Ignore Supplementaries -> Decode With "
+      "Supplementaries"}},
+    {"bits no control edits",
+     [](Definition& d) {
+         d.symbology.byte22 ^= 0x10;
+         d.symbology.byte2 ^= 0x08;
+     },
+     {"symbology, byte 2, reserved 3: 0 -> 1", "symbology, code 128 copy: 0 -> 1"}},
 };
 
 class DesignChange : public ::testing::TestWithParam<ChangeCase> {};
@@ -120,11 +187,14 @@ TEST_P(DesignChange, IsNamedInTheDesignsTerms) {
     EXPECT_EQ(differences(test::sampleDesign(), after), GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(Changes, DesignChange, ::testing::ValuesIn(kChangeCases), [](const auto& param) {
+std::string caseName(const ::testing::TestParamInfo<ChangeCase>& param) {
     std::string name;
     for (const char c : std::string(param.param.name)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name;
-});
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, DesignChange, ::testing::ValuesIn(kChangeCases), caseName);
+INSTANTIATE_TEST_SUITE_P(NamedValues, DesignChange, ::testing::ValuesIn(kNamedValueCases), caseName);
 
 TEST(DesignDifferences, FieldsAreGroupedAfterTheFormsOwnSettings) {
     Definition after = test::sampleDesign();

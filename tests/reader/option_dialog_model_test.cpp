@@ -181,6 +181,16 @@ TEST_F(OptionDialogs, CodabarPairsAndNone) {
     EXPECT_EQ(symbology(7), 0xC7);
 }
 
+// Without the transmit bit no start/stop characters are sent, whatever pair
+// the bits beside it name: the dialog shows "None".
+TEST_F(OptionDialogs, CodabarWithoutTransmitBitShowsNone) {
+    for (const int pair : {0x00, 0x10, 0x20, 0x30}) {
+        SCOPED_TRACE(pair);
+        recordBytes(project.definition.symbology)[7] = static_cast<Byte>(0xC7 | pair);
+        EXPECT_EQ(open(false, 207).value(0), 0);
+    }
+}
+
 TEST_F(OptionDialogs, UpcDialogsShareSupplementalsAndClearTheirBits) {
     readerByte(0) = 0xFF;
     auto upcA = open(true, 201);
@@ -221,6 +231,20 @@ TEST_F(OptionDialogs, Ean128SeparatorTextAndCode) {
     emptied.setSeparatorText(separator, "");
     emptied.accept();
     EXPECT_EQ(project.definition.settings.fieldSeparatorReplacement, 0);
+}
+
+// The block's last slot labels the character; its code stays "ASCII:", the
+// name of the character set, for the block has no slot after it.
+TEST_F(OptionDialogs, Ean128SeparatorLabelsFollowTheLanguage) {
+    const auto separator = named(open(false, 225), "fieldSeparator");
+    EXPECT_EQ(open(false, 225).separatorLabel(separator), "Text:");
+    Strings strings;
+    strings.language().store(583, "Replacement");
+    strings.language().store(584, "Character");
+    strings.language().setActive(true);
+    const OptionDialogModel model(*optionDialogFor(false, 225), strings, project.definition);
+    EXPECT_EQ(model.text(separator), "Replacement");
+    EXPECT_EQ(model.separatorLabel(separator), "Character");
 }
 
 TEST_F(OptionDialogs, TextsComeFromTheLanguageSlotsWhileOneIsActive) {
@@ -290,12 +314,13 @@ TEST_F(OptionDialogs, EachDialogsTextsFillItsBlockOfLanguageSlots) {
             for (std::size_t entry = 0; entry < control.entries.size(); ++entry) {
                 if (control.entries[entry].stringId == 0) slots.push_back(std::stoi(model.entryText(index, entry)));
             }
+            if (control.kind == OptionKind::Separator) slots.push_back(std::stoi(model.separatorLabel(index)));
         }
         EXPECT_EQ(slots.front(), table.firstSlot);
         for (std::size_t i = 1; i < slots.size(); ++i) EXPECT_EQ(slots[i], slots[i - 1] + 1);
         const int last = lastSlots.at(table.templateName);
         EXPECT_LE(slots.back(), last);
-        if (!table.twoD && table.templateName != "EAN128Dlg") {
+        if (!table.twoD) {
             EXPECT_EQ(slots.back(), last);
         }
     }

@@ -36,6 +36,9 @@ TEST_F(RussianDialogTexts, EveryOptionDialogIsLabelled) {
                 for (std::size_t entry = 0; entry < control.entries.size(); ++entry) {
                     EXPECT_FALSE(model.entryText(index, entry).empty()) << control.name << " entry " << entry;
                 }
+                if (control.kind == OptionKind::Separator) {
+                    EXPECT_FALSE(model.separatorLabel(index).empty());
+                }
             }
             // Both pairs of 1D length labels, whichever mode is shown now.
             for (int offset = 0; table.lengthLabelSlot != 0 && offset < 4; ++offset) {

@@ -8,12 +8,18 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <QVariant>
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 namespace tessel::ui {
 namespace {
 
 constexpr const char* kScrollName = "screenFitScroll";
+// The window a dialog is fitted beside, kept on the dialog.
+constexpr const char* kBesideName = "screenFitBeside";
+constexpr int kBesideGap = 8;
 
 // Room kept for the window manager's frame, whose size is unknown before the
 // dialog is first shown.
@@ -74,6 +80,26 @@ QRect freeAreaOf(const QDialog& dialog) {
     return screen ? screen->availableGeometry().marginsRemoved(kFrameAllowance) : QRect();
 }
 
+enum class Side { Right, Left, Above, Below };
+
+// A window of `size` on `side` of `neighbour`, level with its top or left.
+QPoint besideAt(Side side, const QRect& neighbour, const QSize& size) {
+    switch (side) {
+        case Side::Right: return {neighbour.right() + 1 + kBesideGap, neighbour.top()};
+        case Side::Left: return {neighbour.left() - kBesideGap - size.width(), neighbour.top()};
+        case Side::Above: return {neighbour.left(), neighbour.top() - kBesideGap - size.height()};
+        case Side::Below: return {neighbour.left(), neighbour.bottom() + 1 + kBesideGap};
+    }
+    return neighbour.topLeft();
+}
+
+// How far a span from `low` to `high` moves to lie between `min` and `max`.
+int shiftInto(int low, int high, int min, int max) {
+    if (low < min) return min - low;
+    if (high > max) return max - high;
+    return 0;
+}
+
 // Centred over the window it belongs to, as dialogs open, then moved in so
 // that all of it lies in `free`.
 QPoint placeIn(const QDialog& dialog, const QRect& free) {
@@ -99,7 +125,57 @@ void fitToScreen(QDialog& dialog) {
     } else {
         dialog.resize(dialog.size().boundedTo(free.size()));
     }
-    dialog.move(placeIn(dialog, free));
+    if (auto* neighbour = qobject_cast<QWidget*>(dialog.property(kBesideName).value<QObject*>())) {
+        // A window's position is its frame's; the dialog's frame is estimated
+        // as for `free`.
+        const BesidePlaces places = placeBeside(neighbour->frameGeometry(), dialog.size().grownBy(kFrameAllowance),
+                                                free.marginsAdded(kFrameAllowance));
+        neighbour->move(places.neighbour);
+        dialog.move(places.dialog);
+    } else {
+        dialog.move(placeIn(dialog, free));
+    }
+}
+
+void fitBeside(QDialog& dialog, const QWidget& neighbour) {
+    dialog.setProperty(kBesideName, QVariant::fromValue(static_cast<QObject*>(neighbour.window())));
+}
+
+BesidePlaces placeBeside(const QRect& neighbour, const QSize& size, const QRect& area) {
+    const auto inX = [&](int x) { return std::max(area.left(), std::min(x, area.right() + 1 - size.width())); };
+    const auto inY = [&](int y) { return std::max(area.top(), std::min(y, area.bottom() + 1 - size.height())); };
+    std::optional<BesidePlaces> best;
+    int leastShift = 0;
+    for (const Side side : {Side::Right, Side::Left, Side::Above, Side::Below}) {
+        const bool across = side == Side::Right || side == Side::Left;
+        const QPoint at = besideAt(side, neighbour, size);
+        const QRect both = neighbour.united(QRect(at, size));
+        if (across ? both.width() > area.width() : both.height() > area.height()) continue;
+        const int shift = across ? shiftInto(both.left(), both.right(), area.left(), area.right())
+                                 : shiftInto(both.top(), both.bottom(), area.top(), area.bottom());
+        if (best && std::abs(shift) >= leastShift) continue;
+        const QPoint delta = across ? QPoint(shift, 0) : QPoint(0, shift);
+        const QPoint dialog = at + delta;
+        best = BesidePlaces{neighbour.topLeft() + delta,
+                            across ? QPoint(dialog.x(), inY(dialog.y())) : QPoint(inX(dialog.x()), dialog.y())};
+        leastShift = std::abs(shift);
+    }
+    if (best) return *best;
+    // No room beside it even when moved: the neighbour stays, and the dialog
+    // goes where it covers the least of it.
+    BesidePlaces least{neighbour.topLeft(), {}};
+    int leastCovered = -1;
+    for (const Side side : {Side::Right, Side::Left, Side::Above, Side::Below}) {
+        const QPoint at = besideAt(side, neighbour, size);
+        const QPoint inside(inX(at.x()), inY(at.y()));
+        const QRect covered = QRect(inside, size).intersected(neighbour);
+        const int pixels = covered.isEmpty() ? 0 : covered.width() * covered.height();
+        if (leastCovered < 0 || pixels < leastCovered) {
+            least.dialog = inside;
+            leastCovered = pixels;
+        }
+    }
+    return least;
 }
 
 bool ScreenFitting::eventFilter(QObject* watched, QEvent* event) {

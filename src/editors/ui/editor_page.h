@@ -22,9 +22,10 @@ public:
 
     virtual ~EditorPage() = default;
     virtual void load() = 0;
-    // Asked of every loaded page before any applies; a page that refuses has
-    // said why and the sheet stays open.
-    virtual bool mayAccept() { return true; }
+    // Asked of every loaded page before any applies; the sheet stays open on
+    // the first that refuses, brings it on top and then lets it say why.
+    virtual bool mayAccept() const { return true; }
+    virtual void explainRefusal() {}
     virtual void accept() = 0;
     virtual void discard() = 0;
     // Whether accepting would write anything that the definition does not

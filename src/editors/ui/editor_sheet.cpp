@@ -89,6 +89,7 @@ void EditorSheet::accept() {
     for (std::size_t index = 0; index < pages_.size(); ++index) {
         if (pages_[index].loaded && !pages_[index].page->mayAccept()) {
             tabs_->setCurrentIndex(static_cast<int>(index));
+            pages_[index].page->explainRefusal();
             return;
         }
     }

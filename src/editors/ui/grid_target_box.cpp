@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "core/ui/screen_fitting.h"
 #include "editors/ui/grid_dialog.h"
 #include "editors/ui/widget_binding.h"
 
@@ -53,6 +54,7 @@ void GridTargetBox::openGrid() {
     gridOpen_ = true;
     update();
     GridDialog dialog(value_, capacity_, strings_, messages_, this);
+    ui::fitBeside(dialog, *this);  // not over the box it fills
     if (dialog.exec() == QDialog::Accepted) {
         const auto& chosen = dialog.grid().value();
         std::copy_n(chosen.begin(), std::min(value_.size(), chosen.size()), value_.begin());

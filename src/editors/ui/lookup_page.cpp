@@ -68,10 +68,11 @@ void LookupPage::showPlace(int index, int) {
     if (index >= 0 && static_cast<std::size_t>(index) < kLookupCount) name_->setCurrentIndex(index);
 }
 
-bool LookupPage::mayAccept() {
-    if (model_.mayAccept()) return true;
-    showLookup();
-    return false;
+bool LookupPage::mayAccept() const { return !model_.lookupPastItsBytes(); }
+
+void LookupPage::explainRefusal() {
+    if (const auto lookup = model_.lookupPastItsBytes()) name_->setCurrentIndex(static_cast<int>(*lookup));
+    model_.warnInvalidValue();
 }
 
 void LookupPage::accept() { model_.accept(project_, *startupTexts_); }

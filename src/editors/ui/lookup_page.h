@@ -27,7 +27,8 @@ public:
                std::shared_ptr<WorkingTexts> startupTexts, QWidget* parent = nullptr);
 
     void load() override;
-    bool mayAccept() override;
+    bool mayAccept() const override;
+    void explainRefusal() override;
     void accept() override;
     void discard() override {}
     bool hasChanges() const override;

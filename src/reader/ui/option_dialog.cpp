@@ -130,7 +130,7 @@ void OptionDialog::addSeparator(QGridLayout* grid, std::size_t index, Row& row) 
         showCorrected(rows_[index].code, model_.separatorCode(index));
     });
     auto* fields = new QGridLayout(group);
-    fields->addWidget(new QLabel(tr("Text:"), group), 0, 0);
+    fields->addWidget(new QLabel(toQString(model_.separatorLabel(index, toUtf8(tr("Text:")))), group), 0, 0);
     fields->addWidget(row.edit, 0, 1);
     fields->addWidget(new QLabel(tr("ASCII:"), group), 1, 0);
     fields->addWidget(row.code, 1, 1);

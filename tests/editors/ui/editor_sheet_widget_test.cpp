@@ -21,6 +21,7 @@ namespace {
 class StubPage : public QWidget, public EditorPage {
 public:
     std::function<void()> onAccept = [] {};
+    std::function<void()> onExplain = [] {};
     bool refuses = false;
     bool changed = false;
     int loads = 0;
@@ -28,7 +29,8 @@ public:
     int discards = 0;
 
     void load() override { ++loads; }
-    bool mayAccept() override { return !refuses; }
+    bool mayAccept() const override { return !refuses; }
+    void explainRefusal() override { onExplain(); }
     void accept() override {
         ++accepts;
         onAccept();
@@ -77,10 +79,13 @@ TEST_F(EditorSheetFramework, ARefusingPageKeepsTheSheetOpenOnItAndNothingIsAppli
     sheet.tabs()->setCurrentIndex(2);
     sheet.tabs()->setCurrentIndex(0);
     pages[2]->refuses = true;
+    int tabWhenExplained = -1;
+    pages[2]->onExplain = [&] { tabWhenExplained = sheet.tabs()->currentIndex(); };
     sheet.show();
     press(QDialogButtonBox::Ok);
     EXPECT_TRUE(sheet.isVisible());
     EXPECT_EQ(sheet.tabs()->currentIndex(), 2);
+    EXPECT_EQ(tabWhenExplained, 2);  // on top before it says why
     EXPECT_EQ(pages[0]->accepts, 0);
     EXPECT_EQ(pages[2]->accepts, 0);
 }

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 
 #include "core/messages.h"
 #include "core/project.h"
@@ -33,6 +34,17 @@ void designLookup(LookupRecord& lookup) {
     lookup.negativeRemains = 1;
     lookup.onSdCard = 1;
 }
+
+// Captured messages that first tell `onShow`, to see the sheet as the user
+// sees it while a message is up.
+class WatchedMessages : public CapturedMessages {
+public:
+    std::function<void()> onShow = [] {};
+    int show(std::string_view caption, std::string_view text, MessageStyle style) override {
+        onShow();
+        return CapturedMessages::show(caption, text, style);
+    }
+};
 
 class LookupPageTest : public ::testing::Test {
 protected:
@@ -85,7 +97,7 @@ protected:
     }
 
     Project project;
-    CapturedMessages messages;
+    WatchedMessages messages;
     std::unique_ptr<EditorSheet> sheet;
 };
 
@@ -169,6 +181,26 @@ TEST_F(LookupPageTest, LayoutPastAByteKeepsTheSheetOpen) {
     EXPECT_EQ(project.definition.lookups[2].columnLength[0], 0);
 }
 
+// The message comes over the lookup it is about, not over the page that was
+// on top when OK was pressed.
+TEST_F(LookupPageTest, LayoutPastAByteIsExplainedOnItsLookup) {
+    control<QComboBox>("lookupName")->setCurrentIndex(2);
+    control<QComboBox>("columnCount")->setCurrentIndex(2);
+    retype(row("length", 0), "255");
+    control<QComboBox>("lookupName")->setCurrentIndex(0);
+    sheet->tabs()->setCurrentIndex(0);
+    int tabShown = -1;
+    int lookupShown = -1;
+    messages.onShow = [&] {
+        tabShown = sheet->tabs()->currentIndex();
+        lookupShown = control<QComboBox>("lookupName")->currentIndex();
+    };
+    pressOk();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(tabShown, 2);
+    EXPECT_EQ(lookupShown, 2);
+}
+
 TEST_F(LookupPageTest, ReadOnceRefillsTheNoMatchList) {
     auto* noMatch = control<QComboBox>("noMatchAction");
     EXPECT_EQ(noMatch->count(), 6);
@@ -178,8 +210,12 @@ TEST_F(LookupPageTest, ReadOnceRefillsTheNoMatchList) {
     noMatch->setCurrentIndex(1);
     control<QCheckBox>("readOnce")->click();
     EXPECT_EQ(noMatch->currentIndex(), 1);
+    // "Show warning message & Insert" is one the narrowed list offers: it stays.
+    noMatch->setCurrentIndex(3);
+    control<QCheckBox>("readOnce")->click();
+    EXPECT_EQ(noMatch->currentText(), "Show warning message & Insert");
     pressOk();
-    EXPECT_EQ(project.definition.lookups[0].noMatchAction, 1);
+    EXPECT_EQ(project.definition.lookups[0].noMatchAction, 3);
 }
 
 TEST_F(LookupPageTest, ResetMakesEveryLookupFixedLength) {

@@ -4,10 +4,12 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "core/messages.h"
 #include "core/project.h"
+#include "core/ui/screen_fitting.h"
 #include "editors/ui/grid_target_box.h"
 #include "reader/ui/code_id_dialog.h"
 #include "reader/ui/rfid_dialog.h"
@@ -105,6 +107,27 @@ TEST_F(BespokeDialogs, ACodeIdBoxOpensTheGridForTwoBytes) {
     });
     QTest::mouseClick(child<GridTargetBox>(&dialog, "codeId1"), Qt::LeftButton);
     EXPECT_EQ(child<GridTargetBox>(&dialog, "codeId1")->text(), "");
+}
+
+// The grid opens beside the Code ID dialog, so the field it fills stays in
+// sight, with every dialog fitted to the screen as the program fits them: the
+// Code ID dialog moves up to make room below it.
+TEST_F(BespokeDialogs, TheGridOpensBesideTheCodeIdDialog) {
+    ui::ScreenFitting fitting;
+    qApp->installEventFilter(&fitting);
+    CodeIdDialog dialog(project.definition, test::builtinStrings(), messages);
+    dialog.show();
+    child<QCheckBox>(&dialog, "codeIdOn")->click();
+    QRect gridFrame;
+    test::whenModalOpens([&](QDialog& grid) {
+        gridFrame = grid.frameGeometry();
+        test::press(grid, QDialogButtonBox::Cancel);
+    });
+    QTest::mouseClick(child<GridTargetBox>(&dialog, "codeId9"), Qt::LeftButton);
+    ASSERT_FALSE(gridFrame.isEmpty());
+    EXPECT_FALSE(gridFrame.intersects(dialog.frameGeometry()));
+    EXPECT_TRUE(dialog.screen()->availableGeometry().contains(gridFrame));
+    EXPECT_TRUE(dialog.screen()->availableGeometry().contains(dialog.frameGeometry()));
 }
 
 }  // namespace
