@@ -170,10 +170,18 @@ void BarcodePage::load() {
 
 void BarcodePage::accept() { model_.apply(project_.definition); }
 
+// What the page would write, against what it would write had nothing on it
+// been touched: writing its bits also keeps bytes in step that it mirrors (the
+// Code 128 copy bit, which a new project's bytes leave clear), and that is no
+// change of the user's.
 bool BarcodePage::hasChanges() const {
-    Definition applied = project_.definition;
-    model_.apply(applied);
-    return !sameBytes(applied, project_.definition);
+    Definition edited = project_.definition;
+    model_.apply(edited);
+    BarcodePageModel untouched = model_;
+    untouched.load(project_.definition);
+    Definition asLoaded = project_.definition;
+    untouched.apply(asLoaded);
+    return !sameBytes(edited, asLoaded);
 }
 
 void BarcodePage::showPage() {

@@ -180,6 +180,17 @@ TEST_F(BarcodePageOnSheet, AnOptionDialogOkThatChangesNothingLeavesTheProjectUnm
     EXPECT_FALSE(project.modified);
 }
 
+// A new project's bytes leave the Code 128 copy bit clear, which the page
+// sets with Code 128 when it writes: only looking at the page is no change.
+TEST_F(BarcodePageOnSheet, ANewProjectOnlyLookedAtHasNoChanges) {
+    for (const int family : {kFamily4760, kFamilyGroup}) {
+        project = test::newProject(family);
+        open();
+        EXPECT_FALSE(page->hasChanges()) << "family " << family;
+        EXPECT_FALSE(sheet->hasChanges()) << "family " << family;
+    }
+}
+
 TEST_F(BarcodePageOnSheet, CancelWithNothingWrittenLeavesTheProjectUnmodified) {
     control<QCheckBox>("box101")->setChecked(false);
     press(QDialogButtonBox::Cancel);
